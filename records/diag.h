@@ -1,0 +1,22 @@
+// Diagnostic lines: printf-style, to standard output by default, through
+// one sink that tests can capture.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+// Formats and writes one diagnostic text (usually ending in "\n").
+void Diag(const char* fmt, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 1, 2)))
+#endif
+    ;
+
+// Replaces the sink; an empty function restores standard output.
+using DiagSink = std::function<void(std::string_view)>;
+void SetDiagSink(DiagSink sink);
+
+// What a diagnostic line shows instead of a password: "********" for a
+// non-empty value, "" for an empty one. Never the value itself.
+const char* MaskSecret(const char* value);
