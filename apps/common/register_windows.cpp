@@ -1,0 +1,8 @@
+// Registers every window of this build with the window chain.
+#include "shell/windows.h"
+
+void RegisterAllWindows() {
+  using platform::RegisterWindow;
+  using platform::WindowKind;
+  RegisterWindow(WindowKind::Main, &MakeMainWindow);
+}
