@@ -14,4 +14,6 @@ Services& GetServices() {
   return *g_services;
 }
 
+bool HasServices() { return g_services != nullptr; }
+
 }  // namespace platform

@@ -37,5 +37,6 @@ class Services {
 // The services in use; set once by the entry point (or by a test).
 void SetServices(Services* services);
 Services& GetServices();
+bool HasServices();
 
 }  // namespace platform
