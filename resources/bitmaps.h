@@ -1,0 +1,23 @@
+// The program's pictures, drawn by the program itself (no image files):
+// the banner (resource 101, 360 x 52) and the model pictures (167 x 155).
+// The Windows build turns them into bitmap resources at build time; the
+// portable GUI draws them directly.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+struct RgbImage {
+  int width = 0;
+  int height = 0;
+  std::vector<uint8_t> rgb;  // row-major, top row first, 3 bytes per pixel (R, G, B)
+};
+
+// The bitmap resource ids that exist (101 and the model pictures).
+std::span<const int> BitmapResourceIds();
+// Draws bitmap resource `id`; nothing for an id that is not a bitmap resource.
+std::optional<RgbImage> RenderResourceBitmap(int id);
+// A 24-bit Windows BMP file image of `img` (bottom-up rows, 4-byte row padding).
+std::vector<uint8_t> EncodeBmp24(const RgbImage& img);
