@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 enum class MenuSetting : uint8_t {
   CapMode, ImgSize, VideoSize, PicNumber, TimeStamp, SenseLevel, SidePir,
@@ -48,6 +49,10 @@ uint8_t* MenuRecord(int layout);
 uint16_t MenuGet(MenuSetting s);
 void MenuSet(MenuSetting s, uint16_t value);
 bool MenuHas(MenuSetting s);
+// SerialText of the current layout (L3 only; empty elsewhere), bounded by
+// its 11 bytes, and its replacement (at most 10 bytes kept, zero-filled).
+std::string_view MenuSerialText();
+void SetMenuSerialText(std::string_view text);
 
 // The layout the current model uses (the table of tests), and the
 // uwCheckFlag preset that goes with it.

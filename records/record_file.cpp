@@ -1,0 +1,174 @@
+#include "records/record_file.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "records/app_state.h"
+#include "records/diag.h"
+#include "records/text_field.h"
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+#if defined(_WIN32)
+constexpr char kSeparator = '\\';
+// Without the long-path prefix the wide file API opens up to MAX_PATH - 1 characters.
+constexpr std::size_t kMaxPathUnits = MAX_PATH - 1;
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+// UTF-8 to UTF-16; nothing when the text is not valid UTF-8.
+std::optional<std::wstring> Widen(std::string_view utf8) {
+  if (utf8.empty()) return std::wstring();
+  const int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
+                                    static_cast<int>(utf8.size()), nullptr, 0);
+  if (n <= 0) return std::nullopt;
+  std::wstring wide(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()),
+                      wide.data(), n);
+  return wide;
+}
+
+std::size_t PathUnits(std::string_view utf8) {
+  const auto wide = Widen(utf8);
+  return wide ? wide->size() : SIZE_MAX;
+}
+
+FILE* OpenForReading(const std::string& path) {
+  const auto wide = Widen(path);
+  return wide ? _wfopen(wide->c_str(), L"rb") : nullptr;
+}
+#else
+constexpr char kSeparator = '/';
+constexpr std::size_t kMaxPathUnits = 4095;  // PATH_MAX less the terminating zero
+
+bool IsSeparator(char c) { return c == '/'; }
+
+std::size_t PathUnits(std::string_view utf8) { return utf8.size(); }
+
+FILE* OpenForReading(const std::string& path) { return std::fopen(path.c_str(), "rb"); }
+#endif
+
+std::string TempPathOf(const std::string& path) {
+  return path + std::string(kTempSuffix);
+}
+
+#if defined(_WIN32)
+WriteOutcome WriteAndReplace(const std::string& path, const uint8_t* data, std::size_t size) {
+  const auto wide_target = Widen(path);
+  const auto wide_temp = Widen(TempPathOf(path));
+  if (!wide_target || !wide_temp) return WriteOutcome::CreateFailed;
+  HANDLE file = CreateFileW(wide_temp->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return WriteOutcome::CreateFailed;
+
+  bool ok = true;
+  std::size_t done = 0;
+  while (ok && done < size) {
+    DWORD written = 0;
+    const DWORD chunk = static_cast<DWORD>(size - done);
+    ok = WriteFile(file, data + done, chunk, &written, nullptr) && written > 0;
+    done += written;
+  }
+  ok = ok && FlushFileBuffers(file);
+  ok = CloseHandle(file) && ok;
+  ok = ok && MoveFileExW(wide_temp->c_str(), wide_target->c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!ok) {
+    DeleteFileW(wide_temp->c_str());
+    return WriteOutcome::WriteFailed;
+  }
+  return WriteOutcome::Written;
+}
+#else
+// Flushes the folder entry of a renamed file; some file systems refuse
+// this, which does not make the already renamed file any less complete.
+void SyncFolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  (void)::fsync(fd);
+  ::close(fd);
+}
+
+WriteOutcome WriteAndReplace(const std::string& path, const uint8_t* data, std::size_t size) {
+  const std::string temp = TempPathOf(path);
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (fd < 0) return WriteOutcome::CreateFailed;
+
+  bool ok = true;
+  std::size_t done = 0;
+  while (ok && done < size) {
+    const ssize_t n = ::write(fd, data + done, size - done);
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) done += static_cast<std::size_t>(n);
+  }
+  ok = ok && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return WriteOutcome::WriteFailed;
+  }
+  SyncFolderOf(path);
+  return WriteOutcome::Written;
+}
+#endif
+
+}  // namespace
+
+std::string_view SaveFolderText() { return ReadTextField(SaveFolder, sizeof SaveFolder); }
+
+std::optional<std::string> FormRecordPath(std::string_view folder, std::string_view name) {
+  std::string path(folder);
+  if (!path.empty() && !IsSeparator(path.back())) path += kSeparator;
+  if (path.empty()) path += kSeparator == '/' ? "./" : ".\\";
+  path += name;
+  if (PathUnits(TempPathOf(path)) > kMaxPathUnits) {
+    Diag("File path too long - \"%s\"!\n", path.c_str());
+    return std::nullopt;
+  }
+  return path;
+}
+
+std::optional<std::string> SaveFolderPath(std::string_view name) {
+  return FormRecordPath(SaveFolderText(), name);
+}
+
+long long RecordFileSize(const std::string& path) {
+  FILE* file = OpenForReading(path);
+  if (!file) return 0;
+  long long size = 0;
+  if (std::fseek(file, 0, SEEK_END) == 0) {
+    const long end = std::ftell(file);
+    size = end < 0 ? 0 : end;
+  }
+  std::fclose(file);
+  return size;
+}
+
+bool ReadRecordFile(const std::string& path, uint8_t* out, std::size_t size) {
+  FILE* file = OpenForReading(path);
+  if (!file) return false;
+  std::vector<uint8_t> buffer(size);
+  const std::size_t got = std::fread(buffer.data(), 1, size, file);
+  std::fclose(file);
+  if (got != size) return false;
+  if (size > 0) std::memcpy(out, buffer.data(), size);
+  return true;
+}
+
+WriteOutcome ReplaceRecordFile(const std::string& path, const uint8_t* data, std::size_t size) {
+  return WriteAndReplace(path, data, size);
+}
