@@ -21,3 +21,8 @@ std::span<const int> BitmapResourceIds();
 std::optional<RgbImage> RenderResourceBitmap(int id);
 // A 24-bit Windows BMP file image of `img` (bottom-up rows, 4-byte row padding).
 std::vector<uint8_t> EncodeBmp24(const RgbImage& img);
+
+// The program's icon (a camera on green), size x size pixels.
+RgbImage RenderAppIcon(int size);
+// A Windows .ico file image holding `images` as 24-bit entries, all opaque.
+std::vector<uint8_t> EncodeIco24(std::span<const RgbImage> images);
