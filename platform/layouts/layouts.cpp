@@ -5,10 +5,14 @@
 namespace platform {
 
 extern const DialogLayout kLayout100;  // main window
+extern const DialogLayout kLayout114;  // wireless parameter page
+extern const DialogLayout kLayout138;  // GPS coordinates mailbox window
 
 namespace {
 const DialogLayout* const kAll[] = {
     &kLayout100,
+    &kLayout114,
+    &kLayout138,
 };
 }  // namespace
 
