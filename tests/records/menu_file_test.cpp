@@ -1,0 +1,317 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "records/menu_record.h"
+#include "records/record_file.h"
+#include "records_test_support.h"
+
+namespace {
+
+using records_test::DiagCapture;
+using records_test::Plain;
+using records_test::ReadAll;
+using records_test::Scrambled;
+using records_test::SelectModel;
+using records_test::WriteAll;
+using S = MenuSetting;
+
+TEST(Scrambler, KnownValuesAndRoundTripOverEveryByte) {
+  uint8_t known[] = {0x00, 0xFF, 0x82, 0x5C};
+  ScrambleBytes(known, 4);
+  // 0x00^0x5C = 0x5C -> 0x17; 0xFF^0x5C = 0xA3 -> 0xE8; 0x82^0x5C = 0xDE -> 0xB7; 0x5C -> 0x00.
+  EXPECT_EQ(known[0], 0x17);
+  EXPECT_EQ(known[1], 0xE8);
+  EXPECT_EQ(known[2], 0xB7);
+  EXPECT_EQ(known[3], 0x00);
+
+  uint8_t all[256];
+  for (int i = 0; i < 256; ++i) all[i] = static_cast<uint8_t>(i);
+  ScrambleBytes(all, 256);
+  bool seen[256] = {};
+  for (int i = 0; i < 256; ++i) {
+    EXPECT_EQ(all[i], records_test::ScrambledByte(static_cast<uint8_t>(i)));
+    seen[all[i]] = true;
+  }
+  for (int i = 0; i < 256; ++i) EXPECT_TRUE(seen[i]) << "scrambling must be a permutation";
+  UnscrambleBytes(all, 256);
+  for (int i = 0; i < 256; ++i) EXPECT_EQ(all[i], i);
+}
+
+TEST(Scrambler, EmptyOrMissingBufferIsLeftAlone) {
+  uint8_t b[2] = {1, 2};
+  ScrambleBytes(b, 0);
+  ScrambleBytes(b, -3);
+  UnscrambleBytes(b, 0);
+  ScrambleBytes(nullptr, 5);
+  UnscrambleBytes(nullptr, 5);
+  EXPECT_EQ(b[0], 1);
+  EXPECT_EQ(b[1], 2);
+}
+
+class PcTimeZone : public records_test::RecordsTest {};
+
+TEST_F(PcTimeZone, StandardOffsetOfThePcInWholeHoursClampedToTheCameraRange) {
+  const std::pair<int, int> cases[] = {{8, 20}, {-5, 7}, {0, 12}, {-12, 0}, {12, 24}, {14, 24}, {-13, 0}};
+  for (const auto& [offset, index] : cases) {
+    services_.utc_offset_hours = offset;
+    PcTimeZoneIndex();
+    EXPECT_EQ(TimeZoneIndex, index) << "UTC" << offset;
+  }
+}
+
+// Without services the program asks the C library for the zone's current
+// standard offset, so UTC-12 no longer comes out as UTC+12 and summer time
+// does not count.
+TEST_F(PcTimeZone, NativeLookupUsesTheCurrentStandardOffset) {
+  platform::SetServices(nullptr);
+  const char* old = std::getenv("TZ");
+  const std::string saved = old ? old : "";
+  const std::pair<const char*, int> cases[] = {
+      {"UTC0", 12}, {"<+08>-8", 20}, {"<-12>12", 0}, {"<+12>-12", 24},
+      {"EST5EDT,M3.2.0,M11.1.0", 7}, {"<+0530>-5:30", 17}, {"<-0330>3:30", 8},
+  };
+  for (const auto& [zone, index] : cases) {
+    setenv("TZ", zone, 1);
+    tzset();
+    PcTimeZoneIndex();
+    EXPECT_EQ(TimeZoneIndex, index) << zone;
+  }
+  if (old) setenv("TZ", saved.c_str(), 1); else unsetenv("TZ");
+  tzset();
+}
+
+class MenuFile : public records_test::RecordsTest {
+ protected:
+  void OpenModel(uint16_t code) {
+    SelectModel(code);
+    ChooseMenuLayout();
+  }
+  // A file holding the given plain bytes, scrambled.
+  void PutMenuFile(std::vector<uint8_t> plain) { WriteAll(MenuPath(), Scrambled(std::move(plain))); }
+  std::vector<uint8_t> PlainFile() { return Plain(ReadAll(MenuPath())); }
+  std::vector<uint8_t> Record() const { return {MenuRecord(MenuLayout), MenuRecord(MenuLayout) + MenuSize(MenuLayout)}; }
+};
+
+TEST_F(MenuFile, LoadTakesTheTimeZoneOutOfTheClockByteOnLayoutsTwoAndThree) {
+  struct Case { uint16_t code; uint8_t stored; int zone; uint8_t mode; };
+  const Case cases[] = {
+      {517, 0xD1, 20, 1}, {517, 0x80, 0, 0}, {517, 0x02, 20, 2}, {512, 0xB2, 12, 2},
+      {524, 0xD1, 20, 1}, {522, 0x80, 0, 0}, {530, 0x03, 20, 3},
+  };
+  services_.utc_offset_hours = 8;  // the PC's zone: index 20
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.code) + " byte " + std::to_string(c.stored));
+    OpenModel(c.code);
+    std::vector<uint8_t> plain(static_cast<std::size_t>(MenuSize(MenuLayout)), 0);
+    plain[13] = c.stored;
+    PutMenuFile(plain);
+    TimeZoneIndex = 5;
+    ASSERT_EQ(LoadMenuFile(), 1);
+    EXPECT_EQ(TimeZoneIndex, c.zone);
+    EXPECT_EQ(MenuGet(S::SetClock), c.mode);
+  }
+}
+
+TEST_F(MenuFile, LayoutsZeroAndOneKeepTheClockByteAsItIs) {
+  OpenModel(513);
+  std::vector<uint8_t> plain(60, 0);
+  plain[14] = 0xD1;
+  PutMenuFile(plain);
+  ASSERT_EQ(LoadMenuFile(), 1);
+  EXPECT_EQ(MenuGet(S::SetClock), 0xD1);
+  EXPECT_EQ(TimeZoneIndex, 20);
+}
+
+TEST_F(MenuFile, WrongSizeIsRefusedAndTheRecordKept) {
+  OpenModel(517);
+  ApplyMenuDefaults();
+  const std::vector<uint8_t> before = Record();
+  for (const std::size_t size : {67u, 69u, 0u, 44u, 188u}) {
+    SCOPED_TRACE(size);
+    PutMenuFile(std::vector<uint8_t>(size, 0x33));
+    DiagCapture capture;
+    EXPECT_EQ(LoadMenuFile(), 0);
+    EXPECT_NE(capture.Text().find("iGetFileSize = " + std::to_string(size) + "\n"), std::string::npos);
+    EXPECT_NE(capture.Text().find("File szie != struct size!\n"), std::string::npos);
+    EXPECT_EQ(Record(), before);
+  }
+}
+
+TEST_F(MenuFile, MissingFileLoadsNothing) {
+  OpenModel(524);
+  DiagCapture capture;
+  EXPECT_EQ(LoadMenuFile(), 0);
+  EXPECT_EQ(capture.Text(),
+            "___sizeof menu data:188___\n___sizeof S_SET_MENU_DATA1:68___\niGetFileSize = 0\n"
+            "File szie != struct size!\n");
+}
+
+TEST_F(MenuFile, ForeignCheckFlagIsAcceptedOnLoadAndLoggedPerLayout) {
+  struct Case { uint16_t code; std::vector<std::string> after_open; };
+  const Case cases[] = {
+      {0, {"CapMode = 3\n", "ImgSize = 4\n", "Flag = 0x1234\n"}},
+      {513, {"CapMode = 3\n", "ImgSize = 4\n", "PirInterval = 138\n", "Flag = 0x1234\n",
+             "[读menu.dat保存的时间]Y:2024,M:7,D:9, h:23, m:59, s:58\n", "byPirInterval = 0x008A\n"}},
+      {516, {"* CapMode = 3\n", "* ImgSize = 4\n", "* Flag1 = 0x1234\n", "* VideoSound = 1\n", "* Reset = 1\n"}},
+      {533, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.code);
+    OpenModel(c.code);
+    const int layout = MenuLayout;
+    const int size = MenuSize(layout);
+    std::vector<uint8_t> plain(static_cast<std::size_t>(size), 0);
+    plain[0] = 3;
+    plain[1] = 4;
+    const int flag_at = layout == 1 ? 50 : 42;
+    plain[static_cast<std::size_t>(flag_at)] = 0x34;
+    plain[static_cast<std::size_t>(flag_at + 1)] = 0x12;
+    if (layout == 1) {
+      plain[5] = 0x8A;
+      plain[16] = 2024 & 0xFF; plain[17] = 2024 >> 8;
+      plain[18] = 7; plain[19] = 9; plain[20] = 23; plain[21] = 59; plain[22] = 58;
+    }
+    if (layout == 2) { plain[47] = 1; plain[46] = 1; }
+    PutMenuFile(plain);
+
+    DiagCapture capture;
+    ASSERT_EQ(LoadMenuFile(), 1);
+    EXPECT_EQ(MenuGet(S::CheckFlag), 0x1234);
+    std::vector<std::string> expected = {
+        "___sizeof menu data:" + std::to_string(size) + "___\n", "___sizeof S_SET_MENU_DATA1:68___\n",
+        "iGetFileSize = " + std::to_string(size) + "\n",
+        "Open file - \"" + MenuPath().string() + "\" success!\n"};
+    expected.insert(expected.end(), c.after_open.begin(), c.after_open.end());
+    EXPECT_EQ(capture.Lines(), expected);
+    EXPECT_EQ(Record(), plain);
+  }
+}
+
+TEST_F(MenuFile, SaveWritesTheFlagOfTheModelWhateverWasLoaded) {
+  struct Case { uint16_t code; uint16_t loaded; uint16_t written; const char* label; };
+  const Case cases[] = {
+      {515, 0x8083, 0x8086, "[W]Flag1"}, {516, 0x0000, 0x8086, "[W]Flag1"},
+      {512, 0x8086, 0x8083, "[W]Flag1"}, {514, 0x8086, 0x8083, "[W]Flag1"},
+      {517, 0x8086, 0x8083, "[W]Flag1"}, {521, 0xFFFF, 0x8083, "[W]Flag1"},
+      {524, 0x8083, 0x8085, "[W]Flag1"}, {522, 0x0001, 0x8085, "[W]Flag1"},
+      {258, 0x8085, 0x8080, "[W]Flag"},  {513, 0x8081, 0x8081, "[W]Flag"},
+      {513, 0x8082, 0x8082, "[W]Flag"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.code);
+    OpenModel(c.code);
+    ApplyMenuDefaults();
+    MenuSet(S::CheckFlag, c.loaded);
+    MenuSet(S::CapMode, 1);
+    DiagCapture capture;
+    ASSERT_TRUE(SaveMenuFile());
+    char flag_line[64];
+    std::snprintf(flag_line, sizeof flag_line, "%s = 0x%04X\n", c.label, c.written);
+    EXPECT_EQ(capture.Lines(),
+              (std::vector<std::string>{"Open file - \"" + MenuPath().string() + "\" success!\n", flag_line,
+                                        std::string(48, '_') + "\n"}));
+    const std::vector<uint8_t> file = PlainFile();
+    ASSERT_EQ(file.size(), static_cast<std::size_t>(MenuSize(MenuLayout)));
+    const std::size_t at = MenuLayout == 1 ? 50 : 42;
+    EXPECT_EQ(file[at] | (file[at + 1] << 8), c.written);
+    EXPECT_EQ(file[0], 1);
+    EXPECT_EQ(file, Record()) << "the record in memory stays plain and carries the written flag";
+  }
+}
+
+TEST_F(MenuFile, SavedFileLoadsBackUnchanged) {
+  for (const uint16_t code : {0, 513, 519, 531}) {
+    SCOPED_TRACE(code);
+    OpenModel(code);
+    ApplyMenuDefaults();
+    for (int i = 0; i < MenuSize(MenuLayout); ++i) MenuRecord(MenuLayout)[i] = static_cast<uint8_t>(i * 7 + 1);
+    MenuSet(S::SetClock, 2);
+    ASSERT_TRUE(SaveMenuFile());
+    const std::vector<uint8_t> saved = Record();
+    for (int i = 0; i < MenuSize(MenuLayout); ++i) MenuRecord(MenuLayout)[i] = 0;
+    ASSERT_EQ(LoadMenuFile(), 1);
+    EXPECT_EQ(Record(), saved);
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"menu.dat"});
+  }
+}
+
+TEST_F(MenuFile, OpeningLoadsOncePerModelThenCorrectsVideoLengthAndClock) {
+  OpenModel(518);
+  std::vector<uint8_t> plain(68, 0);
+  plain[7] = 60;    // VideoLength beyond the list
+  plain[13] = 0xD1; // SetClock: input, zone 20
+  plain[0] = 2;
+  PutMenuFile(plain);
+  LoadOrDefaultMenuOnce();
+  EXPECT_EQ(MenuGet(S::VideoLength), 9);
+  EXPECT_EQ(MenuGet(S::SetClock), 0);
+  EXPECT_EQ(MenuGet(S::CapMode), 2);
+  EXPECT_EQ(MenuLoadedMask, uint64_t{1} << (32 + 6));
+
+  // Second opening of the same model: the record is used as it stands.
+  MenuSet(S::CapMode, 1);
+  MenuSet(S::SetClock, 1);
+  PutMenuFile(std::vector<uint8_t>(68, 0));
+  LoadOrDefaultMenuOnce();
+  EXPECT_EQ(MenuGet(S::CapMode), 1);
+  EXPECT_EQ(MenuGet(S::SetClock), 1);
+
+  // Another model of the same layout reloads the shared record; 59 stays.
+  plain[7] = 59;
+  plain[0] = 0;
+  PutMenuFile(plain);
+  OpenModel(520);
+  LoadOrDefaultMenuOnce();
+  EXPECT_EQ(MenuGet(S::VideoLength), 59);
+  EXPECT_EQ(MenuGet(S::CapMode), 0);
+  EXPECT_EQ(MenuLoadedMask, (uint64_t{1} << 38) | (uint64_t{1} << 40));
+}
+
+TEST_F(MenuFile, OpeningWithoutAFileShowsTheDefaultsWithTheClockOnAuto) {
+  OpenModel(513);
+  MenuRecord(1)[14] = 2;
+  LoadOrDefaultMenuOnce();
+  EXPECT_EQ(MenuGet(S::CheckFlag), 0x8082);
+  EXPECT_EQ(MenuGet(S::VideoLength), 9);
+  EXPECT_EQ(MenuGet(S::SetClock), 0);
+  EXPECT_EQ(MenuLoadedMask, uint64_t{1} << 33);
+}
+
+TEST_F(MenuFile, PathsUseTheHostSeparatorOnceAndRefuseWhatCannotFit) {
+  EXPECT_EQ(FormRecordPath("/cards/a", "menu.dat"), std::optional<std::string>("/cards/a/menu.dat"));
+  EXPECT_EQ(FormRecordPath("/cards/a/", "CFG.BIN"), std::optional<std::string>("/cards/a/CFG.BIN"));
+  DiagCapture capture;
+  EXPECT_EQ(FormRecordPath("/" + std::string(5000, 'd'), "menu.dat"), std::nullopt);
+  EXPECT_NE(capture.Text().find("File path too long"), std::string::npos);
+}
+
+// A SaveFolder without its terminating zero is read as its 260 bytes,
+// never beyond; the folder does not exist, so nothing is written.
+TEST_F(MenuFile, UnterminatedSaveFolderIsBoundedAndFailsCleanly) {
+  OpenModel(512);
+  ApplyMenuDefaults();
+  std::memset(SaveFolder, 'x', sizeof SaveFolder);
+  EXPECT_EQ(SaveFolderText().size(), 260u);
+  DiagCapture capture;
+  EXPECT_FALSE(SaveMenuFile());
+  EXPECT_EQ(LoadMenuFile(), 0);
+  EXPECT_NE(capture.Text().find("Open file - \"" + std::string(260, 'x') + "/menu.dat\" err!\n"), std::string::npos);
+}
+
+TEST_F(MenuFile, SaveIntoAMissingFolderFailsAndLogs) {
+  OpenModel(524);
+  ApplyMenuDefaults();
+  UseFolder((folder_ / "gone").string());
+  DiagCapture capture;
+  EXPECT_FALSE(SaveMenuFile());
+  EXPECT_EQ(capture.Lines(), (std::vector<std::string>{
+                                 "Open file - \"" + (folder_ / "gone" / "menu.dat").string() + "\" err!\n",
+                                 std::string(48, '_') + "\n"}));
+  EXPECT_TRUE(FolderEntries().empty());
+}
+
+}  // namespace
