@@ -1,0 +1,51 @@
+// platform::Services on the Windows API.
+#include "platform/win32/win32_host.h"
+
+#include <shlobj.h>
+
+namespace platform::win32 {
+
+LocalTime Win32Services::Now() {
+  SYSTEMTIME st{};
+  GetLocalTime(&st);
+  return LocalTime{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};
+}
+
+int Win32Services::SystemLanguageId() { return GetSystemDefaultLangID(); }
+
+std::optional<std::string> Win32Services::WorkingDirectory() {
+  const DWORD n = GetCurrentDirectoryW(0, nullptr);
+  if (n == 0) return std::nullopt;
+  std::wstring dir(n, L'\0');
+  const DWORD got = GetCurrentDirectoryW(n, dir.data());
+  if (got == 0 || got >= n) return std::nullopt;
+  dir.resize(got);
+  return Narrow(dir);
+}
+
+int Win32Services::PcUtcOffsetHours() {
+  TIME_ZONE_INFORMATION tz{};
+  if (GetTimeZoneInformation(&tz) == TIME_ZONE_ID_INVALID) return 0;
+  // UTC = local time + bias; in standard time the bias is Bias + StandardBias.
+  // Whole hours rounded down, so UTC-03:30 counts as UTC-04.
+  const long minutes = -(tz.Bias + tz.StandardBias);
+  return static_cast<int>(minutes >= 0 ? minutes / 60 : -((-minutes + 59) / 60));
+}
+
+std::optional<std::string> Win32Services::PickFolder() {
+  BROWSEINFOW bi{};
+  bi.hwndOwner = GetForegroundWindow();
+  bi.ulFlags = BIF_RETURNONLYFSDIRS;
+  PIDLIST_ABSOLUTE pidl = SHBrowseForFolderW(&bi);
+  if (!pidl) return std::nullopt;
+  wchar_t path[MAX_PATH] = {};
+  const BOOL ok = SHGetPathFromIDListW(pidl, path);
+  CoTaskMemFree(pidl);
+  if (!ok || !path[0]) return std::nullopt;
+  return Narrow(path);
+}
+
+std::string Win32Services::ToRecordText(std::string_view utf8) { return Utf8ToAnsi(utf8); }
+std::string Win32Services::FromRecordText(std::string_view bytes) { return AnsiToUtf8(bytes); }
+
+}  // namespace platform::win32

@@ -1,0 +1,275 @@
+#include "tests/win32/ui_driver.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+namespace e2e {
+namespace {
+
+constexpr int kMessageBoxTextId = 0xFFFF;
+constexpr int kActionTimeoutMs = 20000;
+
+bool IsDialogClass(HWND w) {
+  wchar_t cls[16] = {};
+  GetClassNameW(w, cls, 16);
+  return std::wstring_view(cls) == L"#32770";
+}
+
+std::wstring WindowTextOf(HWND w) {
+  const int n = GetWindowTextLengthW(w);
+  std::wstring s(static_cast<std::size_t>(n) + 1, L'\0');
+  s.resize(static_cast<std::size_t>(GetWindowTextW(w, s.data(), n + 1)));
+  return s;
+}
+
+struct Search {
+  bool want_box;
+  const std::wstring* title;  // nullptr: any
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindOne(HWND w, LPARAM lp) {
+  auto* s = reinterpret_cast<Search*>(lp);
+  if (!IsWindowVisible(w) || !IsDialogClass(w)) return TRUE;
+  const bool is_box = GetDlgItem(w, kMessageBoxTextId) != nullptr;
+  if (is_box != s->want_box) return TRUE;
+  if (s->title && WindowTextOf(w) != *s->title) return TRUE;
+  s->found = w;
+  return FALSE;
+}
+
+void Sleep20() { std::this_thread::sleep_for(std::chrono::milliseconds(20)); }
+
+}  // namespace
+
+std::string Utf8(std::wstring_view w) {
+  if (w.empty()) return {};
+  const int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+  std::string s(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
+  return s;
+}
+
+std::wstring Wide(std::string_view s) {
+  if (s.empty()) return {};
+  const int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+  std::wstring w(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
+  return w;
+}
+
+UiDriver::UiDriver(DWORD ui_thread) : ui_thread_(ui_thread) {}
+
+HWND UiDriver::WaitDialog(std::string_view title, int timeout_ms) {
+  const std::wstring wtitle = Wide(title);
+  for (int waited = 0; waited <= timeout_ms; waited += 20) {
+    Search s{false, &wtitle};
+    EnumThreadWindows(ui_thread_, &FindOne, reinterpret_cast<LPARAM>(&s));
+    if (s.found) return s.found;
+    Sleep20();
+  }
+  Check(false, "dialog \"" + std::string(title) + "\" appears (now: \"" + CurrentTitle() + "\")");
+  return nullptr;
+}
+
+bool UiDriver::WaitGone(HWND dlg, int timeout_ms) {
+  for (int waited = 0; waited <= timeout_ms; waited += 20) {
+    if (!IsWindow(dlg) || !IsWindowVisible(dlg)) return true;
+    Sleep20();
+  }
+  return false;
+}
+
+std::string UiDriver::CurrentTitle() {
+  Search s{false, nullptr};
+  EnumThreadWindows(ui_thread_, &FindOne, reinterpret_cast<LPARAM>(&s));
+  return s.found ? Utf8(WindowTextOf(s.found)) : std::string();
+}
+
+HWND UiDriver::FindMessageBox() {
+  Search s{true, nullptr};
+  EnumThreadWindows(ui_thread_, &FindOne, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+// Sends the message on a helper thread, so that a handler that shows a
+// message box (and so does not return) does not stop the driver; every box
+// that appears meanwhile is read and answered with OK.
+Boxes UiDriver::Deliver(HWND target, UINT msg, WPARAM wp, LPARAM lp, const std::wstring* text) {
+  std::atomic<bool> done{false};
+  if (text) lp = reinterpret_cast<LPARAM>(text->c_str());
+  std::thread sender([&] {
+    SendMessageW(target, msg, wp, lp);
+    done = true;
+  });
+  Boxes boxes;
+  const HICON warning = LoadIconW(nullptr, IDI_WARNING);
+  for (int waited = 0; !done; waited += 20) {
+    if (HWND box = FindMessageBox()) {
+      MessageBoxSeen seen;
+      seen.caption = Utf8(WindowTextOf(box));
+      wchar_t buf[1024] = {};
+      GetDlgItemTextW(box, kMessageBoxTextId, buf, 1024);
+      seen.text = Utf8(buf);
+      for (int icon_id : {20, 1088}) {  // the icon control of the message box
+        if (HWND icon = GetDlgItem(box, icon_id))
+          seen.warning = reinterpret_cast<HICON>(SendMessageW(icon, STM_GETICON, 0, 0)) == warning;
+      }
+      boxes.push_back(seen);
+      Log("  message box \"" + seen.caption + "\": " + seen.text);
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+      if (!WaitGone(box, 5000)) {
+        Check(false, "message box \"" + seen.text + "\" closes on OK");
+        break;
+      }
+      continue;
+    }
+    if (waited > kActionTimeoutMs) {
+      Check(false, "the program handles the action within 20 s");
+      break;
+    }
+    Sleep20();
+  }
+  sender.join();
+  return boxes;
+}
+
+bool UiDriver::UserCanUse(HWND dlg, int id, std::string_view action) {
+  HWND item = GetDlgItem(dlg, id);
+  const bool usable = item && IsWindowEnabled(item) && IsWindowVisible(item);
+  if (!usable)
+    Check(false, std::string(action) + " control " + std::to_string(id) +
+                     ": it is missing, disabled or hidden, so a user cannot use it");
+  return usable;
+}
+
+Boxes UiDriver::Click(HWND dlg, int id) {
+  if (!UserCanUse(dlg, id, "click")) return {};
+  return Deliver(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)), nullptr);
+}
+
+Boxes UiDriver::Choose(HWND dlg, int id, int row) {
+  if (!UserCanUse(dlg, id, "choose in")) return {};
+  HWND list = GetDlgItem(dlg, id);
+  Check(row >= 0 && row < Count(dlg, id), "row " + std::to_string(row) + " exists in list " + std::to_string(id));
+  SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
+  Boxes boxes = Deliver(dlg, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list), nullptr);
+  Boxes more = Deliver(dlg, WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK), reinterpret_cast<LPARAM>(list), nullptr);
+  boxes.insert(boxes.end(), more.begin(), more.end());
+  return boxes;
+}
+
+Boxes UiDriver::Type(HWND dlg, int id, std::string_view text) {
+  if (!UserCanUse(dlg, id, "type into")) return {};
+  HWND edit = GetDlgItem(dlg, id);
+  const std::wstring w = Wide(text);
+  // The edit itself tells the dialog of the change (EN_CHANGE).
+  Boxes boxes = Deliver(edit, WM_SETTEXT, 0, 0, &w);
+  Boxes more = Deliver(dlg, WM_COMMAND, MAKEWPARAM(id, EN_KILLFOCUS), reinterpret_cast<LPARAM>(edit), nullptr);
+  boxes.insert(boxes.end(), more.begin(), more.end());
+  return boxes;
+}
+
+Boxes UiDriver::Close(HWND dlg) { return Deliver(dlg, WM_CLOSE, 0, 0, nullptr); }
+
+Boxes UiDriver::Escape(HWND dlg) {
+  return Deliver(dlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0, nullptr);
+}
+
+std::string UiDriver::Text(HWND dlg, int id) { return Utf8(WindowTextOf(GetDlgItem(dlg, id))); }
+std::string UiDriver::Title(HWND dlg) { return Utf8(WindowTextOf(dlg)); }
+int UiDriver::Selection(HWND dlg, int id) { return static_cast<int>(SendDlgItemMessageW(dlg, id, CB_GETCURSEL, 0, 0)); }
+int UiDriver::Count(HWND dlg, int id) { return static_cast<int>(SendDlgItemMessageW(dlg, id, CB_GETCOUNT, 0, 0)); }
+std::string UiDriver::Item(HWND dlg, int id, int row) {
+  const auto len = SendDlgItemMessageW(dlg, id, CB_GETLBTEXTLEN, static_cast<WPARAM>(row), 0);
+  if (len <= 0) return {};
+  std::wstring w(static_cast<std::size_t>(len) + 1, L'\0');
+  SendDlgItemMessageW(dlg, id, CB_GETLBTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(w.data()));
+  w.resize(static_cast<std::size_t>(len));
+  return Utf8(w);
+}
+bool UiDriver::Enabled(HWND dlg, int id) { return IsWindowEnabled(GetDlgItem(dlg, id)) != FALSE; }
+bool UiDriver::Visible(HWND dlg, int id) { return IsWindowVisible(GetDlgItem(dlg, id)) != FALSE; }
+bool UiDriver::Checked(HWND dlg, int id) { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; }
+RECT UiDriver::ClientRectOf(HWND dlg, int id) {
+  RECT r{};
+  GetWindowRect(GetDlgItem(dlg, id), &r);
+  MapWindowPoints(HWND_DESKTOP, dlg, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+void UiDriver::Shot(std::string_view name) {
+  wchar_t dir[MAX_PATH] = {}, display[64] = {};
+  if (!GetEnvironmentVariableW(L"TRAILSET_E2E_SHOTS", dir, MAX_PATH) ||
+      !GetEnvironmentVariableW(L"DISPLAY", display, 64))
+    return;
+  // Let the window finish painting first.
+  std::this_thread::sleep_for(std::chrono::milliseconds(400));
+  const std::wstring path = std::wstring(dir) + L"/" + Wide(name) + L".png";
+  std::wstring cmd = L"/usr/bin/import -window root -display " + std::wstring(display) + L" " + path;
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    Check(false, "screenshot " + std::string(name) + " can be taken");
+    return;
+  }
+  WaitForSingleObject(pi.hProcess, 20000);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  // The unix path as seen through drive Z:.
+  std::wstring win = L"Z:" + path;
+  for (wchar_t& c : win)
+    if (c == L'/') c = L'\\';
+  for (int waited = 0; waited < 10000; waited += 100) {
+    if (GetFileAttributesW(win.c_str()) != INVALID_FILE_ATTRIBUTES) {
+      Log("  screenshot " + std::string(name));
+      return;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  Check(false, "screenshot " + std::string(name) + " written");
+}
+
+void UiDriver::Check(bool ok, std::string_view what) {
+  if (ok) return;
+  ++failures_;
+  Log("FAIL: " + std::string(what));
+}
+
+void UiDriver::CheckEq(std::string_view got, std::string_view want, std::string_view what) {
+  Check(got == want, std::string(what) + ": got \"" + std::string(got) + "\", want \"" + std::string(want) + "\"");
+}
+
+void UiDriver::CheckEq(long got, long want, std::string_view what) {
+  Check(got == want, std::string(what) + ": got " + std::to_string(got) + ", want " + std::to_string(want));
+}
+
+void UiDriver::CheckBoxes(const Boxes& got, const Boxes& want, std::string_view what) {
+  bool same = got.size() == want.size();
+  for (std::size_t i = 0; same && i < got.size(); ++i)
+    same = got[i].caption == want[i].caption && got[i].text == want[i].text && got[i].warning == want[i].warning;
+  if (same) return;
+  std::string g, w;
+  for (const auto& b : got) g += " [" + b.caption + (b.warning ? "/warning" : "/information") + ": " + b.text + "]";
+  for (const auto& b : want) w += " [" + b.caption + (b.warning ? "/warning" : "/information") + ": " + b.text + "]";
+  Check(false, std::string(what) + ": message boxes" + (g.empty() ? " none" : g) + ", want" + (w.empty() ? " none" : w));
+}
+
+void UiDriver::Log(std::string_view line) {
+  // A GUI program has no console under every launcher: the log goes to the
+  // file that TRAILSET_E2E_LOG names, and to standard error.
+  static std::FILE* file = [] {
+    wchar_t path[MAX_PATH] = {};
+    return GetEnvironmentVariableW(L"TRAILSET_E2E_LOG", path, MAX_PATH) ? _wfopen(path, L"a") : nullptr;
+  }();
+  for (std::FILE* f : {file, stderr}) {
+    if (!f) continue;
+    std::fprintf(f, "%.*s\n", static_cast<int>(line.size()), line.data());
+    std::fflush(f);
+  }
+}
+
+}  // namespace e2e
