@@ -5,4 +5,5 @@ void RegisterAllWindows() {
   using platform::RegisterWindow;
   using platform::WindowKind;
   RegisterWindow(WindowKind::Main, &MakeMainWindow);
+  RegisterWindow(WindowKind::CameraSetup, &MakeCameraSetupWindow);
 }

@@ -5,12 +5,16 @@
 namespace platform {
 
 extern const DialogLayout kLayout100;  // main window
+extern const DialogLayout kLayout108;  // camera setup window, model families 0 and 1
+extern const DialogLayout kLayout113;  // camera setup window
 extern const DialogLayout kLayout114;  // wireless parameter page
 extern const DialogLayout kLayout138;  // GPS coordinates mailbox window
 
 namespace {
 const DialogLayout* const kAll[] = {
     &kLayout100,
+    &kLayout108,
+    &kLayout113,
     &kLayout114,
     &kLayout138,
 };
