@@ -1,0 +1,50 @@
+// Connecting to the display and the look of every window.
+#include "platform/fltk/fltk_host.h"
+
+#include <cstdlib>
+
+// The X11 headers define macros (None, Window, ...) that clash with the
+// seam's names, so they come after every header of ours.
+#include <FL/Fl.H>
+#include <FL/x.H>
+
+namespace platform::fltk {
+namespace {
+
+// One face for Latin and Chinese alike: FLTK draws each text in a single
+// font, so the face must have the CJK glyphs itself. FLTK keeps the names
+// (the first letter is the style: ' ' regular, 'B' bold), so they are literals.
+constexpr const char* kFace = " WenQuanYi Micro Hei";
+constexpr const char* kBoldFace = "BWenQuanYi Micro Hei";
+
+void SetLook() {
+  Fl::scheme("gtk+");
+  Fl::background(240, 240, 240);
+  Fl::set_font(FL_HELVETICA, kFace);
+  Fl::set_font(FL_HELVETICA_BOLD, kBoldFace);
+  FL_NORMAL_SIZE = kFontSize;
+}
+
+}  // namespace
+
+bool OpenDisplay(std::string* error) {
+#if defined(__APPLE__)
+  fl_open_display();
+#else
+  const char* name = std::getenv("DISPLAY");
+  if (!name || !*name) {
+    if (error) *error = "no display available (DISPLAY is not set); trailset needs a graphical session";
+    return false;
+  }
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) {
+    if (error) *error = std::string("cannot open display \"") + name + "\"; trailset needs a graphical session";
+    return false;
+  }
+  fl_open_display(display);
+#endif
+  SetLook();
+  return true;
+}
+
+}  // namespace platform::fltk
