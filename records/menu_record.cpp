@@ -242,21 +242,6 @@ void SetIn(int layout, MenuSetting s, uint16_t value) {
 
 // --- PC time zone ----------------------------------------------------------
 
-// Days from 1970-01-01 to the given civil date (proleptic Gregorian).
-long long DaysFromCivil(long long y, unsigned m, unsigned d) {
-  y -= m <= 2;
-  const long long era = (y >= 0 ? y : y - 399) / 400;
-  const unsigned yoe = static_cast<unsigned>(y - era * 400);
-  const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + static_cast<long long>(doe) - 719468;
-}
-
-long long SecondsOf(const std::tm& t) {
-  return DaysFromCivil(t.tm_year + 1900LL, static_cast<unsigned>(t.tm_mon + 1), static_cast<unsigned>(t.tm_mday)) * 86400 +
-         t.tm_hour * 3600LL + t.tm_min * 60LL + t.tm_sec;
-}
-
 // Floor division of seconds into whole hours, so UTC+05:30 counts as +5.
 int WholeHours(long long seconds) {
   long long hours = seconds / 3600;
@@ -272,6 +257,21 @@ int NativeStandardOffsetHours() {
   return WholeHours(-60LL * (tz.Bias + tz.StandardBias));
 }
 #else
+// Days from 1970-01-01 to the given civil date (proleptic Gregorian).
+long long DaysFromCivil(long long y, unsigned m, unsigned d) {
+  y -= m <= 2;
+  const long long era = (y >= 0 ? y : y - 399) / 400;
+  const unsigned yoe = static_cast<unsigned>(y - era * 400);
+  const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + static_cast<long long>(doe) - 719468;
+}
+
+long long SecondsOf(const std::tm& t) {
+  return DaysFromCivil(t.tm_year + 1900LL, static_cast<unsigned>(t.tm_mon + 1), static_cast<unsigned>(t.tm_mday)) * 86400 +
+         t.tm_hour * 3600LL + t.tm_min * 60LL + t.tm_sec;
+}
+
 // Offset at the moment t and whether daylight saving time applies then.
 bool OffsetAt(std::time_t t, long long* offset, bool* dst) {
   std::tm local{};
@@ -464,7 +464,7 @@ bool SaveMenuFile() {
   const int size = MenuSize(layout);
   const auto path = SaveFolderPath(kMenuFileName);
   if (!path) {
-    Diag(kSeparatorLine);
+    Diag("%s", kSeparatorLine);
     return false;
   }
 
@@ -479,17 +479,17 @@ bool SaveMenuFile() {
   const WriteOutcome outcome = ReplaceRecordFile(*path, image, static_cast<std::size_t>(size));
   if (outcome == WriteOutcome::CreateFailed) {
     Diag("Open file - \"%s\" err!\n", path->c_str());
-    Diag(kSeparatorLine);
+    Diag("%s", kSeparatorLine);
     return false;
   }
   Diag("Open file - \"%s\" success!\n", path->c_str());
   Diag(layout <= 1 ? "[W]Flag = 0x%04X\n" : "[W]Flag1 = 0x%04X\n", flag);
   if (outcome == WriteOutcome::WriteFailed) {
     Diag("Write file - \"%s\" err!\n", path->c_str());
-    Diag(kSeparatorLine);
+    Diag("%s", kSeparatorLine);
     return false;
   }
-  Diag(kSeparatorLine);
+  Diag("%s", kSeparatorLine);
   return true;
 }
 

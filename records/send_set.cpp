@@ -186,7 +186,7 @@ bool SaveSendSet() {
   ScrambleBytes(image, static_cast<int>(size));
 
   const auto finish = [tarn](bool ok) {
-    if (!tarn) Diag(kSeparatorLine);
+    if (!tarn) Diag("%s", kSeparatorLine);
     return ok;
   };
 
