@@ -1,4 +1,8 @@
-// Registers every window of this build with the window chain.
+// Registers every window of this build with the window chain, and resets
+// their process-wide state. Each area adds its lines here.
+#include "camera/cam_setup.h"
+#include "records/menu_record.h"
+#include "shell/app.h"
 #include "shell/windows.h"
 
 void RegisterAllWindows() {
@@ -6,4 +10,12 @@ void RegisterAllWindows() {
   using platform::WindowKind;
   RegisterWindow(WindowKind::Main, &MakeMainWindow);
   RegisterWindow(WindowKind::CameraSetup, &MakeCameraSetupWindow);
+  RegisterWindow(WindowKind::WirelessParams, &MakeWirelessPage);
+  RegisterWindow(WindowKind::GpsMailbox, &MakeGpsMailboxWindow);
+}
+
+void ResetAllState() {
+  ResetShellState();
+  ResetMenuState();
+  ResetCameraState();
 }
