@@ -4,6 +4,7 @@
 #include "records/menu_record.h"
 #include "shell/app.h"
 #include "shell/windows.h"
+#include "wireless/wireless_state.h"
 
 void RegisterAllWindows() {
   using platform::RegisterWindow;
@@ -18,4 +19,5 @@ void ResetAllState() {
   ResetShellState();
   ResetMenuState();
   ResetCameraState();
+  ResetWirelessState();
 }
