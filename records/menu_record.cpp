@@ -474,8 +474,8 @@ bool SaveMenuFile() {
   std::memcpy(image, g_records[layout], static_cast<std::size_t>(size));
   ScrambleBytes(image, size);
 
-  // The success line comes once the temporary file exists; the flag line
-  // follows it as it always has.
+  // The file is complete and in place (or nothing changed) before the
+  // lines that report it are written.
   const WriteOutcome outcome = ReplaceRecordFile(*path, image, static_cast<std::size_t>(size));
   if (outcome == WriteOutcome::CreateFailed) {
     Diag("Open file - \"%s\" err!\n", path->c_str());

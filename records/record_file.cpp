@@ -103,7 +103,10 @@ void SyncFolderOf(const std::string& path) {
 
 WriteOutcome WriteAndReplace(const std::string& path, const uint8_t* data, std::size_t size) {
   const std::string temp = TempPathOf(path);
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  // A leftover from an interrupted save (or anything else under that name)
+  // is removed first; the new file must be ours alone.
+  ::unlink(temp.c_str());
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
   if (fd < 0) return WriteOutcome::CreateFailed;
 
   bool ok = true;

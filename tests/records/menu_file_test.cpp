@@ -239,6 +239,21 @@ TEST_F(MenuFile, SavedFileLoadsBackUnchanged) {
   }
 }
 
+// A temporary file left by an interrupted save, even a link to another
+// file, is replaced and never written through.
+TEST_F(MenuFile, LeftoverTemporaryFileIsNeitherFollowedNorLeftBehind) {
+  const std::filesystem::path outside = folder_.parent_path() / (folder_.filename().string() + "-outside");
+  WriteAll(outside, {1, 2, 3});
+  std::filesystem::create_symlink(outside, folder_ / "menu.dat.tmp");
+  OpenModel(520);
+  ApplyMenuDefaults();
+  ASSERT_TRUE(SaveMenuFile());
+  EXPECT_EQ(ReadAll(outside), (std::vector<uint8_t>{1, 2, 3}));
+  EXPECT_EQ(FolderEntries(), std::vector<std::string>{"menu.dat"});
+  EXPECT_EQ(ReadAll(MenuPath()).size(), 68u);
+  std::filesystem::remove(outside);
+}
+
 TEST_F(MenuFile, OpeningLoadsOncePerModelThenCorrectsVideoLengthAndClock) {
   OpenModel(518);
   std::vector<uint8_t> plain(68, 0);
