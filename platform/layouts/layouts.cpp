@@ -8,6 +8,7 @@ extern const DialogLayout kLayout100;  // main window
 extern const DialogLayout kLayout108;  // camera setup window, model families 0 and 1
 extern const DialogLayout kLayout113;  // camera setup window
 extern const DialogLayout kLayout114;  // wireless parameter page
+extern const DialogLayout kLayout115;  // send settings page
 extern const DialogLayout kLayout138;  // GPS coordinates mailbox window
 
 namespace {
@@ -16,6 +17,7 @@ const DialogLayout* const kAll[] = {
     &kLayout108,
     &kLayout113,
     &kLayout114,
+    &kLayout115,
     &kLayout138,
 };
 }  // namespace

@@ -1,0 +1,506 @@
+#include "wireless/send_settings_page.h"
+
+#include <array>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "platform/dialog.h"
+#include "platform/services.h"
+#include "records/app_state.h"
+#include "records/catalogue.h"
+#include "records/diag.h"
+#include "records/send_set.h"
+#include "records/text_field.h"
+#include "shell/checks.h"
+#include "shell/ui_strings.h"
+#include "wireless/generate.h"
+#include "wireless/wireless_page.h"
+#include "wireless/wireless_state.h"
+
+using namespace send_ids;
+
+// ---------------------------------------------------------------------------
+// Remote interval list
+
+namespace {
+
+constexpr uint16_t kTenMinutesModel = 518;  // VORN-P3-4G
+constexpr int kIntervalTexts = 26;           // "Remote Off", "10 Minutes", "01 Hours" .. "24 Hours"
+constexpr uint8_t kMaxRemoteHours = 24;
+
+}  // namespace
+
+bool OffersTenMinutes(uint16_t model_code) { return model_code == kTenMinutesModel; }
+
+int RemoteIntervalCount(uint16_t model_code) {
+  return OffersTenMinutes(model_code) ? kIntervalTexts : kIntervalTexts - 1;
+}
+
+int RemoteIntervalTextIndex(uint16_t model_code, int k) {
+  // Without "10 Minutes" every entry after "Remote Off" is one text further on.
+  return (k == 0 || OffersTenMinutes(model_code)) ? k : k + 1;
+}
+
+uint8_t RemoteIntervalFromIndex(uint16_t model_code, int k) {
+  if (k <= 0 || k >= RemoteIntervalCount(model_code)) return kRemoteOff;
+  return static_cast<uint8_t>(OffersTenMinutes(model_code) ? k - 1 : k);
+}
+
+int RemoteIntervalToIndex(uint16_t model_code, uint8_t interval) {
+  if (interval > kMaxRemoteHours) return 0;
+  if (OffersTenMinutes(model_code)) return interval + 1;
+  return interval == 0 ? 1 : interval;
+}
+
+// ---------------------------------------------------------------------------
+// Shared operations of the page
+
+namespace {
+
+constexpr int kCoordinateInputs[] = {kLonDir, kLatDir, kLonDeg, kLonMin, kLonSec,
+                                     kLatDeg, kLatMin, kLatSec};
+// The position section's frame, row labels and column heads.
+constexpr int kCoordinateLabels[] = {kCoordinateGroup, kLongitudeLabel, kLatitudeLabel,
+                                     kDirectionHead,   kDegreeHead,     kMinuteHead,
+                                     kSecondHead};
+
+struct LayoutMove {
+  int id;
+  int dy;  // down when positive
+  int dh;  // added to the height before moving
+};
+
+// How the sections move when the position section is hidden.
+constexpr LayoutMove kCompactMoves[] = {
+    {kDestinationGroup, 15, 10},
+    {kPhoneFrame, 15, 0},      {kPhone1Label, 15, 0},     {kPhone2Label, 15, 0},
+    {kPhone1, 15, 0},          {kPhone2, 15, 0},
+    {kEmailFrame, 20, 0},      {kEmail1Label, 20, 0},     {kEmail2Label, 20, 0},
+    {kEmail1, 20, 0},          {kEmail2, 20, 0},
+    {kImageSizeFrame, -55, 0}, {kImageSizeLabel, -55, 0}, {kImageSize, -55, 0},
+    {kMaxNumFrame, -45, 10},
+    {kMaxNumLabel, -40, 0},    {kPerDayLabel, -40, 0},    {kMaxNum, -40, 0},
+    {kSendModeGroup, -20, 0},  {kSendModeLabel, -20, 0},  {kSendMode, -20, 0},
+    {kDailyTimeLabel, -20, 0}, {kDailyTime, -20, 0},
+    {kRemoteGroup, -10, 0},    {kRemoteIntervalLabel, -10, 0}, {kRemoteInterval, -10, 0},
+    {kNoRemoteCmd22, -10, 0},  {kRemotePhoneLabel, -10, 0},    {kRemotePhone, -10, 0},
+    {kRemoteEmailLabel, -10, 0}, {kRemoteEmail, -10, 0},       {kRemotePhoneNote, -10, 0},
+    {kRemoteEmailNote, -10, 0},
+};
+
+}  // namespace
+
+void EnableRemoteFields(platform::Dialog& dlg, bool on) {
+  dlg.Enable(kRemotePhone, on);
+  dlg.Enable(kNoRemoteCmd22, on);
+  dlg.Enable(kRemoteEmail, on && !NoRemoteCommand22);
+}
+
+void ShowCoordinateInputs(platform::Dialog& dlg, bool on) {
+  for (int id : kCoordinateInputs) {
+    dlg.Show(id, on);
+    dlg.Enable(id, on);
+  }
+}
+
+void CompactSendSettingsLayout(platform::Dialog& dlg) {
+  for (const LayoutMove& m : kCompactMoves) {
+    platform::Rect r = dlg.ControlRect(m.id);
+    r.h += m.dh;
+    r.y += m.dy;
+    dlg.MoveControl(m.id, r);
+  }
+}
+
+// ---------------------------------------------------------------------------
+// The window
+
+namespace {
+
+constexpr int kSmallIcon = 103;
+
+// Edit limits in characters.
+constexpr int kPhoneLimit = 15;
+constexpr int kEmailLimit = 48;
+constexpr int kFolderLimit = kSaveFolderSize;
+
+constexpr int kRecipientEdits[4] = {kPhone1, kPhone2, kEmail1, kEmail2};
+
+// Degrees, minutes and seconds edits of one position, and its limits.
+struct Coordinate {
+  int dir, deg, min, sec;
+  int deg_digits;      // digits of the degrees edit
+  uint16_t max_deg;    // 180 longitude, 90 latitude
+};
+constexpr Coordinate kLongitude = {kLonDir, kLonDeg, kLonMin, kLonSec, 3, 180};
+constexpr Coordinate kLatitude = {kLatDir, kLatDeg, kLatMin, kLatSec, 2, 90};
+
+constexpr int kLabelIds[] = {
+    kDestinationGroup, kPhone1Label,      kPhone2Label,      kEmail1Label,
+    kEmail2Label,      kCoordinateGroup,  kLongitudeLabel,   kLatitudeLabel,
+    kDirectionHead,    kDegreeHead,       kMinuteHead,       kSecondHead,
+    kImageSizeLabel,   kMaxNumLabel,      kPerDayLabel,      kSendModeGroup,
+    kSendModeLabel,    kDailyTimeLabel,   kRemoteGroup,      kRemoteIntervalLabel,
+    kNoRemoteCmd22,    kRemotePhoneLabel, kRemoteEmailLabel, kRemotePhoneNote,
+    kRemoteEmailNote,  kSavePathGroup,    kBrowse,           kPreviousPage,
+    kGenerate,
+};
+const UiText* const kLabelTexts[] = {
+    &kTxtToDestination, &kTxtPhoneNumber1,      &kTxtPhoneNumber2,        &kTxtEmailAddress1,
+    &kTxtEmailAddress2, &kTxtCoordinate,        &kTxtLongitude,           &kTxtLatitude,
+    &kTxtDirection,     &kTxtDegree,            &kTxtMinute,              &kTxtSecond,
+    &kTxtSendImageSize, &kTxtMaxSentNum,        &kTxtPerDay,              &kTxtSendMode,
+    &kTxtSendModeDaily, &kTxtDailySendTime,     &kTxtRemoteControl,       &kTxtRemoteInterval,
+    &kTxtNoRemoteCommand22, &kTxtRemotePhoneNumber, &kTxtRemoteReceiverEmail, &kTxtRemote60Photos,
+    &kTxtReceives22Files, &kTxtSavePath,        &kTxtBrowse,              &kTxtPreviousPage,
+    &kTxtGenerate,
+};
+static_assert(std::size(kLabelIds) == std::size(kLabelTexts));
+const UiLabelList kSendSettingsLabels = {kLabelIds, kLabelTexts};
+
+// The leading decimal digits of an edit, at most `digits` of them.
+int LeadingNumber(platform::Dialog& dlg, int id, int digits) {
+  const std::string text = dlg.Text(id);
+  int value = 0;
+  for (int i = 0; i < digits && i < static_cast<int>(text.size()); ++i) {
+    if (text[i] < '0' || text[i] > '9') break;
+    value = value * 10 + (text[i] - '0');
+  }
+  return value;
+}
+
+std::string RecordText(const char* field, std::size_t width) {
+  return platform::GetServices().FromRecordText(ReadTextField(field, width));
+}
+
+template <std::size_t N>
+std::string RecordText(const char (&field)[N]) {
+  return RecordText(field, N);
+}
+
+// An edit's text as record bytes.
+std::string EditRecordText(platform::Dialog& dlg, int id) {
+  return platform::GetServices().ToRecordText(dlg.Text(id));
+}
+
+void ShowNumber(platform::Dialog& dlg, int id, int value) { dlg.SetText(id, std::to_string(value)); }
+
+void ShowPosition(platform::Dialog& dlg, const Coordinate& c, const GeoPos& pos) {
+  dlg.ListSelect(c.dir, pos.byDir);
+  ShowNumber(dlg, c.deg, pos.byDeg);
+  ShowNumber(dlg, c.min, pos.byMin);
+  ShowNumber(dlg, c.sec, pos.bySec);
+}
+
+GeoPos ReadPosition(platform::Dialog& dlg, const Coordinate& c) {
+  auto byte = [](int v) { return static_cast<uint8_t>(v & 0xFF); };
+  return GeoPos{byte(dlg.ListSelection(c.dir)), byte(std::atoi(dlg.Text(c.deg).c_str())),
+                byte(std::atoi(dlg.Text(c.min).c_str())), byte(std::atoi(dlg.Text(c.sec).c_str()))};
+}
+
+// Degrees: with minutes or seconds above 0 the last degree is not reachable.
+void CheckDegrees(platform::Dialog& dlg, const Coordinate& c) {
+  const int minutes = LeadingNumber(dlg, c.min, 2);
+  const int seconds = LeadingNumber(dlg, c.sec, 2);
+  const uint16_t max = (minutes > 0 || seconds > 0) ? c.max_deg - 1 : c.max_deg;
+  Diag("iMin = %d, uwMaxVal = %d\n", minutes, max);
+  CheckEditRange(dlg, c.deg, 0, max);
+}
+
+// Minutes and seconds: none at the last degree.
+void CheckMinutesSeconds(platform::Dialog& dlg, const Coordinate& c, int id) {
+  const int degrees = LeadingNumber(dlg, c.deg, c.deg_digits);
+  CheckEditRange(dlg, id, 0, degrees == c.max_deg ? 0 : 59);
+}
+
+bool IsUltraGroupModel() {
+  return IsR1Model(kVariantAny) || IsR2Model(kVariantAny) || IsK3UltraModel(kVariantAny);
+}
+
+class SendSettingsPage final : public platform::Window {
+ public:
+  int TemplateId() const override { return kSendSettingsTemplate; }
+
+  void OnInit(platform::Dialog& dlg) override {
+    SetLimits(dlg);
+    SetTexts(dlg);
+    TakeRecord();
+    ShowRecipients(dlg);
+    ApplySendBy(dlg);
+    ApplyModel(dlg);
+    ShowRemote(dlg);
+    ApplyFinalModelRules(dlg);
+  }
+
+  void OnCommand(platform::Dialog& dlg, int id, platform::Notify what) override;
+
+  void OnClose(platform::Dialog& dlg) override {
+    // Nothing is carried over: g_sSendSet holds what it held.
+    SetNext(platform::WindowKind::Main);
+    dlg.End(0);
+  }
+
+ private:
+  void SetLimits(platform::Dialog& dlg);
+  void SetTexts(platform::Dialog& dlg);
+  void TakeRecord();
+  void ShowRecipients(platform::Dialog& dlg);
+  void ApplySendBy(platform::Dialog& dlg);
+  void ApplyModel(platform::Dialog& dlg);
+  void ShowRemote(platform::Dialog& dlg);
+  void ApplyFinalModelRules(platform::Dialog& dlg);
+  void HidePositionSection(platform::Dialog& dlg);
+  void OnEditChange(platform::Dialog& dlg, int id);
+  void OnBrowse(platform::Dialog& dlg);
+  void OnPreviousPage(platform::Dialog& dlg);
+
+  bool compacted_ = false;
+};
+
+// 1. Icon, edit limits, the command-22 box and the folder.
+void SendSettingsPage::SetLimits(platform::Dialog& dlg) {
+  dlg.SetIcon(kSmallIcon);
+  for (int id : {kPhone1, kPhone2, kRemotePhone}) dlg.SetLimit(id, kPhoneLimit);
+  for (int id : {kEmail1, kEmail2, kRemoteEmail}) dlg.SetLimit(id, kEmailLimit);
+  dlg.SetLimit(kLonDeg, 3);
+  for (int id : {kLonMin, kLonSec, kLatDeg, kLatMin, kLatSec}) dlg.SetLimit(id, 2);
+  dlg.SetLimit(kMaxNum, 4);
+  dlg.SetText(kMaxNum, "");
+  dlg.SetLimit(kFolder, kFolderLimit);
+  dlg.SetChecked(kNoRemoteCmd22, NoRemoteCommand22);
+  dlg.SetText(kFolder, ReadTextField(SaveFolder));
+}
+
+// 2. Texts, lists and the stored position.
+void SendSettingsPage::SetTexts(platform::Dialog& dlg) {
+  dlg.SetTitle(UiStr(kTxtSendSettings));
+  ApplyUiLabels(dlg, kSendSettingsLabels);
+  AddUiList(dlg, kLonDir, kListEastWest);
+  AddUiList(dlg, kLatDir, kListNorthSouth);
+  AddUiList(dlg, kImageSize, kListImageSize);
+  AddUiList(dlg, kSendMode, kListSendTiming);
+  dlg.ListSelect(kSendMode, 0);
+  AddUiList(dlg, kDailyTime, kListDailySendHour);
+  const uint16_t code = GetModelCode();
+  for (int k = 0; k < RemoteIntervalCount(code); ++k)
+    dlg.ListAdd(kRemoteInterval, UiListStr(kListRemoteInterval, RemoteIntervalTextIndex(code, k)));
+  ShowPosition(dlg, kLongitude, g_sSendSet.sLongitude);
+  ShowPosition(dlg, kLatitude, g_sSendSet.sLatitude);
+}
+
+// 3. The first opening edits the record as the wireless parameter page left
+// it; later openings start from the copy carried between the pages.
+void SendSettingsPage::TakeRecord() {
+  if (SendSettingsFirstOpen)
+    SendSettingsFirstOpen = false;
+  else
+    g_sSendSet = SendSetSnapshot;
+}
+
+// 4. Recipients.
+void SendSettingsPage::ShowRecipients(platform::Dialog& dlg) {
+  for (int i = 0; i < 4; ++i)
+    if (g_sSendSet.uwRecpLen[i] != 0) dlg.SetText(kRecipientEdits[i], RecordText(g_sSendSet.szRecp[i]));
+}
+
+// 5. What the send-by mode uses.
+void SendSettingsPage::ApplySendBy(platform::Dialog& dlg) {
+  bool phones = false, emails = false, coordinates = false;
+  switch (g_sSendSet.bySendBy) {
+    case kSendMms:
+      phones = emails = true;
+      g_sSendSet.bySendImgSize = 1;
+      dlg.Enable(kImageSize, false);
+      break;
+    case kSendEmail:
+      emails = true;
+      dlg.Enable(kImageSize, true);
+      break;
+    case kSendFtp:
+    case kSendCloud:
+      dlg.Enable(kImageSize, true);
+      coordinates = s_eFtpEditUse == 1;
+      break;
+    default:
+      break;
+  }
+  for (int id : {kPhone1, kPhone2}) dlg.Enable(id, phones);
+  for (int id : {kEmail1, kEmail2}) dlg.Enable(id, emails);
+  ShowCoordinateInputs(dlg, coordinates);
+}
+
+void SendSettingsPage::HidePositionSection(platform::Dialog& dlg) {
+  ShowCoordinateInputs(dlg, false);
+  for (int id : kCoordinateLabels) dlg.Show(id, false);
+  if (!compacted_) CompactSendSettingsLayout(dlg);
+  compacted_ = true;
+}
+
+// 6.-8. Models without a position, the picture size, the maximum number.
+void SendSettingsPage::ApplyModel(platform::Dialog& dlg) {
+  const uint16_t code = GetModelCode();
+  if (code == 516 || code == 518 || code == 519) HidePositionSection(dlg);
+
+  const bool fixed_size = (code >= 520 && code <= 523) || IsUltraGroupModel();
+  dlg.Enable(kImageSize, !fixed_size);
+  dlg.ListSelect(kImageSize, g_sSendSet.bySendImgSize == 1 ? 1 : 0);
+
+  dlg.SetText(kMaxNum, "");
+  dlg.Enable(kMaxNum, false);
+  dlg.Enable(kMaxNumLabel, false);
+  dlg.Enable(kPerDayLabel, false);
+}
+
+// 9.-12. Remote control, send mode and daily time.
+void SendSettingsPage::ShowRemote(platform::Dialog& dlg) {
+  SendSet& s = g_sSendSet;
+  const uint16_t code = GetModelCode();
+  dlg.ListSelect(kRemoteInterval, RemoteIntervalToIndex(code, s.byRemoteInterval));
+  if (s.bySendBy == kSendOff) dlg.Enable(kRemoteInterval, false);
+  if (s.szRemotePhoneNum[0] != '\0') dlg.SetText(kRemotePhone, RecordText(s.szRemotePhoneNum));
+  if (s.szRemoteEmail[0] != '\0') dlg.SetText(kRemoteEmail, RecordText(s.szRemoteEmail));
+
+  if (s.byDailySendTime > 23) s.byDailySendTime = 0;
+  dlg.ListSelect(kDailyTime, s.byDailySendTime);
+  if (s.bySendMode == 1) s.bySendMode = 0;
+  dlg.ListSelect(kSendMode, 0);
+  dlg.Enable(kDailyTime, false);
+
+  const bool remote = s.byRemoteInterval <= kMaxRemoteHours;
+  s.byRemoteSwitch = remote ? 1 : 0;
+  dlg.ListSelect(kRemoteInterval, remote ? RemoteIntervalToIndex(code, s.byRemoteInterval) : 0);
+  EnableRemoteFields(dlg, remote);
+
+  if (s.bySendBy == kSendOff) {
+    for (int id : {kImageSize, kMaxNum, kSendMode, kDailyTime}) dlg.Enable(id, false);
+    s.byRemoteSwitch = 0;
+    dlg.ListSelect(kRemoteInterval, 0);
+    EnableRemoteFields(dlg, false);
+  }
+}
+
+// 13., 14. WiFi and ULTRA models: no position, fixed size, and remote
+// control only on the K3 ULTRA. Every model: the daily time is not used.
+void SendSettingsPage::ApplyFinalModelRules(platform::Dialog& dlg) {
+  if (GetCamWirelessFunc() == kWirelessWifi || IsUltraGroupModel()) {
+    HidePositionSection(dlg);
+    dlg.Enable(kImageSize, false);
+    dlg.Enable(kSendMode, false);
+    dlg.Enable(kDailyTimeLabel, false);
+    const bool k3_ultra = GetModelCode() == 532;
+    dlg.Enable(kRemoteInterval, k3_ultra);
+    if (!k3_ultra)
+      for (int id : {kRemoteIntervalLabel, kRemotePhoneLabel, kRemoteEmailLabel}) dlg.Enable(id, false);
+  }
+  dlg.Enable(kDailyTimeLabel, false);
+  dlg.Show(kDailyTime, false);
+  dlg.Enable(kSendMode, false);
+}
+
+void SendSettingsPage::OnEditChange(platform::Dialog& dlg, int id) {
+  switch (id) {
+    case kPhone1:
+    case kPhone2:
+    case kRemotePhone:
+      FilterEditChars(dlg, id, kPhoneChars);
+      break;
+    case kLonDeg:
+      CheckDegrees(dlg, kLongitude);
+      break;
+    case kLatDeg:
+      CheckDegrees(dlg, kLatitude);
+      break;
+    case kLonMin:
+    case kLonSec:
+      CheckMinutesSeconds(dlg, kLongitude, id);
+      break;
+    case kLatMin:
+    case kLatSec:
+      CheckMinutesSeconds(dlg, kLatitude, id);
+      break;
+    default:
+      break;
+  }
+}
+
+void SendSettingsPage::OnBrowse(platform::Dialog& dlg) {
+  const std::optional<std::string> folder = platform::GetServices().PickFolder();
+  if (!folder) return;
+  // A path that does not fit SaveFolder whole would name another folder:
+  // keep the current one rather than write somewhere the user did not choose.
+  if (folder->empty() || folder->size() >= sizeof SaveFolder) {
+    Diag("Folder path too long (%d bytes), save folder unchanged\n", static_cast<int>(folder->size()));
+    return;
+  }
+  CopyTextField(SaveFolder, *folder);
+  dlg.SetText(kFolder, ReadTextField(SaveFolder));
+}
+
+void SendSettingsPage::OnPreviousPage(platform::Dialog& dlg) {
+  SendSet& snap = SendSetSnapshot;
+  for (int i = 0; i < 4; ++i) {
+    CopyTextField(snap.szRecp[i], EditRecordText(dlg, kRecipientEdits[i]));
+    snap.uwRecpLen[i] = static_cast<uint16_t>(ReadTextField(snap.szRecp[i]).size());
+  }
+  snap.sLongitude = ReadPosition(dlg, kLongitude);
+  snap.sLatitude = ReadPosition(dlg, kLatitude);
+  snap.bySendImgSize = static_cast<uint8_t>(dlg.ListSelection(kImageSize) & 0xFF);
+  snap.uwMaxSendImgNum = 0;
+  snap.bySendMode = static_cast<uint8_t>(dlg.ListSelection(kSendMode) & 0xFF);
+  snap.byDailySendTime = g_sSendSet.byDailySendTime;
+
+  const uint16_t code = GetModelCode();
+  const int k = dlg.ListSelection(kRemoteInterval);
+  snap.byRemoteInterval = RemoteIntervalFromIndex(code, k);
+  const uint8_t remote_switch =
+      (snap.byRemoteInterval != kRemoteOff && g_sSendSet.bySendBy != kSendOff) ? 1 : 0;
+  snap.byRemoteSwitch = remote_switch;
+  g_sSendSet.byRemoteSwitch = remote_switch;
+
+  CopyTextField(snap.szRemotePhoneNum, EditRecordText(dlg, kRemotePhone));
+  CopyTextField(snap.szRemoteEmail, EditRecordText(dlg, kRemoteEmail));
+
+  SetNext(platform::WindowKind::WirelessParams);
+  dlg.End(0);
+}
+
+void SendSettingsPage::OnCommand(platform::Dialog& dlg, int id, platform::Notify what) {
+  using platform::Notify;
+  if (id == kRemoteInterval) {
+    EnableRemoteFields(dlg, dlg.ListSelection(kRemoteInterval) != 0);
+    return;
+  }
+  if (what == Notify::EditChange) {
+    OnEditChange(dlg, id);
+    return;
+  }
+  if (what == Notify::KillFocus && id == kRemoteEmail) {
+    CopyTextField(g_sSendSet.szRemoteEmail, EditRecordText(dlg, kRemoteEmail));
+    Diag("# EN_KILLFOCUS, szRemoteEmail:%s\n", TextFieldString(g_sSendSet.szRemoteEmail).c_str());
+    return;
+  }
+  if (what != Notify::Clicked) return;
+  switch (id) {
+    case kNoRemoteCmd22:
+      NoRemoteCommand22 = dlg.IsChecked(kNoRemoteCmd22);
+      dlg.Enable(kRemoteEmail, !NoRemoteCommand22);
+      break;
+    case kBrowse:
+      OnBrowse(dlg);
+      break;
+    case kPreviousPage:
+      OnPreviousPage(dlg);
+      break;
+    case kGenerate:
+      GenerateSendSettings(dlg);
+      break;
+    default:
+      // Enter (kIdOk) and Escape (kIdCancel) do nothing on this page.
+      break;
+  }
+}
+
+}  // namespace
+
+std::unique_ptr<platform::Window> MakeSendSettingsPage() { return std::make_unique<SendSettingsPage>(); }
