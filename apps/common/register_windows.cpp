@@ -12,6 +12,7 @@ void RegisterAllWindows() {
   RegisterWindow(WindowKind::Main, &MakeMainWindow);
   RegisterWindow(WindowKind::CameraSetup, &MakeCameraSetupWindow);
   RegisterWindow(WindowKind::WirelessParams, &MakeWirelessPage);
+  RegisterWindow(WindowKind::SendSettings, &MakeSendSettingsPage);
   RegisterWindow(WindowKind::GpsMailbox, &MakeGpsMailboxWindow);
 }
 
