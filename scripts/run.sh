@@ -3,7 +3,12 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+# The program is a window: without a display there is nothing to show.
+if [ "$(uname -s)" != Darwin ] && [ -z "${DISPLAY:-}" ]; then
+  echo "trailset: no display available (DISPLAY is not set); run it in a graphical session" >&2
+  exit 1
+fi
 "$root/scripts/setup.sh"
 cmake --preset native -G Ninja >/dev/null
 cmake --build --preset native -j "$(nproc)" --target trailset
-exec "$root/build/native/apps/trailset" "$@"
+exec "$root/build/native/apps/trailset/trailset" "$@"

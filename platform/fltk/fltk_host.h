@@ -26,7 +26,7 @@ bool OpenDisplay(std::string* error);
 
 // Pixel size of the dialog font (the Windows dialog font is 8 points at 96 dpi;
 // the CJK face needs one pixel more to stay readable).
-inline constexpr int kFontSize = 12;
+inline constexpr int kFontSize = 11;
 // Closed height of a drop-down list in pixels; the layout's height also
 // covers the open list.
 inline constexpr int kComboHeight = 21;

@@ -17,6 +17,7 @@ namespace {
 
 int g_failures = 0;
 char g_no_text[1] = {0};
+bool g_settling = false;  // the screenshot lets the loop draw: no script step meanwhile
 
 bool Usable(FltkDialog& dlg, int id, const char* action) {
   Fl_Widget* w = dlg.Widget(id);
@@ -175,8 +176,14 @@ void Screenshot(const std::string& dir, const std::string& name) {
     y1 = std::max(y1, w->y() + w->h());
   }
   if (x1 < 0) return;
-  Fl::flush();
-  XSync(fl_display, False);
+  // A window that has just appeared is drawn when the server exposes it.
+  g_settling = true;
+  for (int i = 0; i < 10; ++i) {
+    Fl::flush();
+    XSync(fl_display, False);
+    Fl::wait(0.01);
+  }
+  g_settling = false;
   constexpr int kPad = 6;
   x0 = std::max(0, x0 - kPad);
   y0 = std::max(0, y0 - kPad);
@@ -239,6 +246,7 @@ void Script::Tick(void* self) {
   auto* s = static_cast<Script*>(self);
   if (s->Done()) return;
   Fl::repeat_timeout(s->tick_, &Script::Tick, self);
+  if (g_settling) return;
   Step& step = s->steps_[s->next_];
   if (step.ready) {
     if (step.ready()) {

@@ -1,6 +1,11 @@
 // The FLTK host on a real display: control placement for every template,
 // and the native behaviours the window logic relies on, played through
 // FLTK's event path.
+#include "platform/fltk/fltk_dialog.h"
+#include "platform/fltk/fltk_host.h"
+#include "resources/bitmaps.h"
+#include "tests/gui/gui_driver.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -8,16 +13,12 @@
 #include <string>
 #include <vector>
 
+// FLTK's headers bring in X11's macros: after every header of ours.
 #include <FL/Fl.H>
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
-
-#include "platform/fltk/fltk_dialog.h"
-#include "platform/fltk/fltk_host.h"
-#include "resources/bitmaps.h"
-#include "tests/gui/gui_driver.h"
 
 namespace {
 
@@ -153,7 +154,9 @@ TEST_F(FltkHostTest, EveryTemplatePlacesItsControlsAtTheirPixelRectangles) {
       EXPECT_EQ(w->h(), list ? std::min(r.h, fl::kComboHeight) : r.h);
       EXPECT_EQ(dlg.IsEnabled(def.id), !(def.style & platform::kDisabled));
       EXPECT_EQ(dlg.IsShown(def.id), !(def.style & platform::kHidden));
-      if (def.text && def.cls != C::Edit) EXPECT_EQ(dlg.Text(def.id), def.text);
+      if (def.text && def.cls != C::Edit) {
+        EXPECT_EQ(dlg.Text(def.id), def.text);
+      }
     }
   }
 }

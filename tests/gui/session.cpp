@@ -1,0 +1,395 @@
+// A user's session of trailset on the portable GUI, played under a real X
+// display through FLTK's event path: the main window, a model change, the
+// language switch, Camera Setup with Default and Generate, and the
+// wireless windows of this build. The files written are checked byte by
+// byte, and every window is kept as a screenshot.
+//
+//   trailset-gui-session SHOT_DIR
+//
+// The session starts in the system language (LANG), so running it under
+// LANG=zh_CN.UTF-8 and LANG=en_US.UTF-8 shows every window in both.
+// It runs in the working directory, which becomes the save folder.
+#include "camera/cam_setup_ids.h"
+#include "platform/fltk/fltk_host.h"
+#include "records/app_state.h"
+#include "records/menu_record.h"
+#include "records/send_set.h"
+#include "shell/app.h"
+#include "shell/ui_strings.h"
+#include "tests/gui/gui_driver.h"
+#include "wireless/gps_mailbox.h"
+#include "wireless/send_settings_page.h"
+#include "wireless/wireless_page.h"
+
+#include <chrono>
+#include <cstring>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+// FLTK's headers bring in X11's macros: after every header of ours.
+#include <FL/Fl.H>
+#include <FL/Fl_Window.H>
+
+namespace {
+
+using guitest::Dialog;
+using guitest::Script;
+
+constexpr int kMainTemplate = 100;
+constexpr int kVersion = 40000, kGrpLanguage = 40001, kCameraSetup = 40003, kGrpVersion = 40005;
+constexpr int kGrpModel = 40006, kWirelessSetup = 40008, kModelList = 40012, kLanguageList = 40014;
+constexpr int kSetClockInput = 1;
+constexpr int kRowNanoA = 0, kRowNanoAWifi = 2, kRowGpsModel = 6, kRowR1WUltra = 12;
+
+std::string g_shots;
+int g_lang = 1;  // the language the session is in now
+bool g_main_closed = false;
+std::chrono::steady_clock::time_point g_started;
+double g_startup_ms = -1;
+
+const char* T(const UiText& t) { return t.s[g_lang == 0 ? 0 : 1]; }
+const char* Tag() { return g_lang == 0 ? "zh" : "en"; }
+
+void Shot(const std::string& what) { guitest::Screenshot(g_shots, std::string(Tag()) + "-" + what); }
+
+template <typename A, typename B>
+void ExpectEq(const A& got, const B& want, const std::string& what) {
+  if (!(got == want)) {
+    std::string g, w;
+    if constexpr (std::is_convertible_v<A, std::string>) g = got; else g = std::to_string(got);
+    if constexpr (std::is_convertible_v<B, std::string>) w = want; else w = std::to_string(want);
+    guitest::Fail(what + ": got \"" + g + "\", expected \"" + w + "\"");
+  }
+}
+
+std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+std::filesystem::path SaveFile(const char* name) { return std::filesystem::path(SaveFolder) / name; }
+
+void CheckMainTexts() {
+  auto& m = Dialog(kMainTemplate);
+  ExpectEq(m.Title(), T(kTxtSetup), "main window title");
+  ExpectEq(m.Text(kCameraSetup), T(kTxtCameraSetup), "Camera Setup button");
+  ExpectEq(m.Text(kGrpVersion), T(kTxtVersion), "version frame");
+  ExpectEq(m.Text(kGrpLanguage), T(kTxtInterfaceLanguage), "language frame");
+  ExpectEq(m.Text(kGrpModel), T(kTxtCameraModel), "model frame");
+  ExpectEq(m.Text(kVersion), "1,1,0,75", "version text");
+  ExpectEq(m.ListCount(kLanguageList), 2, "language list rows");
+  ExpectEq(m.ListItem(kLanguageList, 0), "中文", "language row 0");
+  ExpectEq(m.ListItem(kLanguageList, 1), "English", "language row 1");
+  ExpectEq(m.ListSelection(kLanguageList), g_lang, "language list selection");
+}
+
+void ChooseModel(int row) { guitest::Choose(Dialog(kMainTemplate), kModelList, row); }
+
+// ---------------------------------------------------------------------------
+// Main window
+
+void MainWindowSteps(Script& s) {
+  s.WaitDialog(kMainTemplate, 30)
+      .Do("first start", [] {
+        g_startup_ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - g_started).count();
+        auto& m = Dialog(kMainTemplate);
+        CheckMainTexts();
+        ExpectEq(m.ListSelection(kModelList), kRowR1WUltra, "first start model row");
+        ExpectEq(m.ListItem(kModelList, kRowR1WUltra), "VORN-R1W ULTRA", "first start model");
+        GUI_EXPECT(m.IsEnabled(kWirelessSetup), "Wireless Setup enabled for VORN-R1W ULTRA");
+        ExpectEq(m.Text(kWirelessSetup), T(kTxtWirelessSetup), "Wireless Setup label");
+        ExpectEq(std::string(SaveFolder), std::filesystem::current_path().string(), "save folder at start");
+        Shot("main");
+        guitest::PressKey(m, FL_Escape);
+        GUI_EXPECT(!m.Ended(), "Escape leaves the main window open");
+      })
+      .Do("model change", [] {
+        auto& m = Dialog(kMainTemplate);
+        ChooseModel(kRowNanoA);
+        GUI_EXPECT(!m.IsEnabled(kWirelessSetup), "Wireless Setup disabled for NANO-A");
+        ChooseModel(kRowNanoAWifi);
+        GUI_EXPECT(m.IsEnabled(kWirelessSetup), "Wireless Setup enabled for NANO-A-WIFI");
+        ExpectEq(m.Text(kWirelessSetup), T(kTxtWifiSetup), "Wireless Setup label of a WiFi model");
+        ExpectEq(GetModelCode(), 514, "model code of NANO-A-WIFI");
+        Shot("main-nano-a-wifi");
+        ChooseModel(kRowR1WUltra);
+        ExpectEq(m.Text(kWirelessSetup), T(kTxtWirelessSetup), "Wireless Setup label back");
+      })
+      .Do("language switch and back", [] {
+        auto& m = Dialog(kMainTemplate);
+        const int first = g_lang;
+        for (int lang : {1 - first, first}) {
+          guitest::Choose(m, kLanguageList, lang);
+          g_lang = lang;
+          CheckMainTexts();
+          ExpectEq(m.ListSelection(kModelList), kRowR1WUltra, "model row kept over a language switch");
+          if (lang != first) Shot("main");
+        }
+      });
+}
+
+// ---------------------------------------------------------------------------
+// Camera setup
+
+struct CameraRun {
+  std::vector<uint8_t> defaults;
+  int new_mode = 0;
+};
+CameraRun g_cam;
+
+void CompareMenu(std::vector<uint8_t> defaults, std::vector<uint8_t> generated, int layout, int new_mode) {
+  UnscrambleBytes(defaults.data(), static_cast<int>(defaults.size()));
+  UnscrambleBytes(generated.data(), static_cast<int>(generated.size()));
+  // The clock is what the user typed (the other clock fields follow the
+  // PC); the capture mode and the clock mode are what the user changed;
+  // the reset flag tells Default from Generate.
+  std::set<int> changing;
+  for (MenuSetting f : {MenuSetting::ClockYear, MenuSetting::ClockMonth, MenuSetting::ClockDay,
+                        MenuSetting::ClockHour, MenuSetting::ClockMinute, MenuSetting::ClockSecond}) {
+    const int at = FieldLocation(f, layout);
+    if (at < 0) continue;
+    changing.insert(at);
+    if (f == MenuSetting::ClockYear) changing.insert(at + 1);
+  }
+  const int mode_at = FieldLocation(MenuSetting::CapMode, layout);
+  GUI_EXPECT(mode_at >= 0, "the layout has a capture mode");
+  if (mode_at < 0) return;
+  changing.insert(mode_at);
+  const int clock_at = FieldLocation(MenuSetting::SetClock, layout);
+  const int hour_at = FieldLocation(MenuSetting::ClockHour, layout);
+  changing.insert(clock_at);
+  ExpectEq(generated[static_cast<std::size_t>(clock_at)] & 3, kSetClockInput, "clock mode bits");
+  const int lon_at = FieldLocation(MenuSetting::LongitudeDeg, layout);
+  changing.insert(lon_at);
+  ExpectEq(static_cast<int>(generated[static_cast<std::size_t>(lon_at)]), 180, "longitude byte");
+  ExpectEq(static_cast<int>(generated[static_cast<std::size_t>(hour_at)]), 23, "typed hour byte");
+  if (const int reset_at = FieldLocation(MenuSetting::Reset, layout); reset_at >= 0) {
+    changing.insert(reset_at);
+    ExpectEq(static_cast<int>(defaults[static_cast<std::size_t>(reset_at)]), 1, "reset flag written by Default");
+    ExpectEq(static_cast<int>(generated[static_cast<std::size_t>(reset_at)]), 0, "reset flag written by Generate");
+  }
+  ExpectEq(static_cast<int>(generated[static_cast<std::size_t>(mode_at)]), new_mode, "capture mode byte in menu.dat");
+  for (std::size_t i = 0; i < defaults.size(); ++i) {
+    if (changing.count(static_cast<int>(i))) continue;
+    ExpectEq(static_cast<int>(generated[i]), static_cast<int>(defaults[i]),
+             "menu.dat byte " + std::to_string(i) + " unchanged by Generate");
+  }
+}
+
+void CameraSetupSteps(Script& s) {
+  s.Do("open Camera Setup", [] { guitest::Click(Dialog(kMainTemplate), kCameraSetup); })
+      .WaitDialog(camid::kTemplateFull)
+      .Do("look at Camera Setup", [] {
+        auto& cam = Dialog(camid::kTemplateFull);
+        ExpectEq(cam.Title(), T(kTxtCameraSetup), "camera setup title");
+        ExpectEq(cam.Text(camid::kSaveFolder), std::string(SaveFolder), "save folder shown");
+        Shot("camera-setup");
+        guitest::Click(cam, camid::kDefault);
+      })
+      .WaitMessageBox(T(kMsgDefaultGenerateSuccess))
+      .Do("Default written", [] {
+        ExpectEq(platform::fltk::CurrentMessageBox()->caption, T(kTxtNotice), "Default caption");
+        Shot("camera-setup-default");
+        guitest::AnswerMessageBox();
+      })
+      .WaitNoMessageBox()
+      .Do("change the capture mode and the clock, Generate", [] {
+        auto& cam = Dialog(camid::kTemplateFull);
+        g_cam.defaults = ReadFileBytes(SaveFile("menu.dat"));
+        ExpectEq(static_cast<int>(g_cam.defaults.size()), MenuSize(MenuLayout), "menu.dat size after Default");
+        GUI_EXPECT(cam.ListCount(camid::kCapMode) > 1, "capture mode list has rows");
+        g_cam.new_mode = cam.ListSelection(camid::kCapMode) == 1 ? 0 : 1;
+        guitest::Choose(cam, camid::kCapMode, g_cam.new_mode);
+        // A coordinate out of range is refused as it is typed.
+        guitest::TypeInto(cam, camid::kLongitudeDeg, "200");
+      })
+      .WaitMessageBox(T(kMsgOutOfRange))
+      .Do("out of range", [] {
+        ExpectEq(platform::fltk::CurrentMessageBox()->caption, T(kTxtWarning), "range warning caption");
+        Shot("camera-setup-out-of-range");
+        guitest::AnswerMessageBox();
+      })
+      .WaitNoMessageBox()
+      .Do("type the clock, Generate", [] {
+        auto& cam = Dialog(camid::kTemplateFull);
+        ExpectEq(cam.Text(camid::kLongitudeDeg), "180", "longitude set to its maximum");
+        guitest::Choose(cam, camid::kSetClock, kSetClockInput);
+        GUI_EXPECT(cam.IsEnabled(camid::kClockHour), "the clock is typed in Input mode");
+        // A clock field out of range is set to its maximum, without a
+        // message, when it is left: here by the click on Generate.
+        guitest::TypeInto(cam, camid::kClockHour, "25");
+        guitest::Click(cam, camid::kGenerate);
+        ExpectEq(cam.Text(camid::kClockHour), "23", "hour set to its maximum");
+      })
+      .WaitMessageBox(T(kMsgGenerateSuccess))
+      .Do("Generate written", [] {
+        Shot("camera-setup-generated");
+        guitest::AnswerMessageBox();
+      })
+      .WaitNoMessageBox()
+      .Do("check menu.dat, close", [] {
+        const std::vector<uint8_t> generated = ReadFileBytes(SaveFile("menu.dat"));
+        ExpectEq(static_cast<int>(generated.size()), MenuSize(MenuLayout), "menu.dat size after Generate");
+        if (generated.size() == g_cam.defaults.size())
+          CompareMenu(g_cam.defaults, generated, MenuLayout, g_cam.new_mode);
+        guitest::CloseBox(Dialog(camid::kTemplateFull));
+      })
+      .WaitDialog(kMainTemplate)
+      .Do("back in the main window", [] {
+        auto& m = Dialog(kMainTemplate);
+        ExpectEq(m.ListSelection(kModelList), kRowR1WUltra, "model row after Camera Setup");
+        ExpectEq(m.ListSelection(kLanguageList), g_lang, "language after Camera Setup");
+      });
+}
+
+// ---------------------------------------------------------------------------
+// Wireless windows
+
+int SendByRow(uint8_t mode) {
+  std::span<const SendByEntry> entries = SendByEntries(GetModelCode());
+  for (std::size_t i = 0; i < entries.size(); ++i)
+    if (entries[i].mode == mode) return static_cast<int>(i);
+  return -1;
+}
+
+void WirelessSteps(Script& s) {
+  s.Do("open Wireless Setup", [] { guitest::Click(Dialog(kMainTemplate), kWirelessSetup); })
+      .WaitDialog(kWirelessPageTemplate)
+      .Do("look at the wireless page", [] {
+        auto& page = Dialog(kWirelessPageTemplate);
+        ExpectEq(page.Title(), T(kTxtWirelessParamSettings), "wireless page title");
+        Shot("wireless-page");
+        const int row = SendByRow(kSendEmail);
+        GUI_EXPECT(row >= 0, "the model sends by e-mail");
+        guitest::Choose(page, wp_ids::kSendBy, row);
+        Shot("wireless-page-email");
+        guitest::TypeInto(page, wp_ids::kSenderServer, "smtp.example.com");
+        guitest::TypeInto(page, wp_ids::kSenderPort, "4a65");
+        ExpectEq(page.Text(wp_ids::kSenderPort), "465", "sender port takes digits only");
+        guitest::TypeInto(page, wp_ids::kSenderAddr, "cam.box@example.com");
+        ExpectEq(page.Text(wp_ids::kSenderUser), "cam.box@example.com", "account mirrors the address");
+        guitest::TypeInto(page, wp_ids::kSenderPassword, "secret-pass");
+        Shot("wireless-page-filled");
+        guitest::Click(page, wp_ids::kNextPage);
+      });
+  if (platform::CreateWindow(platform::WindowKind::SendSettings)) {
+    s.WaitDialog(kSendSettingsTemplate)
+        .Do("look at the send settings page", [] {
+          auto& send = Dialog(kSendSettingsTemplate);
+          ExpectEq(send.Title(), T(kTxtSendSettings), "send settings title");
+          Shot("send-settings");
+          guitest::TypeInto(send, send_ids::kEmail1, "owner@example.com");
+          guitest::Click(send, send_ids::kGenerate);
+        })
+        .WaitFor("a message box", [] { return platform::fltk::CurrentMessageBox() != nullptr; })
+        .Do("answer", [] {
+          const platform::fltk::MessageBoxView* box = platform::fltk::CurrentMessageBox();
+          std::printf("send settings message: %s / %s\n", box->caption.c_str(), box->text.c_str());
+          ExpectEq(box->text, T(kMsgGenerateSuccess), "send settings Generate");
+          Shot("send-settings-generated");
+          guitest::AnswerMessageBox();
+        })
+        .WaitNoMessageBox()
+        .Do("check CFG.BIN, close", [] {
+          std::vector<uint8_t> cfg = ReadFileBytes(SaveFile("CFG.BIN"));
+          ExpectEq(static_cast<int>(cfg.size()), SendSetFileSize(), "CFG.BIN size");
+          if (cfg.size() >= sizeof(SendSet)) {
+            // What the user typed, as the camera will read it.
+            UnscrambleBytes(cfg.data(), static_cast<int>(cfg.size()));
+            SendSet rec;
+            std::memcpy(&rec, cfg.data(), sizeof rec);
+            ExpectEq(rec.bySendBy & 0x7F, static_cast<int>(kSendEmail), "CFG.BIN send-by mode");
+            ExpectEq(std::string(rec.sSmtpSet.szServer), "smtp.example.com", "CFG.BIN sender server");
+            ExpectEq(std::string(rec.sSmtpSet.szAddr), "cam.box@example.com", "CFG.BIN sender address");
+            ExpectEq(std::string(rec.sSmtpSet.szPassword), "secret-pass", "CFG.BIN sender password");
+            bool recipient = false;
+            for (const auto& r : rec.szRecp) recipient |= std::string(r, strnlen(r, sizeof r)) == "owner@example.com";
+            GUI_EXPECT(recipient, "CFG.BIN holds the recipient");
+          }
+          guitest::CloseBox(Dialog(kSendSettingsTemplate));
+        });
+  }
+  s.WaitDialog(kMainTemplate)
+      // The GPS coordinates mailbox of the models that carry it.
+      .Do("choose a GPS mailbox model", [] {
+        ChooseModel(kRowGpsModel);
+        GUI_EXPECT(IsGpsMailboxModel(), "row 6 carries the GPS mailbox");
+        guitest::Click(Dialog(kMainTemplate), kWirelessSetup);
+      })
+      .WaitDialog(kWirelessPageTemplate)
+      .Do("open the GPS mailbox", [] {
+        Shot("wireless-page-gps-model");
+        guitest::Click(Dialog(kWirelessPageTemplate), wp_ids::kGpsMailbox);
+      })
+      .WaitDialog(kGpsMailboxTemplate)
+      .Do("GPS mailbox beside the page, the page still usable", [] {
+        auto& page = Dialog(kWirelessPageTemplate);
+        auto& gps = Dialog(kGpsMailboxTemplate);
+        ExpectEq(gps.Title(), T(kTxtGpsMailbox), "GPS mailbox title");
+        const Fl_Window* a = page.NativeWindow();
+        const Fl_Window* b = gps.NativeWindow();
+        GUI_EXPECT(b->x() >= a->x() + a->w() || b->x() + b->w() <= a->x(), "the mailbox window opens beside the page");
+        Shot("gps-mailbox");
+        // Next Page and the close box of the page are ignored meanwhile.
+        guitest::Click(page, wp_ids::kNextPage);
+        guitest::CloseBox(page);
+        GUI_EXPECT(!page.Ended(), "the page stays while the mailbox window is open");
+        guitest::TypeInto(gps, gps_ids::kServer, "smtp.example.com");
+        guitest::TypeInto(gps, gps_ids::kPort, "25");
+        guitest::TypeInto(gps, gps_ids::kAddr, "gps.sender@example.com");
+        guitest::TypeInto(gps, gps_ids::kPassword, "gps-pass");
+        guitest::TypeInto(gps, gps_ids::kInboxAddr, "gps.inbox@example.com");
+        Shot("gps-mailbox-filled");
+        guitest::Click(gps, gps_ids::kOk);
+      })
+      .WaitFor("the mailbox window closes",
+               [] { return guitest::FindDialog(kGpsMailboxTemplate) == nullptr; })
+      .Do("close the page", [] { guitest::CloseBox(Dialog(kWirelessPageTemplate)); })
+      .WaitDialog(kMainTemplate);
+}
+
+void Finish(Script& s) {
+  s.Do("close the main window", [] {
+    ChooseModel(kRowR1WUltra);
+    guitest::CloseBox(Dialog(kMainTemplate));
+    g_main_closed = true;
+  });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  g_started = std::chrono::steady_clock::now();
+  g_shots = argc > 1 ? argv[1] : "screenshots-gui";
+  std::filesystem::create_directories(g_shots);
+  std::string error;
+  if (!platform::fltk::OpenDisplay(&error)) {
+    std::fprintf(stderr, "trailset-gui-session: %s\n", error.c_str());
+    return 1;
+  }
+  platform::fltk::FltkServices services;
+  platform::SetServices(&services);
+  platform::fltk::FltkHost host;
+  g_lang = services.SystemLanguageId() == 2052 ? 0 : 1;
+
+  RegisterAllWindows();
+  Script script;
+  MainWindowSteps(script);
+  if (platform::CreateWindow(platform::WindowKind::CameraSetup)) CameraSetupSteps(script);
+  if (platform::CreateWindow(platform::WindowKind::WirelessParams)) WirelessSteps(script);
+  Finish(script);
+  script.Start();
+  Script::Watchdog(120);
+
+  RunApplication(host);
+
+  GUI_EXPECT(g_main_closed && script.Done(), "the session ran to its end");
+  std::printf("GUI_STARTUP_MS=%.1f\n", g_startup_ms);
+  std::printf("GUI_SESSION %s: %d failure(s)\n", guitest::Failures() ? "FAILED" : "PASSED", guitest::Failures());
+  return guitest::Failures() ? 1 : 0;
+}
