@@ -21,7 +21,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 #ifdef TRAILSET_TEST_DRIVER
   StartTestDriver();
 #endif
-  RunApplication(host);
+  int code = RunApplication(host);
+#ifdef TRAILSET_TEST_DRIVER
+  code = FinishTestDriver();
+#endif
   if (SUCCEEDED(com)) CoUninitialize();
-  return 0;
+  return code;
 }

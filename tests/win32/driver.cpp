@@ -4,13 +4,15 @@
 #include "tests/win32/driver.h"
 
 #include <windows.h>
+// platform::CreateWindow is meant, not the Windows macro.
+#undef CreateWindow
 
+#include <atomic>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <set>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 #include "camera/cam_setup_ids.h"
@@ -19,8 +21,6 @@
 #include "records/menu_record.h"
 #include "shell/ui_strings.h"
 #include "tests/win32/ui_driver.h"
-
-#undef CreateWindow
 
 namespace {
 
@@ -72,7 +72,7 @@ class Sessions {
   }
 
   int Run() {
-    lang_ = GetSystemDefaultLangID() == 2052 ? kChinese : kEnglish;
+    lang_ = system_lang_ = GetSystemDefaultLangID() == 2052 ? kChinese : kEnglish;
     ui_.Log(std::string("session: system language ") + kLangTag[lang_]);
     HWND main = MainFirstStart();
     if (main) main = MainModelChoice(main);
@@ -87,8 +87,9 @@ class Sessions {
   }
 
  private:
+  // Screenshot "<system language>-<window language>-<what>".
   std::string Shot(std::string_view what) {
-    std::string name = std::string(kLangTag[lang_]) + "-" + std::string(what);
+    std::string name = std::string("sys") + kLangTag[system_lang_] + "-" + kLangTag[lang_] + "-" + std::string(what);
     ui_.Shot(name);
     return name;
   }
@@ -199,7 +200,8 @@ class Sessions {
   }
 
   // The file written by Generate equals the one written by Default except
-  // for the capture mode the user changed and the clock, which follows the PC.
+  // for the capture mode the user changed, the Reset byte and the clock,
+  // which follows the PC.
   void CompareMenu(std::vector<uint8_t> defaults, std::vector<uint8_t> generated, int layout, int new_mode) {
     UnscrambleBytes(defaults.data(), static_cast<int>(defaults.size()));
     UnscrambleBytes(generated.data(), static_cast<int>(generated.size()));
@@ -216,6 +218,13 @@ class Sessions {
     if (mode_at < 0) return;
     changing.insert(mode_at);
     ui_.CheckEq(generated[static_cast<std::size_t>(mode_at)], new_mode, "capture mode byte in menu.dat");
+    // Where the layout has it, the Reset byte tells a Default file (1)
+    // from a Generate file (0).
+    if (const int at = FieldLocation(MenuSetting::Reset, layout); at >= 0) {
+      changing.insert(at);
+      ui_.CheckEq(defaults[static_cast<std::size_t>(at)], 1, "Reset byte written by Default");
+      ui_.CheckEq(generated[static_cast<std::size_t>(at)], 0, "Reset byte written by Generate");
+    }
     for (std::size_t i = 0; i < defaults.size(); ++i) {
       if (changing.count(static_cast<int>(i))) continue;
       ui_.CheckEq(generated[i], defaults[i], "menu.dat byte " + std::to_string(i) + " unchanged by Generate");
@@ -224,18 +233,39 @@ class Sessions {
 
   UiDriver ui_;
   int lang_ = kEnglish;
+  int system_lang_ = kEnglish;
 };
 
+}  // namespace
+
+namespace {
+HANDLE g_driver = nullptr;
+std::atomic<int> g_driver_result{1};
 }  // namespace
 
 void StartTestDriver() {
   wchar_t session[64] = {};
   if (!GetEnvironmentVariableW(L"TRAILSET_E2E_SESSION", session, 64)) return;
-  const DWORD ui_thread = GetCurrentThreadId();
-  const bool startup_only = std::wstring_view(session) == L"startup";
-  std::thread([ui_thread, startup_only] {
-    Sessions sessions(ui_thread);
-    const int code = startup_only ? sessions.RunStartup() : sessions.Run();
-    ExitProcess(static_cast<UINT>(code));
-  }).detach();
+  static std::wstring name;
+  name = session;
+  static DWORD ui_thread;
+  ui_thread = GetCurrentThreadId();
+  g_driver = CreateThread(
+      nullptr, 0,
+      [](LPVOID) -> DWORD {
+        Sessions sessions(ui_thread);
+        g_driver_result = name == L"startup" ? sessions.RunStartup() : sessions.Run();
+        return 0;
+      },
+      nullptr, 0, nullptr);
+}
+
+int FinishTestDriver() {
+  if (!g_driver) return 0;
+  // The driver closes the main window last; it has little left to do then.
+  if (WaitForSingleObject(g_driver, 30000) != WAIT_OBJECT_0) {
+    std::fprintf(stderr, "e2e: the driver did not finish after the program's windows closed\n");
+    return 1;
+  }
+  return g_driver_result;
 }

@@ -23,6 +23,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 # Private locales, so that the system language can be chosen per run
 # without touching the machine's locale setup.
 export LOCPATH="$build/locales"
+mkdir -p "$LOCPATH"
 for loc in zh_CN en_US; do
   [ -d "$LOCPATH/$loc.UTF-8" ] || localedef -i "$loc" -f UTF-8 "$LOCPATH/$loc.UTF-8"
 done
@@ -47,14 +48,16 @@ for _ in $(seq 1 100); do
   sleep 0.1
 done
 
-# The Wine prefix, made once per build folder; Chinese texts need the
-# WenQuanYi font linked to the dialog fonts.
-if [ ! -f "$WINEPREFIX/.trailset-ready" ]; then
+# The Wine prefix, made once per build folder:
+# the WenQuanYi font linked to the dialog fonts, and a desktop drawn by Wine.
+# Remade when the registry settings change.
+stamp=$(sha1sum "$here/wine_prefix.reg" | cut -c1-40)
+if [ "$(cat "$WINEPREFIX/.trailset-ready" 2>/dev/null)" != "$stamp" ]; then
   rm -rf "$WINEPREFIX"
   LANG=en_US.UTF-8 timeout 300 wineboot -i >"$out/wineboot.log" 2>&1
-  LANG=en_US.UTF-8 timeout 60 wine regedit "$here/fontlink.reg" >>"$out/wineboot.log" 2>&1
+  LANG=en_US.UTF-8 timeout 60 wine regedit "$here/wine_prefix.reg" >>"$out/wineboot.log" 2>&1
   timeout 60 wineserver -w
-  touch "$WINEPREFIX/.trailset-ready"
+  echo "$stamp" >"$WINEPREFIX/.trailset-ready"
 fi
 
 failed=0

@@ -263,7 +263,7 @@ void UiDriver::Log(std::string_view line) {
   // file that TRAILSET_E2E_LOG names, and to standard error.
   static std::FILE* file = [] {
     wchar_t path[MAX_PATH] = {};
-    return GetEnvironmentVariableW(L"TRAILSET_E2E_LOG", path, MAX_PATH) ? _wfopen(path, L"a") : nullptr;
+    return GetEnvironmentVariableW(L"TRAILSET_E2E_LOG", path, MAX_PATH) ? _wfopen(path, L"ab") : nullptr;
   }();
   for (std::FILE* f : {file, stderr}) {
     if (!f) continue;
