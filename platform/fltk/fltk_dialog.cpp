@@ -533,6 +533,8 @@ void FltkDialog::Enable(int id, bool on) {
   if (!c) return;
   if (on) c->widget->activate();
   else c->widget->deactivate();
+  // A disabled static is drawn greyed whatever its colour, as natively.
+  if (c->colored) c->widget->labelcolor(on ? c->color : FL_FOREGROUND_COLOR);
 }
 
 bool FltkDialog::IsEnabled(int id) const {
@@ -598,8 +600,9 @@ void FltkDialog::SetIcon(int icon_id) {
 void FltkDialog::SetTextColor(int id, uint32_t rgb) {
   Control* c = Find(id);
   if (!c) return;
-  c->widget->labelcolor(fl_rgb_color(static_cast<uchar>(rgb >> 16), static_cast<uchar>(rgb >> 8),
-                                     static_cast<uchar>(rgb)));
+  c->colored = true;
+  c->color = fl_rgb_color(static_cast<uchar>(rgb >> 16), static_cast<uchar>(rgb >> 8), static_cast<uchar>(rgb));
+  c->widget->labelcolor(c->widget->active() ? c->color : FL_FOREGROUND_COLOR);
   c->widget->redraw_label();
 }
 

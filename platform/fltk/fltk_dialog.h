@@ -34,6 +34,9 @@ struct Control {
   std::vector<Fl_Menu_Item> menu;
   // Edits: the focus loss was already reported for the current focus.
   bool kill_focus_sent = false;
+  // Statics: the colour set by the program (drawn while enabled).
+  bool colored = false;
+  unsigned color = 0;
 };
 
 class FltkDialog final : public Dialog {

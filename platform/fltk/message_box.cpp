@@ -115,6 +115,9 @@ int ShowMessageBox(std::string_view text, std::string_view caption, MsgIcon icon
   ok->labelsize(kFontSize);
   ok->callback([](Fl_Widget*, void* a) { *static_cast<bool*>(a) = true; }, &answered);
   win.end();
+  // A thin edge of its own keeps the box apart from the window behind,
+  // also where no window manager draws a frame.
+  win.box(FL_THIN_UP_BOX);
   win.set_modal();
 
   int sx = 0, sy = 0, sw = 0, sh = 0;

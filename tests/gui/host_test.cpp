@@ -448,6 +448,23 @@ TEST_F(FltkHostTest, PicturesAreCopiedToTheirPlaceOnlyWhilePainting) {
   Run(p, s, kBlankLayout);
 }
 
+TEST_F(FltkHostTest, ColouredLabelIsGreyedWhileDisabled) {
+  Probe p;
+  FltkDialog dlg(p, kProbeLayout);
+  const Fl_Color blue = fl_rgb_color(34, 96, 217);
+  dlg.SetTextColor(111, (34u << 16) | (96u << 8) | 217u);
+  EXPECT_EQ(dlg.Widget(111)->labelcolor(), blue);
+  dlg.Enable(111, false);
+  EXPECT_EQ(dlg.Widget(111)->labelcolor(), FL_FOREGROUND_COLOR);
+  dlg.Enable(111, true);
+  EXPECT_EQ(dlg.Widget(111)->labelcolor(), blue);
+  dlg.Enable(111, false);
+  dlg.SetTextColor(111, 0xFF0000);
+  EXPECT_EQ(dlg.Widget(111)->labelcolor(), FL_FOREGROUND_COLOR);
+  dlg.Enable(111, true);
+  EXPECT_EQ(dlg.Widget(111)->labelcolor(), fl_rgb_color(255, 0, 0));
+}
+
 TEST_F(FltkHostTest, LabelsShowTheirTextLiterally) {
   EXPECT_EQ(fl::LiteralLabel("a@b.com", false), "a@@b.com");
   EXPECT_EQ(fl::LiteralLabel("AT&T", false), "AT&T");
