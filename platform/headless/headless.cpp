@@ -479,6 +479,7 @@ int Session::RunModal(platform::Window& w) {
   }
   active_ = &d;
 
+  Record({Event::WindowOpened, d.Template(), 0, d.title_, ""});
   d.initializing_ = true;
   w.OnInit(d);
   d.initializing_ = false;
@@ -491,7 +492,7 @@ int Session::RunModal(platform::Window& w) {
       }
     }
   }
-  Record({Event::WindowOpened, d.Template(), 0, d.title_, ""});
+  Record({Event::WindowShown, d.Template(), 0, d.title_, ""});
 
   while (!d.ended_)
     if (!WaitForJob()) break;
@@ -857,6 +858,16 @@ T Query(const OpenWindow* ow, int id, T fallback, F f) {
 
 bool Session::HasControl(int id, int tpl) const {
   return Query(Find(tpl), id, false, [](const Control&) { return true; });
+}
+std::vector<int> Session::ControlIds(int tpl) const {
+  std::vector<int> out;
+  if (const OpenWindow* ow = Find(tpl))
+    for (const Control& c : ow->dlg->controls_) out.push_back(c.def->id);
+  return out;
+}
+std::optional<platform::ControlClass> Session::ControlClassOf(int id, int tpl) const {
+  return Query(Find(tpl), id, std::optional<platform::ControlClass>(),
+               [](const Control& c) { return std::optional<platform::ControlClass>(c.cls()); });
 }
 std::string Session::Text(int id, int tpl) const {
   return Query(Find(tpl), id, std::string(), [](const Control& c) { return c.text; });

@@ -123,7 +123,8 @@ struct MessageBoxInfo {
 // What happened, in order: the transcript of a session.
 struct Event {
   enum Kind {
-    WindowOpened,   // template_id, text = title
+    WindowOpened,   // template_id, text = template title; before the window initialises
+    WindowShown,    // template_id, text = title; after it has initialised
     WindowClosed,   // template_id, value = result
     BoxShown,       // template_id = owner, caption, text
     BoxAnswered,    // value = answer
@@ -200,6 +201,9 @@ class Session {
   std::string Title(int tpl = 0) const;
   int Icon(int tpl = 0) const;
   bool HasControl(int id, int tpl = 0) const;
+  // Ids of the window's controls in template order, with their classes.
+  std::vector<int> ControlIds(int tpl = 0) const;
+  std::optional<platform::ControlClass> ControlClassOf(int id, int tpl = 0) const;
   std::string Text(int id, int tpl = 0) const;        // as set (a masked edit's real text)
   std::string ShownText(int id, int tpl = 0) const;   // what shows: '*' per character when masked
   std::vector<std::string> Items(int id, int tpl = 0) const;

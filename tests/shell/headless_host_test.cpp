@@ -371,7 +371,7 @@ TEST_F(HostTest, EventsTellWhatHappenedInOrder) {
   std::vector<headless::Event::Kind> kinds;
   for (const headless::Event& e : s.TakeEvents()) kinds.push_back(e.kind);
   using E = headless::Event;
-  EXPECT_EQ(kinds, (std::vector<E::Kind>{E::WindowOpened, E::BoxShown, E::BoxAnswered, E::WindowClosed}));
+  EXPECT_EQ(kinds, (std::vector<E::Kind>{E::WindowOpened, E::WindowShown, E::BoxShown, E::BoxAnswered, E::WindowClosed}));
   EXPECT_FALSE(s.Click(kButton));  // the application has ended
 }
 

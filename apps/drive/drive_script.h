@@ -1,0 +1,61 @@
+// The script language of trailset-drive: what a user does to the running
+// application and what the user should see, one command a line.
+// docs/drive-scripts.md describes it.
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/headless/headless.h"
+
+namespace drive {
+
+struct Token {
+  std::string text;
+  bool quoted = false;
+};
+
+// Splits one script line into words and quoted strings; a '#' outside a
+// string starts a comment. False (with `error`) for an unterminated string
+// or a bad escape.
+bool Tokenize(const std::string& line, std::vector<Token>& out, std::string& error);
+
+// Outcome of running a script.
+enum class Outcome { Passed = 0, Failed = 1, ScriptError = 2 };
+
+struct Options {
+  bool quiet = false;        // print only the failure line
+  bool keep_folders = false; // keep the folders made by "set workdir fresh"
+};
+
+class Interpreter {
+ public:
+  Interpreter(std::ostream& transcript, std::ostream& errors, Options options);
+  ~Interpreter();
+
+  // Runs the script's lines; `name` and the line number prefix every
+  // failure. `base` is the folder relative "from" paths are read from.
+  Outcome Run(std::istream& script, const std::string& name, const std::filesystem::path& base);
+
+ private:
+  class Command;
+
+  bool Execute(const std::vector<Token>& t, std::string& failure, bool& script_error);
+  bool EnsureStarted();
+  void PrintEvents();
+  std::filesystem::path Resolve(const std::string& name) const;
+
+  std::ostream& out_;
+  std::ostream& err_;
+  Options options_;
+  std::unique_ptr<headless::Session> session_;
+  bool started_ = false;
+  std::filesystem::path base_;
+  std::vector<std::filesystem::path> fresh_folders_;
+  std::vector<std::string> recent_diag_;  // diagnostic lines since the last action
+};
+
+}  // namespace drive
