@@ -523,3 +523,41 @@ TEST_F(SendPageTest, SecondOpeningStartsFromTheSnapshot) {
 
 }  // namespace
 }  // namespace send_test
+
+namespace send_test {
+namespace {
+
+// The wireless parameter page never offers MMS, and never lets an empty
+// network APN through; a record in that state (from another caller of
+// Generate) still meets the same checks on this page, in either language.
+TEST_F(SendPageTest, MmsAndNetworkApnMessagesThroughThePage) {
+  Prepare(520, kSendMms);
+  g_sSendSet.byOperatorCountry = kManualCountry;
+  UiLanguage = 0;
+  OpenPage();
+  EXPECT_TRUE(s().Enabled(kPhone1));
+  EXPECT_EQ(Generate(), "未生成配置文件！\r\n请输入至少一个手机号码或邮箱地址。");
+  EXPECT_EQ(last_caption_, "警告");
+  EXPECT_EQ(last_icon_, platform::MsgIcon::Warning);
+  ASSERT_TRUE(s().Paste(kPhone2, "13800000002"));
+  EXPECT_EQ(Generate(), UiStr(kMsgGenFailMmsUrl));
+  CopyTextField(g_sSendSet.sMmsSet.szUrl, "http://mms.example.org");
+  EXPECT_EQ(Generate(), UiStr(kMsgGenFailMmsApn));
+  CopyTextField(g_sSendSet.sMmsSet.szApn, "mms");
+  EXPECT_EQ(Generate(), UiStr(kMsgGenFailMmsGateway));
+  CopyTextField(g_sSendSet.sMmsSet.szGateway, "10.0.0.172");
+  EXPECT_EQ(Generate(), "成功生成配置文件!");
+  EXPECT_EQ(last_caption_, "通知");
+  ASSERT_TRUE(s().Close());
+
+  session_ = std::make_unique<headless::Session>();
+  SendSettingsFirstOpen = true;
+  Prepare(520, kSendFtp);
+  g_sSendSet.byOperatorCountry = kManualCountry;
+  UiLanguage = 1;
+  OpenPage();
+  EXPECT_EQ(Generate(), "Generate failed!\r\nPlease enter network APN.");
+}
+
+}  // namespace
+}  // namespace send_test
