@@ -28,6 +28,10 @@ namespace {
 // True while the serial number warning is up: the focus change the box
 // itself causes must not raise it again.
 bool s_bSerialWarningUp = false;
+// The short serial number last warned about: leaving again with the same
+// text accepts it, so the user is warned once and can then move on.
+bool s_bSerialWarned = false;
+std::string s_sSerialWarnedText;
 
 // Shown when the folder picker returns a path that SaveFolder cannot hold.
 const UiText kMsgFolderPathTooLong = {{
@@ -149,6 +153,10 @@ void OnEditChange(Dialog& dlg, int id) {
 
 void OnSerialLeave(Dialog& dlg) {
   if (s_bSerialWarningUp || dlg.TextLength(camid::kSerialText) > 3) return;
+  const std::string text = dlg.Text(camid::kSerialText);
+  if (s_bSerialWarned && text == s_sSerialWarnedText) return;
+  s_bSerialWarned = true;
+  s_sSerialWarnedText = text;
   s_bSerialWarningUp = true;
   dlg.MessageBox(UiStr(kMsgSerialNumberRule), UiStr(kTxtWarning), MsgIcon::Warning);
   dlg.SetFocus(camid::kSerialText);
@@ -223,6 +231,7 @@ class DlgCamSetup final : public platform::Window {
   int TemplateId() const override { return template_id_; }
 
   void OnInit(Dialog& dlg) override {
+    s_bSerialWarned = false;
     dlg.SetIcon(camid::kIconCamSetup);
     const bool full = template_id_ == camid::kTemplateFull;
     if (full) {
@@ -315,4 +324,6 @@ std::unique_ptr<platform::Window> MakeCameraSetupWindow() {
 void ResetCameraState() {
   s_iTimerID = 0;
   s_bSerialWarningUp = false;
+  s_bSerialWarned = false;
+  s_sSerialWarnedText.clear();
 }

@@ -148,6 +148,22 @@ class CamTest : public ::testing::Test {
   platform::LocalTime now_{2026, 3, 14, 15, 9, 26};
 };
 
+// The factory record of a model, straight from the defaults. Resets the
+// process state: call it before a run, never during one.
+inline std::vector<uint8_t> FactoryRecord(uint16_t code) {
+  ResetAllState();
+  ModelFamily = code >> 8;
+  ModelIndex = code & 0xFF;
+  UpdateModelCode();
+  CamSetupDlgId = ModelSetupDlgId(ModelFamily, ModelIndex);
+  ChooseMenuLayout();
+  ApplyMenuDefaults();
+  const uint8_t* rec = MenuRecord(MenuLayout);
+  std::vector<uint8_t> v(rec, rec + MenuSize(MenuLayout));
+  ResetAllState();
+  return v;
+}
+
 inline int LayoutOf(uint16_t code) { return MenuLayoutForModel(code, ModelSetupDlgId(code >> 8, code & 0xFF)); }
 
 }  // namespace camtest

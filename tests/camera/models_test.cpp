@@ -13,21 +13,6 @@ namespace {
 
 using S = MenuSetting;
 
-// The factory record of a model, straight from the defaults.
-std::vector<uint8_t> FactoryRecord(uint16_t code) {
-  ResetAllState();
-  ModelFamily = code >> 8;
-  ModelIndex = code & 0xFF;
-  UpdateModelCode();
-  CamSetupDlgId = ModelSetupDlgId(ModelFamily, ModelIndex);
-  ChooseMenuLayout();
-  ApplyMenuDefaults();
-  const uint8_t* rec = MenuRecord(MenuLayout);
-  std::vector<uint8_t> v(rec, rec + MenuSize(MenuLayout));
-  ResetAllState();
-  return v;
-}
-
 constexpr S kClockFields[] = {S::ClockYear, S::ClockMonth, S::ClockDay, S::ClockHour, S::ClockMinute, S::ClockSecond};
 
 // What the window writes for an unchanged factory record: the file's check
