@@ -25,7 +25,7 @@ Xvfb ":$disp" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null || true' EXIT
 export DISPLAY=":$disp"
-for _ in $(seq 1 100); do
+for _ in $(seq 1 300); do
   xdpyinfo >/dev/null 2>&1 && break
   sleep 0.1
 done

@@ -8,6 +8,8 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
+#include <FL/Fl_File_Input.H>
+#include <FL/Fl_Return_Button.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Window.H>
 #include <FL/x.H>
@@ -70,7 +72,49 @@ void SendKey(Fl_Window* win, int keysym, std::string_view text, int state) {
   Fl::e_state = 0;
 }
 
+template <class W>
+W* FindIn(Fl_Group* g) {
+  for (int i = 0; i < g->children(); ++i) {
+    Fl_Widget* c = g->child(i);
+    if (auto* w = dynamic_cast<W*>(c); w && c->visible_r()) return w;
+    if (Fl_Group* sub = c->as_group())
+      if (W* w = FindIn<W>(sub)) return w;
+  }
+  return nullptr;
+}
+
+// The shown window that is not one of ours and has a file name field.
+Fl_Window* ChooserWindow() {
+  for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w)) {
+    bool ours = false;
+    for (FltkDialog* d : platform::fltk::OpenDialogs()) ours |= d->NativeWindow() == w;
+    if (!ours && w->shown() && FindIn<Fl_File_Input>(w)) return w;
+  }
+  return nullptr;
+}
+
 }  // namespace
+
+bool FolderChooserShown() { return ChooserWindow() != nullptr; }
+
+void PickInFolderChooser(const std::string& folder) {
+  Fl_Window* win = ChooserWindow();
+  if (!win) {
+    Fail("no folder chooser to pick in");
+    return;
+  }
+  auto* name = FindIn<Fl_File_Input>(win);
+  auto* ok = FindIn<Fl_Return_Button>(win);
+  if (!ok) {
+    Fail("the folder chooser has no OK button");
+    return;
+  }
+  // Typing would meet the chooser's completion; the name field is set as
+  // a pasted path would set it.
+  name->value(folder.c_str());
+  name->do_callback();
+  ClickAt(win, ok);
+}
 
 void Fail(const std::string& what) {
   ++g_failures;

@@ -43,6 +43,11 @@ void CloseBox(FltkDialog& dlg);
 // Answers the message box being shown with OK (clicked like a user).
 void AnswerMessageBox();
 
+// The folder chooser being shown (FLTK's own chooser): whether one is up,
+// and picking `folder` in it (typed into its name field, then OK).
+bool FolderChooserShown();
+void PickInFolderChooser(const std::string& folder);
+
 // Saves the screen area of every window on screen as `dir/name.png`.
 void Screenshot(const std::string& dir, const std::string& name);
 

@@ -38,6 +38,7 @@
 namespace {
 
 using guitest::Dialog;
+using platform::fltk::FltkDialog;
 using guitest::Script;
 
 constexpr int kMainTemplate = 100;
@@ -232,11 +233,34 @@ void CameraSetupSteps(Script& s) {
         guitest::AnswerMessageBox();
       })
       .WaitNoMessageBox()
-      .Do("check menu.dat, close", [] {
+      .Do("check menu.dat, choose another folder", [] {
         const std::vector<uint8_t> generated = ReadFileBytes(SaveFile("menu.dat"));
         ExpectEq(static_cast<int>(generated.size()), MenuSize(MenuLayout), "menu.dat size after Generate");
         if (generated.size() == g_cam.defaults.size())
           CompareMenu(g_cam.defaults, generated, MenuLayout, g_cam.new_mode);
+        std::filesystem::create_directories("card");
+        guitest::Click(Dialog(camid::kTemplateFull), camid::kBrowse);
+      })
+      .WaitFor("the folder chooser", [] { return guitest::FolderChooserShown(); })
+      .Do("pick the card folder", [] {
+        Shot("folder-chooser");
+        guitest::PickInFolderChooser((std::filesystem::current_path() / "card").string());
+      })
+      .WaitFor("the chooser closes", [] { return !guitest::FolderChooserShown(); })
+      .Do("Generate into the card folder", [] {
+        auto& cam = Dialog(camid::kTemplateFull);
+        const std::filesystem::path card = std::filesystem::current_path() / "card";
+        std::error_code ec;
+        GUI_EXPECT(std::filesystem::equivalent(SaveFolder, card, ec), "Browse sets the save folder");
+        ExpectEq(cam.Text(camid::kSaveFolder), std::string(SaveFolder), "the folder field shows it");
+        guitest::Click(cam, camid::kGenerate);
+      })
+      .WaitMessageBox(T(kMsgGenerateSuccess))
+      .Do("answer", [] { guitest::AnswerMessageBox(); })
+      .WaitNoMessageBox()
+      .Do("close Camera Setup", [] {
+        ExpectEq(static_cast<int>(ReadFileBytes(SaveFile("menu.dat")).size()), MenuSize(MenuLayout),
+                 "menu.dat in the card folder");
         guitest::CloseBox(Dialog(camid::kTemplateFull));
       })
       .WaitDialog(kMainTemplate)
@@ -249,6 +273,12 @@ void CameraSetupSteps(Script& s) {
 
 // ---------------------------------------------------------------------------
 // Wireless windows
+
+int FindItem(FltkDialog& dlg, int id, const std::string& text) {
+  for (int i = 0; i < dlg.ListCount(id); ++i)
+    if (dlg.ListItem(id, i) == text) return i;
+  return -1;
+}
 
 int SendByRow(uint8_t mode) {
   std::span<const SendByEntry> entries = SendByEntries(GetModelCode());
@@ -322,8 +352,23 @@ void WirelessSteps(Script& s) {
         guitest::Click(Dialog(kMainTemplate), kWirelessSetup);
       })
       .WaitDialog(kWirelessPageTemplate)
-      .Do("open the GPS mailbox", [] {
+      .Do("an operator preset", [] {
+        auto& page = Dialog(kWirelessPageTemplate);
         Shot("wireless-page-gps-model");
+        for (int row = 0; row < page.ListCount(wp_ids::kSource) && !page.IsEnabled(wp_ids::kCountry); ++row)
+          guitest::Choose(page, wp_ids::kSource, row);
+        GUI_EXPECT(page.IsEnabled(wp_ids::kCountry), "an entry of the source list offers the presets");
+        const int country = FindItem(page, wp_ids::kCountry, g_lang == 0 ? "美国" : "United States");
+        GUI_EXPECT(country >= 0, "the country list offers the United States");
+        if (country < 0) return;
+        guitest::Choose(page, wp_ids::kCountry, country);
+        const int op = FindItem(page, wp_ids::kOperator, "AT&T");
+        GUI_EXPECT(op >= 0, "the operator list offers AT&T");
+        if (op >= 0) guitest::Choose(page, wp_ids::kOperator, op);
+        ExpectEq(page.Text(wp_ids::kOperator), "AT&T", "operator shown");
+        Shot("wireless-page-operator");
+      })
+      .Do("open the GPS mailbox", [] {
         guitest::Click(Dialog(kWirelessPageTemplate), wp_ids::kGpsMailbox);
       })
       .WaitDialog(kGpsMailboxTemplate)
@@ -375,6 +420,8 @@ int main(int argc, char** argv) {
   platform::fltk::FltkServices services;
   platform::SetServices(&services);
   platform::fltk::FltkHost host;
+  // The folder chooser the driver can operate: FLTK's own, not a toolkit's.
+  Fl::option(Fl::OPTION_FNFC_USES_GTK, false);
   g_lang = services.SystemLanguageId() == 2052 ? 0 : 1;
 
   RegisterAllWindows();
