@@ -25,21 +25,33 @@
 //     it was created or invalidated;
 //   - timers fire only when the session ticks them.
 //
-// Example (a GoogleTest test of the main window):
+// Example (a GoogleTest test of the main window and the camera setup window):
 //
+//   ResetAllState();                          // one process runs many sessions
 //   headless::Session s;
 //   s.services().SetSystemLanguageId(2052);
 //   s.services().SetWorkingDirectory("/tmp/card");
 //   s.Start([](platform::Host& h) { RunApplication(h); });
 //   EXPECT_EQ(s.TopTemplate(), 100);
 //   EXPECT_EQ(s.Title(), "设置");
-//   ASSERT_TRUE(s.Select(40012, 0));          // NANO-A
+//   ASSERT_TRUE(s.Select(40012, 0));          // NANO-A: SelChange, SelEndOk
 //   EXPECT_FALSE(s.Enabled(40008));
+//   EXPECT_FALSE(s.Click(40008));             // refused: the button is disabled
 //   ASSERT_TRUE(s.Click(40003));              // Camera Setup
-//   ASSERT_TRUE(s.Type(40050, "2031"));       // keystrokes, each raising EditChange
-//   ASSERT_TRUE(s.Leave(40050));              // KillFocus
-//   if (auto box = s.Box()) { EXPECT_EQ(box->caption, "Warning"); s.Answer(); }
-//   ASSERT_TRUE(s.Close());                   // the window's close box
+//   ASSERT_EQ(s.TopTemplate(), 113);
+//   ASSERT_TRUE(s.Select(40042, 1));          // Set Clock: Input
+//   ASSERT_TRUE(s.Paste(40065, "60"));        // longitude minutes, range-checked as they change
+//   ASSERT_TRUE(s.Box().has_value());
+//   EXPECT_EQ(s.Box()->text, "输入内容超出范围！");
+//   ASSERT_TRUE(s.Answer());
+//   EXPECT_EQ(s.Text(40065), "59");
+//   ASSERT_TRUE(s.Close());                   // the close box: back to the main window
+//
+// Every action returns an ActionResult: true when delivered, otherwise an
+// error that says why (`ASSERT_TRUE(r) << r.error`).
+//
+// One session at a time: a session installs itself as the process's host,
+// services and diagnostic sink, and removes itself when destroyed.
 //
 // Windows are addressed by template id; 0 (the default) is the topmost open
 // window. A window behind an owned window takes no input; a window behind
