@@ -273,6 +273,7 @@ TEST_F(SendPageOpening, ControlsPerSendByMode) {
       EXPECT_FALSE(s().Enabled(kMaxNum));
       EXPECT_EQ(s().Text(kMaxNum), "");
       EXPECT_FALSE(s().Enabled(kMaxNumLabel));
+      EXPECT_FALSE(s().Enabled(kPerDayLabel));
       EXPECT_FALSE(s().Enabled(kSendMode));
       EXPECT_EQ(s().Selection(kSendMode), 0);
       EXPECT_FALSE(s().Shown(kDailyTime));
@@ -557,6 +558,57 @@ TEST_F(SendPageTest, MmsAndNetworkApnMessagesThroughThePage) {
   UiLanguage = 1;
   OpenPage();
   EXPECT_EQ(Generate(), "Generate failed!\r\nPlease enter network APN.");
+}
+
+}  // namespace
+}  // namespace send_test
+
+namespace send_test {
+namespace {
+
+// A card that cannot be written: a small tmpfs remounted read-only.
+class SendPageReadOnly : public SendPageTest {
+ protected:
+  void SetUp() override {
+    SendPageTest::SetUp();
+    card_ = dir_ / "card";
+    std::filesystem::create_directories(card_);
+    if (std::system(("mount -t tmpfs -o size=64k tmpfs '" + card_.string() + "' 2>/dev/null").c_str()) != 0)
+      GTEST_SKIP() << "mounting a tmpfs is not permitted here";
+    mounted_ = true;
+    UseFolder(card_.string());
+  }
+  void TearDown() override {
+    session_.reset();
+    if (mounted_) (void)std::system(("umount '" + card_.string() + "'").c_str());
+    SendPageTest::TearDown();
+  }
+  std::filesystem::path card_;
+  bool mounted_ = false;
+};
+
+TEST_F(SendPageReadOnly, GenerateWritesNothingAndShowsNothing) {
+  Prepare(516, kSendEmail);
+  CopyTextField(g_sSendSet.sSmtpSet.szWLNetApN, "internet");
+  CopyTextField(g_sSendSet.sSmtpSet.szServer, "smtp.example.org");
+  g_sSendSet.sSmtpSet.iPort = 25;
+  CopyTextField(g_sSendSet.sSmtpSet.szAddr, "cam@example.org");
+  CopyTextField(g_sSendSet.sSmtpSet.szPassword, "pw");
+  OpenPage();
+  ASSERT_TRUE(s().Paste(kEmail1, "one@example.org"));
+  ASSERT_EQ(Generate(), "Generate Success!");
+  const std::vector<uint8_t> old_file = ReadAll(card_ / "CFG.BIN");
+  ASSERT_EQ(old_file.size(), 1320u);
+  ASSERT_EQ(std::system(("mount -o remount,ro '" + card_.string() + "'").c_str()), 0);
+
+  ASSERT_TRUE(s().Paste(kEmail1, "changed@example.org"));
+  s().ClearDiag();
+  EXPECT_EQ(Generate(), "") << "no message box";
+  EXPECT_TRUE(DiagHas("Generate fail!"));
+  EXPECT_EQ(ReadAll(card_ / "CFG.BIN"), old_file);
+  EXPECT_EQ(SEND_FIELD(g_sSendSet.szRecp[2]), "changed@example.org");
+  EXPECT_EQ(s().TopTemplate(), kSendSettingsTemplate);
+  EXPECT_EQ(s().Text(kEmail1), "changed@example.org");
 }
 
 }  // namespace
