@@ -200,6 +200,38 @@ TEST_F(WirelessPageTest, ModuleChoiceModelOnWifiKeepsTheWifiRowAcrossModes) {
   }
 }
 
+TEST_F(WirelessPageTest, WifiModuleNeverTakesAnOperatorPreset) {
+  // A file that chose the WiFi module and still names a preset: the preset
+  // would overwrite the WiFi name and password kept in the network fields.
+  SelectModel(531);
+  MdmSendVia = 0;
+  SendSet rec = MailRecord();
+  rec.bySendBy = kSendFtp;
+  rec.byOperatorCountry = 3;
+  rec.byOperator = 1;
+  WriteCfg(rec);
+  Open();
+  EXPECT_EQ(g_sSendSet.byOperatorCountry, kManualCountry);
+  EXPECT_EQ(FIELD(g_sSendSet.sSmtpSet.szWLNetAccount), "trailnet");
+  EXPECT_EQ(s().Text(kNetAccount), "trailnet");
+  EXPECT_FALSE(s().Enabled(kCountry));
+  ASSERT_TRUE(s().Select(kSendBy, 3));  // cloud
+  EXPECT_EQ(FIELD(g_sSendSet.sSmtpSet.szWLNetAccount), "trailnet");
+  ExpectHandOver();
+  EXPECT_EQ(FIELD(SendSetSnapshot.sSmtpSet.szWLNetAccount), "trailnet");
+  EXPECT_EQ(FIELD(SendSetSnapshot.sSmtpSet.szWLNetPassword), "wifipass");
+}
+
+TEST_F(WirelessPageTest, UnknownSendByModeOpensAsEmail) {
+  SelectModel(520);
+  SendSet rec = MailRecord();
+  rec.bySendBy = 9;
+  WriteCfg(rec);
+  Open();
+  EXPECT_EQ(g_sSendSet.bySendBy, kSendEmail);
+  EXPECT_EQ(s().Selection(kSendBy), 1);
+}
+
 TEST_F(WirelessPageTest, ModuleChoiceListIsBesideANarrowerSendByList) {
   SelectModel(520);
   Open();
