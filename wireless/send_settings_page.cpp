@@ -328,6 +328,9 @@ void SendSettingsPage::ApplySendBy(platform::Dialog& dlg) {
   for (int id : {kPhone1, kPhone2}) dlg.Enable(id, phones);
   for (int id : {kEmail1, kEmail2}) dlg.Enable(id, emails);
   ShowCoordinateInputs(dlg, coordinates);
+  // Without its inputs the position section stays in place, greyed, so
+  // that it reads as not used in this mode rather than as missing fields.
+  for (int id : kCoordinateLabels) dlg.Enable(id, coordinates);
 }
 
 void SendSettingsPage::HidePositionSection(platform::Dialog& dlg) {

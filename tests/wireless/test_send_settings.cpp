@@ -261,6 +261,8 @@ TEST_F(SendPageOpening, ControlsPerSendByMode) {
       EXPECT_EQ(s().Enabled(kLatSec), coordinates);
       EXPECT_EQ(s().Shown(kLatDir), coordinates);
       EXPECT_EQ(s().Shown(kCoordinateGroup), code == 520);
+      EXPECT_EQ(s().Enabled(kLongitudeLabel), c.coordinates);
+      EXPECT_EQ(s().Enabled(kDegreeHead), c.coordinates);
       EXPECT_EQ(s().Enabled(kRemoteInterval), c.interval);
       EXPECT_EQ(s().Enabled(kRemotePhone), c.interval);
       EXPECT_EQ(s().Enabled(kNoRemoteCmd22), c.interval);
