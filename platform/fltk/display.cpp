@@ -1,7 +1,9 @@
 // Connecting to the display and the look of every window.
 #include "platform/fltk/fltk_host.h"
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 // The X11 headers define macros (None, Window, ...) that clash with the
 // seam's names, so they come after every header of ours.
@@ -36,7 +38,13 @@ bool OpenDisplay(std::string* error) {
     if (error) *error = "no display available (DISPLAY is not set); trailset needs a graphical session";
     return false;
   }
-  Display* display = XOpenDisplay(nullptr);
+  // A busy server may refuse a connection now and then: a few tries
+  // before giving up.
+  Display* display = nullptr;
+  for (int attempt = 0; attempt < 5 && !display; ++attempt) {
+    if (attempt) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    display = XOpenDisplay(nullptr);
+  }
   if (!display) {
     if (error) *error = std::string("cannot open display \"") + name + "\"; trailset needs a graphical session";
     return false;

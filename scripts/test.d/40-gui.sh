@@ -43,6 +43,6 @@ for lang in en_US zh_CN; do
   echo "--- session in $lang"
   (cd "$work" && LC_ALL= LC_MESSAGES= LANG="$lang.UTF-8" timeout 180 "$build/tests/gui/trailset-gui-session" "$shots") \
     >"$build/gui-session/$lang.log" 2>&1 || { cat "$build/gui-session/$lang.log"; exit 1; }
-  grep -E "GUI_SESSION|GUI_STARTUP_MS" "$build/gui-session/$lang.log"
+  grep -E "GUI_SESSION|GUI_STARTUP_MS|GUI_PEAK_RSS_KB" "$build/gui-session/$lang.log"
 done
 echo "screenshots: $shots ($(ls "$shots" | wc -l) files)"

@@ -31,6 +31,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/resource.h>
+
 // FLTK's headers bring in X11's macros: after every header of ours.
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
@@ -437,6 +439,9 @@ int main(int argc, char** argv) {
 
   GUI_EXPECT(g_main_closed && script.Done(), "the session ran to its end");
   std::printf("GUI_STARTUP_MS=%.1f\n", g_startup_ms);
+  struct rusage usage {};
+  getrusage(RUSAGE_SELF, &usage);
+  std::printf("GUI_PEAK_RSS_KB=%ld\n", usage.ru_maxrss);
   std::printf("GUI_SESSION %s: %d failure(s)\n", guitest::Failures() ? "FAILED" : "PASSED", guitest::Failures());
   return guitest::Failures() ? 1 : 0;
 }
