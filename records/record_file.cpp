@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -18,6 +19,9 @@
 #endif
 
 namespace {
+
+// Length of a path that is no valid UTF-8 (a folder copied in from bytes).
+constexpr std::size_t kNotText = SIZE_MAX;
 
 #if defined(_WIN32)
 constexpr char kSeparator = '\\';
@@ -40,7 +44,7 @@ std::optional<std::wstring> Widen(std::string_view utf8) {
 
 std::size_t PathUnits(std::string_view utf8) {
   const auto wide = Widen(utf8);
-  return wide ? wide->size() : SIZE_MAX;
+  return wide ? wide->size() : kNotText;
 }
 
 FILE* OpenForReading(const std::string& path) {
@@ -67,7 +71,9 @@ WriteOutcome WriteAndReplace(const std::string& path, const uint8_t* data, std::
   const auto wide_target = Widen(path);
   const auto wide_temp = Widen(TempPathOf(path));
   if (!wide_target || !wide_temp) return WriteOutcome::CreateFailed;
-  HANDLE file = CreateFileW(wide_temp->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  // A leftover from an interrupted save is removed first; the new file must be ours alone.
+  DeleteFileW(wide_temp->c_str());
+  HANDLE file = CreateFileW(wide_temp->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return WriteOutcome::CreateFailed;
 
@@ -138,7 +144,12 @@ std::optional<std::string> FormRecordPath(std::string_view folder, std::string_v
   if (!path.empty() && !IsSeparator(path.back())) path += kSeparator;
   if (path.empty()) path += kSeparator == '/' ? "./" : ".\\";
   path += name;
-  if (PathUnits(TempPathOf(path)) > kMaxPathUnits) {
+  const std::size_t units = PathUnits(TempPathOf(path));
+  if (units == kNotText) {
+    Diag("File path is not valid UTF-8 - \"%s\"!\n", path.c_str());
+    return std::nullopt;
+  }
+  if (units > kMaxPathUnits) {
     Diag("File path too long - \"%s\"!\n", path.c_str());
     return std::nullopt;
   }
