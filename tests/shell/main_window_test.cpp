@@ -253,6 +253,21 @@ TEST_F(MainWindowTest, WirelessSetupOpensTheWirelessPageOnlyForWirelessModels) {
   EXPECT_EQ(s.Selection(kModelList), 2);
 }
 
+TEST_F(MainWindowTest, OtherCommandsHaveNoEffect) {
+  Start(1033);
+  s.ClearDiag();
+  ASSERT_TRUE(s.Click(40010));           // the family radio button
+  ASSERT_TRUE(s.Type(kModelList, "x"));  // the list's editable part
+  ASSERT_TRUE(s.Type(kLangList, "y"));
+  EXPECT_EQ(ModelFamily, 2);
+  EXPECT_EQ(GetModelCode(), 524);
+  EXPECT_EQ(UiLanguage, 1);
+  EXPECT_EQ(s.Selection(kModelList), 12);
+  EXPECT_EQ(s.PaintCount(), 1);
+  EXPECT_TRUE(s.DiagLines().empty());
+  EXPECT_EQ(s.TopTemplate(), 100);
+}
+
 TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheApplication) {
   Start(1033);
   ASSERT_TRUE(s.Close());
