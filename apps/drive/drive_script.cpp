@@ -109,6 +109,13 @@ std::string Hex(const std::vector<uint8_t>& bytes) {
   return out;
 }
 
+// "1 2 3", or "none" for an empty list.
+std::string JoinInts(const std::vector<int>& v) {
+  std::string out;
+  for (int x : v) out += (out.empty() ? "" : " ") + std::to_string(x);
+  return out.empty() ? "none" : out;
+}
+
 const char* ClassWord(platform::ControlClass c) {
   using C = platform::ControlClass;
   switch (c) {
@@ -550,15 +557,19 @@ bool Interpreter::Execute(const std::vector<Token>& tokens, std::string& failure
       want.push_back(static_cast<int>(v));
     }
     const std::vector<int> open = s.OpenTemplates();
-    if (open != want) {
-      std::string found;
-      for (int t : open) found += (found.empty() ? "" : " ") + std::to_string(t);
-      return fail("expected open windows " + [&] {
-        std::string w;
-        for (int t : want) w += (w.empty() ? "" : " ") + std::to_string(t);
-        return w;
-      }() + ", found " + (found.empty() ? "none" : found));
+    if (open != want) return fail("expected open windows " + JoinInts(want) + ", found " + JoinInts(open));
+    return true;
+  }
+  if (what == "timers") {
+    std::vector<int> want;
+    for (std::size_t i = 2; i < c.size(); ++i) {
+      if (c.is(i, "none") && c.size() == 3) break;
+      if (!c.number(i, v)) return bad("expect timers <timer id>... | none");
+      want.push_back(static_cast<int>(v));
     }
+    const std::vector<int> running = s.RunningTimers(tpl);
+    if (running != want)
+      return fail("expected running timers " + JoinInts(want) + where() + ", found " + JoinInts(running));
     return true;
   }
   if (what == "title") {
