@@ -639,7 +639,7 @@ void FltkDialog::TimerCb(void* data) {
   Fl::repeat_timeout(t->seconds, &FltkDialog::TimerCb, t);
   // The handler may stop (and so free) this timer: nothing touches it after.
   FltkDialog* dlg = t->dlg;
-  dlg->logic_.OnTimer(*dlg, t->id);
+  if (!dlg->ended_) dlg->logic_.OnTimer(*dlg, t->id);
 }
 
 void FltkDialog::Invalidate() { window_->redraw(); }

@@ -165,6 +165,25 @@ void Choose(FltkDialog& dlg, int id, int index) {
   choice->picked(&choice->menu()[index]);
 }
 
+void OpenList(FltkDialog& dlg, int id) {
+  if (!Usable(dlg, id, "open list")) return;
+  Fl_Widget* w = dlg.Widget(id);
+  // Pressed and held: the menu stays open until a key or a click ends it.
+  SendMouse(dlg.NativeWindow(), FL_PUSH, w->x() + w->w() / 2, w->y() + w->h() / 2);
+  Fl::e_state = 0;
+}
+
+bool ListMenuOpen() { return Fl::grab() != nullptr; }
+
+void MenuKey(int keysym) {
+  Fl_Window* menu = Fl::grab();
+  if (!menu) {
+    Fail("no open menu for a key");
+    return;
+  }
+  SendKey(menu, keysym, keysym == FL_Enter ? "\r" : "", 0);
+}
+
 void TypeKeys(FltkDialog& dlg, std::string_view text) {
   Fl_Window* win = dlg.NativeWindow();
   for (std::size_t i = 0; i < text.size();) {

@@ -34,6 +34,11 @@ FltkDialog& Dialog(int template_id);
 // a message box is up, is a failure of the script (a user could not do it).
 void Click(FltkDialog& dlg, int id);
 void Choose(FltkDialog& dlg, int id, int index);
+// Presses the mouse on a list, which opens its menu (the following steps
+// run while it is open), and keys for the open menu.
+void OpenList(FltkDialog& dlg, int id);
+bool ListMenuOpen();
+void MenuKey(int keysym);
 // Clicks into the edit, selects everything and types `text` key by key.
 void TypeInto(FltkDialog& dlg, int id, std::string_view text);
 // Types `text` at the caret of the focused control.

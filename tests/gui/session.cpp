@@ -123,6 +123,20 @@ void MainWindowSteps(Script& s) {
         ChooseModel(kRowR1WUltra);
         ExpectEq(m.Text(kWirelessSetup), T(kTxtWirelessSetup), "Wireless Setup label back");
       })
+      .Do("open the model list", [] { guitest::OpenList(Dialog(kMainTemplate), kModelList); })
+      .WaitFor("the open list", [] { return guitest::ListMenuOpen(); })
+      .Do("the next model by keyboard", [] {
+        Shot("main-model-list");
+        guitest::MenuKey(FL_Down);
+        guitest::MenuKey(FL_Enter);
+      })
+      .WaitFor("the list closes", [] { return !guitest::ListMenuOpen(); })
+      .Do("a model picked from the open list", [] {
+        auto& m = Dialog(kMainTemplate);
+        ExpectEq(m.ListSelection(kModelList), kRowR1WUltra + 1, "model row picked in the open list");
+        ExpectEq(GetModelCode(), 512 + kRowR1WUltra + 1, "model code picked in the open list");
+        ChooseModel(kRowR1WUltra);
+      })
       .Do("language switch and back", [] {
         auto& m = Dialog(kMainTemplate);
         const int first = g_lang;
@@ -185,7 +199,8 @@ void CompareMenu(std::vector<uint8_t> defaults, std::vector<uint8_t> generated, 
 }
 
 void CameraSetupSteps(Script& s) {
-  s.Do("open Camera Setup", [] { guitest::Click(Dialog(kMainTemplate), kCameraSetup); })
+  // Enter presses the default button, Camera Setup.
+  s.Do("open Camera Setup", [] { guitest::PressKey(Dialog(kMainTemplate), FL_Enter); })
       .WaitDialog(camid::kTemplateFull)
       .Do("look at Camera Setup", [] {
         auto& cam = Dialog(camid::kTemplateFull);
