@@ -383,8 +383,8 @@ Fl_Widget* FltkDialog::MakeWidget(Control& c) {
     }
   }
   w->labelsize(kFontSize);
-  if (c.cls != ControlClass::Edit && !IsList(c.cls)) w->align(w->align() | FL_ALIGN_CLIP);
-  if (c.cls == ControlClass::Static) w->align(w->align() & ~FL_ALIGN_CLIP);
+  // A button's caption stays inside the button, as natively.
+  if (IsButtonLike(c.cls)) w->align(w->align() | FL_ALIGN_CLIP);
   w->callback(&WidgetCallback, &c);
   if (style & kDisabled) w->deactivate();
   if (style & kHidden) w->hide();

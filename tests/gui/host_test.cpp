@@ -285,9 +285,17 @@ TEST_F(FltkHostTest, FocusLossIsReportedOnceAndBeforeTheClickThatCausedIt) {
      const std::vector<Event> want = {{101, Notify::KillFocus}, {109, Notify::Clicked}};
      EXPECT_EQ(p.events, want);
    })
+      .Do("Tab moves on", [&] {
+        guitest::TypeInto(*p.dlg, 101, "7");
+        p.events.clear();
+        guitest::PressKey(*p.dlg, FL_Tab);
+        EXPECT_NE(Fl::focus(), p.dlg->Widget(101));
+        EXPECT_EQ(p.Of(Notify::KillFocus), (std::vector<Event>{{101, Notify::KillFocus}}));
+      })
       .WaitFor("no late focus report", [] { return true; })
       .Do("a warning on focus loss swallows the click", [&] {
         EXPECT_EQ(p.Of(Notify::KillFocus).size(), 1u);
+        p.dlg->Widget(101)->take_focus();
         guitest::TypeInto(*p.dlg, 101, "6");
         p.events.clear();
         warn = true;
