@@ -191,7 +191,7 @@ void OnBrowse(Dialog& dlg) {
   const std::optional<std::string> folder = platform::GetServices().PickFolder();
   if (!folder || folder->empty()) return;
   if (folder->size() >= static_cast<std::size_t>(kSaveFolderSize)) {
-    Diag("Folder path too long (%zu bytes), save path unchanged\n", folder->size());
+    Diag("Folder path too long (%lu bytes), save path unchanged\n", static_cast<unsigned long>(folder->size()));
     dlg.MessageBox(UiStr(kMsgFolderPathTooLong), UiStr(kTxtWarning), MsgIcon::Warning);
     return;
   }
