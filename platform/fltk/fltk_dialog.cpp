@@ -779,7 +779,8 @@ void FltkDialog::OnKey(int key) {
     return;
   }
   // Enter presses the focused push button, else the default push button
-  // when it is enabled, else sends the OK command.
+  // (nothing while that one is disabled or hidden); a dialog without a
+  // default button gets the OK command.
   for (auto& c : controls_) {
     const bool button = c->cls == ControlClass::PushButton || c->cls == ControlClass::DefPushButton;
     if (button && c->widget == Fl::focus() && c->widget->active_r()) {
@@ -788,10 +789,9 @@ void FltkDialog::OnKey(int key) {
     }
   }
   for (auto& c : controls_) {
-    if (c->cls == ControlClass::DefPushButton && c->widget->active_r() && c->widget->visible_r()) {
-      Raise(c->id, platform::Notify::Clicked);
-      return;
-    }
+    if (c->cls != ControlClass::DefPushButton) continue;
+    if (c->widget->active_r() && c->widget->visible_r()) Raise(c->id, platform::Notify::Clicked);
+    return;
   }
   Raise(kIdOk, platform::Notify::Clicked);
 }

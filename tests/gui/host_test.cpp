@@ -249,12 +249,11 @@ TEST_F(FltkHostTest, EnterEscapeAndTheCloseBoxReachTheLogic) {
      guitest::PressKey(*p.dlg, FL_Enter);   // default button
      guitest::PressKey(*p.dlg, FL_Escape);  // cancel
      p.dlg->Enable(110, false);
-     guitest::PressKey(*p.dlg, FL_Enter);  // no usable default button: OK
+     guitest::PressKey(*p.dlg, FL_Enter);  // the default button is disabled: nothing
      p.dlg->Widget(109)->take_focus();
      guitest::PressKey(*p.dlg, FL_Enter);  // the focused push button
      const std::vector<Event> want = {{110, Notify::Clicked},
                                       {platform::kIdCancel, Notify::Clicked},
-                                      {platform::kIdOk, Notify::Clicked},
                                       {109, Notify::Clicked}};
      std::vector<Event> clicks = p.Of(Notify::Clicked);
      EXPECT_EQ(clicks, want);
@@ -266,6 +265,26 @@ TEST_F(FltkHostTest, EnterEscapeAndTheCloseBoxReachTheLogic) {
         p.dlg->End(7);
       });
   EXPECT_EQ(Run(p, s), 7);
+}
+
+TEST_F(FltkHostTest, EnterWithoutDefaultButtonIsTheOkCommand) {
+  Probe p(9003);
+  guitest::Script s;
+  s.Do("Enter", [&] {
+    guitest::PressKey(*p.dlg, FL_Enter);
+    EXPECT_EQ(p.events, (std::vector<Event>{{platform::kIdOk, Notify::Clicked}}));
+    p.dlg->End(0);
+  });
+  Run(p, s, kBlankLayout);
+}
+
+TEST_F(FltkHostTest, WindowEndedWhileInitialisingIsNeverShown) {
+  Probe p(9003);
+  bool shown = false;
+  p.on_init = [](platform::Dialog& d) { d.End(3); };
+  p.on_paint = [&](platform::Dialog&) { shown = true; };
+  EXPECT_EQ(host_.RunModalWithLayout(p, kBlankLayout), 3);
+  EXPECT_FALSE(shown);
 }
 
 TEST_F(FltkHostTest, FocusLossIsReportedOnceAndBeforeTheClickThatCausedIt) {
