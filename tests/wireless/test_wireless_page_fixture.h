@@ -52,6 +52,9 @@ class WirelessPageTest : public ::testing::Test {
   }
 
   void TearDown() override {
+    // The page and the GPS window only touch controls their templates have.
+    for (const auto& [id, tpl] : session_->MissingControlCalls())
+      ADD_FAILURE() << "window " << tpl << " has no control " << id;
     session_.reset();
     std::error_code ec;
     std::filesystem::remove_all(dir_, ec);
