@@ -268,6 +268,21 @@ TEST_F(MainWindowTest, OtherCommandsHaveNoEffect) {
   EXPECT_EQ(s.TopTemplate(), 100);
 }
 
+TEST_F(MainWindowTest, ThousandHandOversToCameraSetupAndBackKeepTheStack) {
+  Start(1033);
+  const std::size_t start = s.StackDepth();
+  for (int i = 0; i < 500; ++i) {
+    ASSERT_TRUE(s.Click(kCamera));
+    ASSERT_EQ(s.TopTemplate(), 900);
+    ASSERT_EQ(s.StackDepth(), start);
+    ASSERT_TRUE(s.Close());
+    ASSERT_EQ(s.TopTemplate(), 100);
+    ASSERT_EQ(s.StackDepth(), start);
+  }
+  EXPECT_EQ(g_probe_opened, 500);
+  EXPECT_EQ(GetModelCode(), 524);
+}
+
 TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheApplication) {
   Start(1033);
   ASSERT_TRUE(s.Close());
