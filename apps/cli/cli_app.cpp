@@ -1,0 +1,104 @@
+// The command line: commands, options and help through CLI11; every
+// command's errors end as one line on the error stream and an exit status.
+#include <CLI/CLI.hpp>
+
+#include <ostream>
+
+#include "apps/cli/cli.h"
+#include "apps/cli/cli_commands.h"
+#include "apps/cli/cli_common.h"
+
+namespace cli {
+
+namespace {
+
+constexpr const char* kSummary =
+    "trailset-cli: inspect the settings files of a VORN trail camera card and write them from a script.\n"
+    "Runs the same records, lists and checks as the trailset windows.";
+
+void AddRunOptions(CLI::App& c, RunOptions& o, const char* file) {
+  c.add_option("--model,-m", o.model, "camera model, by name or code (see `trailset-cli models`)")->required();
+  c.add_option("--out,-o", o.out_dir, std::string("folder to write ") + file + " into (it must exist)")->required();
+  c.add_option("--from", o.from, std::string("start from this ") + file + " instead of the factory values");
+  c.add_option("--clock", o.clock, "the PC clock the windows read: \"YYYY-MM-DD HH:MM:SS\" (default: now)");
+  c.add_option("--timezone", o.timezone, "the PC's time zone the windows read, in hours: +8, -5 (default: this PC's)");
+  c.add_option("--set,-s", o.sets, "NAME=VALUE: one setting as the windows take it; repeatable")->take_all();
+  c.add_option("--lang", o.lang, "language of the windows and their messages: en or zh")
+      ->check(CLI::IsMember({"en", "zh"}));
+  c.add_flag("--json", o.json, "print the result as JSON");
+  c.add_flag("--log", o.log, "print the program's diagnostic lines on the error stream");
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  CLI::App app(kSummary, "trailset-cli");
+  app.require_subcommand(1);
+  app.fallthrough(false);
+
+  ModelsOptions models;
+  CLI::App* c_models = app.add_subcommand("models", "list the 22 models with code, name, camera layout and wireless kind");
+  c_models->add_flag("--json", models.json, "print as JSON");
+
+  InspectOptions inspect;
+  CLI::App* c_inspect = app.add_subcommand(
+      "inspect", "decode a menu.dat or CFG.BIN for a model: every setting, its stored value and meaning, and what "
+                 "the model's windows do with the file (exit 1 when they would not take it)");
+  c_inspect->add_option("FILE", inspect.file, "the file to decode")->required();
+  c_inspect->add_option("--model,-m", inspect.model, "camera model, by name or code")->required();
+  c_inspect->add_option("--kind", inspect.kind, "menu or cfg (default: by the file's name, then its size)");
+  c_inspect->add_flag("--json", inspect.json, "print as JSON");
+  c_inspect->add_flag("--show-passwords", inspect.show_passwords, "show passwords in clear");
+
+  CameraOptions camera;
+  CLI::App* c_camera = app.add_subcommand(
+      "camera", "build menu.dat as the camera setup window does, with --set choices, write it into --out and read it back");
+  AddRunOptions(*c_camera, camera, "menu.dat");
+  c_camera->add_flag("--defaults", camera.defaults, "write what the Default button writes (no --set, no --from)");
+  c_camera->footer("Settings for --set (VALUE: the English list entry, #N for list position N, or the number,\n"
+                   "time or text the setting takes):\n" + CameraSettingNames());
+
+  RunOptions wireless;
+  CLI::App* c_wireless = app.add_subcommand(
+      "wireless", "build CFG.BIN as the wireless pages do, run the checks of Next Page and Generate, write it into "
+                  "--out and read it back");
+  AddRunOptions(*c_wireless, wireless, "CFG.BIN");
+  c_wireless->add_flag("--show-passwords", wireless.show_passwords, "show passwords in clear");
+  c_wireless->footer("Settings for --set (VALUE: the English list entry, #N for list position N, or the text):\n" +
+                     WirelessSettingNames());
+
+  PresetsOptions presets;
+  CLI::App* c_presets = app.add_subcommand("presets", "list the operator presets");
+  c_presets->add_option("--country,-c", presets.country, "one country, by name or index");
+  c_presets->add_option("--model,-m", presets.model, "the operators offered to this model");
+  c_presets->add_flag("--json", presets.json, "print as JSON");
+
+  std::vector<const char*> argv;
+  for (const std::string& a : args) argv.push_back(a.c_str());
+  try {
+    app.parse(static_cast<int>(argv.size()), argv.data());
+  } catch (const CLI::ParseError& e) {
+    const int code = app.exit(e, out, err);
+    return code == 0 ? kExitOk : kExitUsage;
+  }
+
+  try {
+    if (c_models->parsed()) return RunModels(models, out);
+    if (c_inspect->parsed()) return RunInspect(inspect, out);
+    if (c_camera->parsed()) return RunCamera(camera, out, err);
+    if (c_wireless->parsed()) return RunWireless(wireless, out, err);
+    if (c_presets->parsed()) return RunPresets(presets, out);
+  } catch (const UsageError& e) {
+    err << "trailset-cli: " << e.what() << "\n";
+    return kExitUsage;
+  } catch (const Refusal& e) {
+    err << "trailset-cli: " << e.what() << "\n";
+    return kExitRefused;
+  } catch (const std::exception& e) {
+    err << "trailset-cli: error: " << e.what() << "\n";
+    return kExitRefused;
+  }
+  return kExitUsage;
+}
+
+}  // namespace cli

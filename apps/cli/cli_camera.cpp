@@ -1,0 +1,259 @@
+// The camera command: the camera setup window of a model, run headless on
+// the loaded file or the factory values, with the user's choices made in
+// its own controls, then Generate (or Default) into the chosen folder.
+#include <algorithm>
+#include <ostream>
+
+#include "apps/cli/cli_commands.h"
+#include "apps/cli/cli_common.h"
+#include "apps/cli/cli_menu.h"
+#include "apps/cli/cli_report.h"
+#include "apps/cli/cli_run.h"
+#include "apps/cli/cli_session.h"
+#include "camera/cam_setup_ids.h"
+#include "camera/option_lists.h"
+
+namespace cli {
+
+namespace {
+
+using S = MenuSetting;
+
+// The settings the window shows in edits rather than lists.
+struct EditControl {
+  S setting;
+  int id;
+};
+constexpr EditControl kEdits[] = {
+    {S::ClockYear, camid::kClockYear},       {S::ClockMonth, camid::kClockMonth},
+    {S::ClockDay, camid::kClockDay},         {S::ClockHour, camid::kClockHour},
+    {S::ClockMinute, camid::kClockMinute},   {S::ClockSecond, camid::kClockSecond},
+    {S::LongitudeDeg, camid::kLongitudeDeg}, {S::LongitudeMin, camid::kLongitudeMin},
+    {S::LongitudeSec, camid::kLongitudeSec}, {S::LatitudeDeg, camid::kLatitudeDeg},
+    {S::LatitudeMin, camid::kLatitudeMin},   {S::LatitudeSec, camid::kLatitudeSec},
+    {S::SerialText, camid::kSerialText},
+};
+
+// Written by the window itself.
+constexpr S kNotUserSettings[] = {S::Byte40, S::CheckFlag, S::Reset};
+
+// The switches that open other controls for input come first.
+constexpr S kSwitches[] = {S::CapMode, S::SetClock, S::Timer1On, S::Timer2On, S::SerialOn, S::TimeLapseOn};
+
+constexpr char kTimeZoneName[] = "TimeZone";
+
+struct Target {
+  bool time_zone = false;
+  S setting = S::Count;
+  int edit = 0;  // control id of an edit, 0 for a list
+};
+
+Target Resolve(const std::string& name) {
+  Target t;
+  if (SameText(name, kTimeZoneName)) {
+    t.time_zone = true;
+    return t;
+  }
+  const auto s = FindMenuSetting(name);
+  if (!s) throw UsageError("unknown camera setting \"" + name + "\"; the settings are:\n" + CameraSettingNames());
+  t.setting = *s;
+  for (const EditControl& e : kEdits)
+    if (e.setting == *s) t.edit = e.id;
+  return t;
+}
+
+int Rank(const Target& t) {
+  if (t.edit) return 2;
+  if (!t.time_zone && std::find(std::begin(kSwitches), std::end(kSwitches), t.setting) != std::end(kSwitches)) return 0;
+  return 1;
+}
+
+std::vector<std::string> EnglishEntries(const camopt::OptionList& list) {
+  std::vector<std::string> v;
+  for (int i = 0; i < camopt::EntryCount(list); ++i) v.push_back(camopt::EntryText(list, i, 1));
+  return v;
+}
+
+// "10s", "10 sec", "5 min", "5m"; a bare number is taken in the unit shown.
+bool SplitInterval(const std::string& value, int& unit, std::string& number) {
+  std::size_t i = 0;
+  while (i < value.size() && value[i] >= '0' && value[i] <= '9') ++i;
+  if (i == 0) return false;
+  number = value.substr(0, i);
+  const std::string word = EntryKey(value.substr(i));
+  if (word.empty()) return true;
+  for (const char* w : {"s", "sec", "secs", "second", "seconds"})
+    if (word == w) return unit = 0, true;
+  for (const char* w : {"m", "min", "mins", "minute", "minutes"})
+    if (word == w) return unit = 1, true;
+  return false;
+}
+
+class CameraChoices {
+ public:
+  CameraChoices(AppRun& run, int tpl) : run_(run), s_(run.s()), tpl_(tpl), code_(run.model()) {}
+
+  Outcome Apply(const SetRequest& r, const Target& t) {
+    if (t.time_zone) return TimeZone(r.value);
+    if (std::find(std::begin(kNotUserSettings), std::end(kNotUserSettings), t.setting) != std::end(kNotUserSettings))
+      return {Outcome::Refused, "the window writes this itself; it is no choice"};
+    if (t.setting == S::PirInterval) return Interval(r.value);
+    if (t.edit) {
+      if (t.setting == S::SerialText && !camopt::TraitsOf(camopt::CamGroupOf(code_)).serial_text)
+        return {Outcome::Refused, ModelDisplayName(code_) + " keeps its serial number in SerialChar0..SerialChar3"};
+      if (!s_.HasControl(t.edit, tpl_)) return {Outcome::Refused, NotShown()};
+      return TypeInto(s_, tpl_, t.edit, r.value, warnings_);
+    }
+    const auto o = camopt::FindSettingOptions(code_, t.setting);
+    if (!o || !s_.HasControl(o->control, tpl_)) return {Outcome::Refused, NotShown()};
+    return ChooseEntry(s_, tpl_, o->control, r.value, EnglishEntries(o->list));
+  }
+
+  std::string Hint(const Target& t) const {
+    if (t.time_zone) return "";
+    switch (t.setting) {
+      case S::ClockYear: case S::ClockMonth: case S::ClockDay:
+      case S::ClockHour: case S::ClockMinute: case S::ClockSecond:
+        return "(the clock fields take input with SetClock=Input)";
+      case S::Timer1StartHour: case S::Timer1StartMinute: case S::Timer1EndHour: case S::Timer1EndMinute:
+        return "(the first timer's fields take input with Timer1On=On)";
+      case S::Timer2StartHour: case S::Timer2StartMinute: case S::Timer2EndHour: case S::Timer2EndMinute:
+        return "(the second timer's fields take input with Timer2On=On)";
+      case S::SerialChar0: case S::SerialChar1: case S::SerialChar2: case S::SerialChar3: case S::SerialText:
+        return "(the serial number takes input with SerialOn=On)";
+      case S::TimeLapseHour: case S::TimeLapseMinute: case S::TimeLapseSecond:
+        return "(the time lapse fields take input with TimeLapseOn=On)";
+      case S::VideoSize:
+        return "(the video size is fixed while CapMode is Video(60FPS))";
+      default:
+        return "(the camera setup window of " + ModelDisplayName(code_) + " keeps it disabled)";
+    }
+  }
+
+  const std::vector<std::string>& warnings() const { return warnings_; }
+
+ private:
+  std::string NotShown() const { return "the camera setup window of " + ModelDisplayName(code_) + " does not show it"; }
+
+  Outcome TimeZone(const std::string& value) {
+    const camopt::CamGroup g = camopt::CamGroupOf(code_);
+    if (g == camopt::CamGroup::Legacy || camopt::TailListsOf(g).time_zone_setting != S::Count)
+      return {Outcome::Refused, ModelDisplayName(code_) + " stores no time zone"};
+    const std::vector<std::string> english = EnglishEntries(camopt::TimeZoneList());
+    const auto offset = ParseUtcOffset(value);
+    const std::string entry = offset ? english[static_cast<std::size_t>(*offset + camopt::kTimeZoneUtc)] : value;
+    return ChooseEntry(s_, tpl_, camid::kTimeZone, entry, english);
+  }
+
+  Outcome Interval(const std::string& value) {
+    int unit = s_.Selection(camid::kIntervalUnit, tpl_);
+    std::string number;
+    if (value.size() > 1 && value[0] == '#') {
+      number = value;
+    } else if (!SplitInterval(value, unit, number)) {
+      return {Outcome::Refused, "\"" + value + "\" is no interval; give seconds (\"10s\") or minutes (\"5min\")"};
+    }
+    if (unit != s_.Selection(camid::kIntervalUnit, tpl_)) {
+      const Outcome o =
+          ChooseEntry(s_, tpl_, camid::kIntervalUnit, "#" + std::to_string(unit), EnglishEntries(camopt::IntervalUnitList()));
+      if (o.status != Outcome::Done) return o;
+    }
+    return ChooseEntry(s_, tpl_, camid::kInterval, number, EnglishEntries(camopt::IntervalValueList(unit)));
+  }
+
+  AppRun& run_;
+  headless::Session& s_;
+  int tpl_;
+  uint16_t code_;
+  std::vector<std::string> warnings_;
+};
+
+struct CameraResult {
+  std::string message;
+  std::vector<std::string> warnings;
+};
+
+CameraResult RunWindow(const CameraOptions& o, const PreparedRun& p, std::ostream& err) {
+  std::vector<SetRequest> sets = ParseSets(o.sets);
+  std::vector<std::pair<SetRequest, Target>> targets;
+  for (const SetRequest& r : sets) targets.emplace_back(r, Resolve(r.name));
+  std::stable_sort(targets.begin(), targets.end(),
+                   [](const auto& a, const auto& b) { return Rank(a.second) < Rank(b.second); });
+
+  ScratchFolder scratch;
+  if (p.has_from) scratch.Put("menu.dat", p.from);
+  RunSettings rs = p.settings;
+  rs.workdir = scratch.path();
+  AppRun run(rs);
+  struct LogAtEnd {
+    AppRun& run;
+    bool on;
+    std::ostream& err;
+    ~LogAtEnd() {
+      if (on) PrintLog(run.s().DiagLines(), err);
+    }
+  } log{run, o.log, err};
+
+  run.OpenCameraSetup();
+  if (p.has_from && run.Logged("File szie != struct size!"))
+    throw Refusal("\"" + o.from + "\" has " + std::to_string(p.from.size()) + " bytes; the camera setup window of " +
+                  ModelDisplayName(p.model) + " takes only a " + std::to_string(MenuSize(MenuLayout)) +
+                  "-byte menu.dat and would show the factory values");
+  const int tpl = run.s().TopTemplate();
+  run.BrowseTo(camid::kBrowse, std::filesystem::absolute(p.out_dir));
+
+  CameraChoices choices(run, tpl);
+  std::vector<SetRequest> ordered;
+  for (const auto& t : targets) ordered.push_back(t.first);
+  ApplyRequests(
+      ordered,
+      [&](const SetRequest& r) { return choices.Apply(r, Resolve(r.name)); },
+      [&](const SetRequest& r) { return choices.Hint(Resolve(r.name)); });
+
+  if (auto r = run.s().Click(o.defaults ? camid::kDefault : camid::kGenerate, tpl); !r)
+    throw std::runtime_error("the window's button could not be pressed: " + r.error);
+  const auto box = run.TakeBox();
+  if (!box) throw Refusal("menu.dat could not be written into \"" + p.out_dir.string() + "\" (see --log)");
+  if (box->icon != platform::MsgIcon::Information) throw Refusal(box->caption + ": " + MessageLines(box->text));
+  return {box->text, choices.warnings()};
+}
+
+}  // namespace
+
+std::string CameraSettingNames() {
+  std::string s;
+  for (int i = 0; i < static_cast<int>(S::Count); ++i) {
+    const S setting = static_cast<S>(i);
+    if (std::find(std::begin(kNotUserSettings), std::end(kNotUserSettings), setting) != std::end(kNotUserSettings))
+      continue;
+    s += "  " + std::string(MenuSettingName(setting));
+    if (setting == S::PirInterval) s += "  (\"10s\", \"5min\")";
+    if (setting == S::Reserved0) s += "  (the scene of VORN-P2 and VORN-P2-4G)";
+    s += "\n";
+  }
+  s += "  TimeZone  (the camera's time zone: \"UTC+08\", \"+8\", \"-5\")\n";
+  return s;
+}
+
+int RunCamera(const CameraOptions& o, std::ostream& out, std::ostream& err) {
+  if (o.defaults && (!o.sets.empty() || !o.from.empty()))
+    throw UsageError("--defaults writes the factory values: it takes no --set and no --from");
+  const PreparedRun p = PrepareRun(o);
+  const CameraResult result = RunWindow(o, p, err);
+
+  const std::filesystem::path written = p.out_dir / "menu.dat";
+  ReportOptions ro;
+  ro.opening = false;
+  const Json report = MenuReport(written, ReadWholeFile(written), p.model, ro);
+  if (o.json) {
+    Json j{{"result", "written"}, {"message", result.message}, {"warnings", result.warnings}, {"file", report}};
+    out << DumpJson(j) << "\n";
+  } else {
+    for (const std::string& w : result.warnings) err << "trailset-cli: warning: " << MessageLines(w) << "\n";
+    out << MessageLines(result.message) << "\n";
+    PrintReport(report, out);
+  }
+  return report["accepted"].get<bool>() ? kExitOk : kExitRefused;
+}
+
+}  // namespace cli

@@ -1,0 +1,236 @@
+#include "apps/cli/cli_cfg.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "apps/cli/cli_common.h"
+#include "records/diag.h"
+#include "records/send_set.h"
+#include "records/text_field.h"
+#include "shell/ui_strings.h"
+#include "wireless/operator_presets.h"
+#include "wireless/send_settings_page.h"
+
+namespace cli {
+
+namespace {
+
+using K = CfgKind;
+
+#define TS_FIELD(name, member, kind) {name, offsetof(SendSet, member), sizeof(SendSet::member), kind}
+#define TS_SUB(name, sub, member, kind) \
+  {name, offsetof(SendSet, sub) + offsetof(decltype(SendSet::sub), member), sizeof(decltype(SendSet::sub)::member), kind}
+#define TS_GPS(name, member, kind) \
+  {name, sizeof(SendSet) + offsetof(GpsMail, member), sizeof(GpsMail::member), kind}
+
+constexpr std::size_t kRecp = offsetof(SendSet, szRecp);
+constexpr std::size_t kRecpLen = offsetof(SendSet, uwRecpLen);
+constexpr std::size_t kFileName = offsetof(SendSet, szFileFullName);
+
+const CfgFieldDef kFields[] = {
+    TS_FIELD("bySendBy", bySendBy, K::U8),
+    TS_FIELD("bySendMode", bySendMode, K::U8),
+    TS_FIELD("bySendImgSize", bySendImgSize, K::U8),
+    TS_FIELD("byRemoteSwitch", byRemoteSwitch, K::U8),
+    TS_FIELD("byRemoteInterval", byRemoteInterval, K::U8),
+    TS_FIELD("byOperatorCountry", byOperatorCountry, K::U8),
+    TS_FIELD("byOperator", byOperator, K::U8),
+    TS_FIELD("byDailySendTime", byDailySendTime, K::U8),
+    TS_FIELD("bySendFileNum", bySendFileNum, K::U8),
+    TS_FIELD("uwMaxSendImgNum", uwMaxSendImgNum, K::U16),
+    TS_FIELD("StructFlag", StructFlag, K::U16),
+    TS_FIELD("sTime", sTime, K::Time),
+    TS_FIELD("bSet", bSet, K::U8),
+    TS_SUB("sSmtpSet.iPort", sSmtpSet, iPort, K::I32),
+    TS_SUB("sSmtpSet.szWLNetApN", sSmtpSet, szWLNetApN, K::Text),
+    TS_SUB("sSmtpSet.szWLNetAccount", sSmtpSet, szWLNetAccount, K::Text),
+    TS_SUB("sSmtpSet.szWLNetPassword", sSmtpSet, szWLNetPassword, K::Secret),
+    TS_SUB("sSmtpSet.szServer", sSmtpSet, szServer, K::Text),
+    TS_SUB("sSmtpSet.szAddr", sSmtpSet, szAddr, K::Text),
+    TS_SUB("sSmtpSet.szUserName", sSmtpSet, szUserName, K::Text),
+    TS_SUB("sSmtpSet.szPassword", sSmtpSet, szPassword, K::Secret),
+    TS_SUB("sMmsSet.szUrl", sMmsSet, szUrl, K::Text),
+    TS_SUB("sMmsSet.szApn", sMmsSet, szApn, K::Text),
+    TS_SUB("sMmsSet.szGateway", sMmsSet, szGateway, K::Text),
+    TS_SUB("sMmsSet.szPort", sMmsSet, szPort, K::Text),
+    TS_SUB("sMmsSet.szAccount", sMmsSet, szAccount, K::Text),
+    TS_SUB("sMmsSet.szPassword", sMmsSet, szPassword, K::Secret),
+    {"uwRecpLen[0]", kRecpLen + 0, 2, K::U16},
+    {"uwRecpLen[1]", kRecpLen + 2, 2, K::U16},
+    {"uwRecpLen[2]", kRecpLen + 4, 2, K::U16},
+    {"uwRecpLen[3]", kRecpLen + 6, 2, K::U16},
+    {"szRecp[0]", kRecp + 0 * 49, 49, K::Text},
+    {"szRecp[1]", kRecp + 1 * 49, 49, K::Text},
+    {"szRecp[2]", kRecp + 2 * 49, 49, K::Text},
+    {"szRecp[3]", kRecp + 3 * 49, 49, K::Text},
+    {"szFileFullName[0]", kFileName + 0 * 33, 33, K::Text},
+    {"szFileFullName[1]", kFileName + 1 * 33, 33, K::Text},
+    {"szFileFullName[2]", kFileName + 2 * 33, 33, K::Text},
+    {"szFileFullName[3]", kFileName + 3 * 33, 33, K::Text},
+    TS_FIELD("szRemotePhoneNum", szRemotePhoneNum, K::Text),
+    TS_FIELD("szRemoteEmail", szRemoteEmail, K::Text),
+    TS_SUB("sVornCloudSet.szAppKey", sVornCloudSet, szAppKey, K::Text),
+    TS_SUB("sVornCloudSet.szAppSecret", sVornCloudSet, szAppSecret, K::Secret),
+    TS_SUB("sVornCloudSet.szSimCardNum", sVornCloudSet, szSimCardNum, K::Text),
+    TS_SUB("sFtpSet.szFtpDir", sFtpSet, szFtpDir, K::Text),
+    TS_SUB("sFtpSet.szServer", sFtpSet, szServer, K::Text),
+    TS_SUB("sFtpSet.szUserName", sFtpSet, szUserName, K::Text),
+    TS_SUB("sFtpSet.szPassword", sFtpSet, szPassword, K::Secret),
+    TS_SUB("sFtpSet.iPort", sFtpSet, iPort, K::I32),
+    TS_SUB("sFtpSet.iFtpDirType", sFtpSet, iFtpDirType, K::I32),
+    TS_FIELD("sLongitude", sLongitude, K::Geo),
+    TS_FIELD("sLatitude", sLatitude, K::Geo),
+    TS_FIELD("DebugFlag", DebugFlag, K::U8),
+    TS_FIELD("DebugPort", DebugPort, K::U16),
+    TS_FIELD("DebugUrl", DebugUrl, K::Text),
+    TS_GPS("sGpsMail.iPort", iPort, K::I32),
+    TS_GPS("sGpsMail.szGpsSmtpAccount", szGpsSmtpAccount, K::Text),
+    TS_GPS("sGpsMail.szGpsSmtpPassword", szGpsSmtpPassword, K::Secret),
+    TS_GPS("sGpsMail.szGpsServer", szGpsServer, K::Text),
+    TS_GPS("sGpsMail.szGpsAddr", szGpsAddr, K::Text),
+};
+
+#undef TS_FIELD
+#undef TS_SUB
+#undef TS_GPS
+
+unsigned U8(const std::vector<uint8_t>& p, std::size_t at) { return at < p.size() ? p[at] : 0; }
+unsigned U16(const std::vector<uint8_t>& p, std::size_t at) { return U8(p, at) | (U8(p, at + 1) << 8); }
+int32_t I32(const std::vector<uint8_t>& p, std::size_t at) {
+  return static_cast<int32_t>(U16(p, at) | (static_cast<uint32_t>(U16(p, at + 2)) << 16));
+}
+
+std::string Text(const std::vector<uint8_t>& p, const CfgFieldDef& d) {
+  if (d.offset + d.width > p.size()) return {};
+  return std::string(ReadTextField(reinterpret_cast<const char*>(p.data() + d.offset), d.width));
+}
+
+template <std::size_t N>
+const char* English(const UiTextList<N>& list, unsigned i) {
+  return i < N ? list.row[1][i] : "";
+}
+
+std::string SendByMeaning(unsigned v) {
+  const unsigned mode = v & 0x7F;
+  std::string m = mode < 5 ? English(kListSendBy, mode) : "unknown mode " + std::to_string(mode);
+  m += (v & IF_SEND_BY_APP_SET_FLG) ? " (flag 0x80 set, as this program writes it)" : " (flag 0x80 not set)";
+  return m;
+}
+
+std::string RemoteIntervalMeaning(unsigned v, uint16_t code) {
+  if (v > kRemoteOff) return "out of range (the load makes it 0 with remote control on)";
+  const int k = RemoteIntervalToIndex(code, static_cast<uint8_t>(v));
+  return English(kListRemoteInterval, static_cast<unsigned>(RemoteIntervalTextIndex(code, k)));
+}
+
+std::string CountryMeaning(unsigned v) {
+  if (v == ManualOperatorCountry) return "manual input (no preset)";
+  if (!IsPresetCountry(static_cast<int>(v))) return "out of range";
+  return OperatorCountryName(static_cast<int>(v), 1);
+}
+
+std::string OperatorMeaning(const std::vector<uint8_t>& p, unsigned v, uint16_t code) {
+  const int country = static_cast<int>(U8(p, offsetof(SendSet, byOperatorCountry)));
+  if (!IsPresetCountry(country)) return {};
+  if (static_cast<int>(v) >= OfferedOperatorCount(country, code)) return "not an operator this country offers";
+  return OperatorName(country, static_cast<int>(v), 1);
+}
+
+std::string TimeMeaning(const std::vector<uint8_t>& p, std::size_t at) {
+  char buf[64];
+  // The year byte is year - 2000 from 2000 on (this program writes no
+  // earlier year unless the PC clock stood before 2000).
+  std::snprintf(buf, sizeof buf, "%04u-%02u-%02u %02u:%02u:%02u", 2000 + U8(p, at), U8(p, at + 1), U8(p, at + 2),
+                U8(p, at + 3), U8(p, at + 4), U8(p, at + 5));
+  return buf;
+}
+
+std::string GeoMeaning(const std::vector<uint8_t>& p, std::size_t at, bool longitude) {
+  const unsigned dir = U8(p, at);
+  const char* hemisphere = longitude ? English(kListEastWest, dir) : English(kListNorthSouth, dir);
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%s %u\xC2\xB0%02u'%02u\"", *hemisphere ? hemisphere : "?", U8(p, at + 1),
+                U8(p, at + 2), U8(p, at + 3));
+  return buf;
+}
+
+std::string Number(long long v) { return std::to_string(v); }
+
+}  // namespace
+
+std::vector<CfgFieldDef> CfgFields(std::size_t size) {
+  std::vector<CfgFieldDef> v;
+  for (const CfgFieldDef& d : kFields)
+    if (d.offset + d.width <= size) v.push_back(d);
+  return v;
+}
+
+CfgField DecodeCfgField(const CfgFieldDef& d, const std::vector<uint8_t>& p, uint16_t code, bool show_passwords) {
+  CfgField f{&d, {}, {}};
+  const std::string name = d.name;
+  switch (d.kind) {
+    case K::U8: {
+      const unsigned v = U8(p, d.offset);
+      f.stored = Number(v);
+      if (name == "bySendBy") f.meaning = SendByMeaning(v);
+      else if (name == "byRemoteInterval") f.meaning = RemoteIntervalMeaning(v, code);
+      else if (name == "byRemoteSwitch") f.meaning = v == 1 ? "On" : v == 0 ? "Off" : "";
+      else if (name == "byOperatorCountry") f.meaning = CountryMeaning(v);
+      else if (name == "byOperator") f.meaning = OperatorMeaning(p, v, code);
+      else if (name == "bySendImgSize") f.meaning = English(kListImageSize, v);
+      else if (name == "DebugFlag") f.meaning = v == 1 ? "factory test on" : v == 0 ? "factory test off" : "";
+      break;
+    }
+    case K::U16: {
+      const unsigned v = U16(p, d.offset);
+      f.stored = Number(v);
+      break;
+    }
+    case K::I32: {
+      const int32_t v = I32(p, d.offset);
+      f.stored = Number(v);
+      if (name == "sFtpSet.iFtpDirType")
+        f.meaning = v == 0 || v == 1 ? English(kListFtpDir, static_cast<unsigned>(v)) : "unknown";
+      break;
+    }
+    case K::Text:
+      f.stored = "\"" + Printable(Text(p, d)) + "\"";
+      break;
+    case K::Secret: {
+      const std::string t = Text(p, d);
+      f.stored = "\"" + (show_passwords ? Printable(t) : std::string(MaskSecret(t.c_str()))) + "\"";
+      break;
+    }
+    case K::Time: {
+      char buf[32];
+      std::snprintf(buf, sizeof buf, "%u %u %u %u %u %u", U8(p, d.offset), U8(p, d.offset + 1), U8(p, d.offset + 2),
+                    U8(p, d.offset + 3), U8(p, d.offset + 4), U8(p, d.offset + 5));
+      f.stored = buf;
+      f.meaning = TimeMeaning(p, d.offset);
+      break;
+    }
+    case K::Geo: {
+      char buf[32];
+      std::snprintf(buf, sizeof buf, "%u %u %u %u", U8(p, d.offset), U8(p, d.offset + 1), U8(p, d.offset + 2),
+                    U8(p, d.offset + 3));
+      f.stored = buf;
+      f.meaning = GeoMeaning(p, d.offset, name == "sLongitude");
+      break;
+    }
+  }
+  return f;
+}
+
+std::vector<CfgField> DecodeCfg(const std::vector<uint8_t>& plain, uint16_t code, bool show_passwords) {
+  std::vector<CfgField> v;
+  for (const CfgFieldDef& d : kFields)
+    if (d.offset + d.width <= plain.size()) v.push_back(DecodeCfgField(d, plain, code, show_passwords));
+  return v;
+}
+
+bool CfgFieldDiffers(const CfgFieldDef& d, const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+  if (d.offset + d.width > a.size() || d.offset + d.width > b.size()) return a.size() != b.size();
+  return std::memcmp(a.data() + d.offset, b.data() + d.offset, d.width) != 0;
+}
+
+}  // namespace cli

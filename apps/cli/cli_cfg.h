@@ -1,0 +1,42 @@
+// CFG.BIN for trailset-cli: the fields of the transmission settings record
+// by the names the record gives them, their stored values and meanings.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cli {
+
+enum class CfgKind : uint8_t { U8, U16, I32, Text, Secret, Time, Geo };
+
+struct CfgFieldDef {
+  const char* name;  // "bySendBy", "sSmtpSet.szServer", "szRecp[2]", "sGpsMail.iPort"
+  std::size_t offset;
+  std::size_t width;
+  CfgKind kind;
+};
+
+// The fields of a record image of `size` bytes (1320, or 1500 with the GPS
+// coordinates mailbox), in record order.
+std::vector<CfgFieldDef> CfgFields(std::size_t size);
+
+// One field of an image, decoded for a model.
+struct CfgField {
+  const CfgFieldDef* def;
+  std::string stored;   // the value as stored: number or text (passwords masked)
+  std::string meaning;  // what the model makes of it; empty when the value says it all
+};
+
+// Decodes an unscrambled image (1320 or 1500 bytes).
+std::vector<CfgField> DecodeCfg(const std::vector<uint8_t>& plain, uint16_t model_code, bool show_passwords);
+// The stored value and meaning of one field.
+CfgField DecodeCfgField(const CfgFieldDef& def, const std::vector<uint8_t>& plain, uint16_t model_code,
+                        bool show_passwords);
+
+// True when the field's bytes differ between two images.
+bool CfgFieldDiffers(const CfgFieldDef& def, const std::vector<uint8_t>& a, const std::vector<uint8_t>& b);
+
+}  // namespace cli

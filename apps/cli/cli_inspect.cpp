@@ -1,0 +1,47 @@
+// The inspect command: what a card's file says, and what the model's
+// windows would do with it.
+#include <ostream>
+
+#include "apps/cli/cli_commands.h"
+#include "apps/cli/cli_common.h"
+#include "apps/cli/cli_report.h"
+#include "records/menu_record.h"
+#include "records/send_set.h"
+
+namespace cli {
+
+namespace {
+
+FileKind KindOf(const InspectOptions& o, std::size_t size) {
+  if (!o.kind.empty()) {
+    if (SameText(o.kind, "menu") || SameText(o.kind, "menu.dat")) return FileKind::Menu;
+    if (SameText(o.kind, "cfg") || SameText(o.kind, "CFG.BIN")) return FileKind::Cfg;
+    throw UsageError("--kind takes menu or cfg, not \"" + o.kind + "\"");
+  }
+  const std::string name = std::filesystem::path(o.file).filename().string();
+  if (SameText(name, "menu.dat")) return FileKind::Menu;
+  if (SameText(name, "CFG.BIN")) return FileKind::Cfg;
+  for (int layout = 0; layout < kMenuLayouts; ++layout)
+    if (static_cast<std::size_t>(MenuSize(layout)) == size) return FileKind::Menu;
+  if (size == sizeof(SendSet) || size == sizeof(SendSetTarn)) return FileKind::Cfg;
+  throw UsageError("cannot tell from its name or its size (" + std::to_string(size) + " bytes) whether \"" + o.file +
+                   "\" is a menu.dat or a CFG.BIN; say which with --kind menu or --kind cfg");
+}
+
+}  // namespace
+
+int RunInspect(const InspectOptions& o, std::ostream& out) {
+  const uint16_t code = ResolveModel(o.model);
+  const std::vector<uint8_t> bytes = ReadWholeFile(o.file);
+  const FileKind kind = KindOf(o, bytes.size());
+  ReportOptions ro;
+  ro.show_passwords = o.show_passwords;
+  const Json report = kind == FileKind::Menu ? MenuReport(o.file, bytes, code, ro) : CfgReport(o.file, bytes, code, ro);
+  if (o.json)
+    out << DumpJson(report) << "\n";
+  else
+    PrintReport(report, out);
+  return report["accepted"].get<bool>() ? kExitOk : kExitRefused;
+}
+
+}  // namespace cli

@@ -1,0 +1,316 @@
+#include "apps/cli/cli_report.h"
+
+#include <cstdio>
+#include <cstring>
+#include <ostream>
+
+#include "apps/cli/cli_cfg.h"
+#include "apps/cli/cli_common.h"
+#include "apps/cli/cli_menu.h"
+#include "apps/cli/cli_session.h"
+#include "records/app_state.h"
+#include "records/catalogue.h"
+#include "records/diag.h"
+#include "records/menu_record.h"
+#include "records/send_set.h"
+#include "records/text_field.h"
+#include "shell/windows.h"
+
+namespace cli {
+
+namespace {
+
+constexpr char kSizeRejected[] = "File szie != struct size!";
+constexpr char kFlagRefused[] = "StructFlag is different!";
+
+Json ModelJson(uint16_t code) { return Json{{"code", code}, {"name", ModelDisplayName(code)}}; }
+
+int LayoutOf(uint16_t code) { return MenuLayoutForModel(code, ModelSetupDlgId(code >> 8, code & 0xFF)); }
+
+std::string Join(const std::vector<std::string>& v) {
+  std::string s;
+  for (const std::string& e : v) s += (s.empty() ? "" : ", ") + e;
+  return s;
+}
+
+// The models whose menu.dat has `size` bytes.
+std::vector<std::string> ModelsWithMenuSize(std::size_t size) {
+  std::vector<std::string> v;
+  for (uint16_t m : SelectableModels())
+    if (static_cast<std::size_t>(MenuSize(LayoutOf(m))) == size) v.push_back(ModelDisplayName(m));
+  return v;
+}
+
+std::vector<std::string> ModelsWithCfgSize(std::size_t size) {
+  std::vector<std::string> v;
+  for (uint16_t m : SelectableModels()) {
+    MakeCurrentModel(m);
+    if (ModelWirelessFunc(m >> 8, m & 0xFF) != kWirelessNone && static_cast<std::size_t>(SendSetFileSize()) == size)
+      v.push_back(ModelDisplayName(m));
+  }
+  ResetAllState();
+  return v;
+}
+
+// Models that write `flag` into StructFlag, with either send module.
+std::vector<std::string> ModelsWithStructFlag(unsigned flag) {
+  std::vector<std::string> v;
+  for (uint16_t m : SelectableModels()) {
+    if (ModelWirelessFunc(m >> 8, m & 0xFF) == kWirelessNone) continue;
+    MakeCurrentModel(m);
+    for (uint16_t via : {uint16_t{1}, uint16_t{0}}) {
+      MdmSendVia = via;
+      if (ExpectedStructFlag() == flag) {
+        v.push_back(ModelDisplayName(m));
+        break;
+      }
+    }
+  }
+  ResetAllState();
+  return v;
+}
+
+RunSettings MachineRun(uint16_t code, const std::filesystem::path& dir) {
+  RunSettings r;
+  r.model = code;
+  r.now = MachineNow();
+  r.utc_offset = MachineUtcOffset();
+  r.workdir = dir;
+  return r;
+}
+
+void PutOtherKindHint(Json& notes, std::size_t size, FileKind kind) {
+  if (kind == FileKind::Menu && (size == sizeof(SendSet) || size == sizeof(SendSetTarn)))
+    notes.push_back("this size is that of a CFG.BIN; inspect it with --kind cfg");
+  if (kind == FileKind::Cfg) {
+    const auto menus = ModelsWithMenuSize(size);
+    if (!menus.empty()) notes.push_back("this size is that of a menu.dat; inspect it with --kind menu");
+  }
+}
+
+}  // namespace
+
+std::string DumpJson(const Json& j) { return j.dump(2, ' ', false, Json::error_handler_t::replace); }
+
+Json MenuReport(const std::filesystem::path& file, const std::vector<uint8_t>& bytes, uint16_t code,
+                const ReportOptions& o) {
+  const int layout = LayoutOf(code);
+  const std::size_t expected = static_cast<std::size_t>(MenuSize(layout));
+  Json r;
+  r["file"] = JsonText(file.string());
+  r["kind"] = "menu.dat";
+  r["size"] = bytes.size();
+  r["model"] = ModelJson(code);
+  r["layout"] = layout;
+  r["expected_size"] = expected;
+  Json notes = Json::array();
+
+  // The camera setup window decides whether it takes the file.
+  ScratchFolder scratch;
+  scratch.Put("menu.dat", bytes);
+  std::vector<uint8_t> opened;
+  int zone = -1;
+  bool rejected = bytes.size() != expected;
+  if (o.opening || !rejected) {
+    AppRun run(MachineRun(code, scratch.path()));
+    run.OpenCameraSetup();
+    rejected = run.Logged(kSizeRejected);
+    const uint8_t* rec = MenuRecord(MenuLayout);
+    opened.assign(rec, rec + MenuSize(MenuLayout));
+    zone = TimeZoneIndex;
+  }
+  r["accepted"] = !rejected;
+  if (rejected) {
+    r["verdict"] = "ignored: the camera setup window of " + ModelDisplayName(code) + " takes only a " +
+                   std::to_string(expected) + "-byte menu.dat and shows the factory values instead";
+    const auto others = ModelsWithMenuSize(bytes.size());
+    if (!others.empty())
+      notes.push_back(std::to_string(bytes.size()) + " bytes is the menu.dat of " + Join(others));
+    PutOtherKindHint(notes, bytes.size(), FileKind::Menu);
+    r["notes"] = notes;
+    return r;
+  }
+  r["verdict"] = "accepted by the camera setup window of " + ModelDisplayName(code);
+
+  std::vector<uint8_t> plain = bytes;
+  UnscrambleBytes(plain.data(), static_cast<int>(plain.size()));
+  const std::vector<MenuField> fields = DecodeMenu(plain, code);
+  Json jf = Json::array();
+  for (const MenuField& f : fields)
+    jf.push_back(Json{{"name", MenuSettingName(f.setting)},
+                      {"offset", f.offset},
+                      {"width", f.width},
+                      {"stored", MenuStoredText(f, plain)},
+                      {"meaning", JsonText(f.meaning)}});
+  r["fields"] = jf;
+
+  if (o.opening && opened.size() == plain.size()) {
+    // In memory the clock mode byte holds the mode alone and the zone is
+    // kept beside it; show it packed as the next write stores it.
+    std::vector<uint8_t> shown = opened;
+    const int clock_at = FieldLocation(MenuSetting::SetClock, layout);
+    if ((layout == 2 || layout == 3) && clock_at >= 0 && zone >= 0)
+      shown[clock_at] = static_cast<uint8_t>(0x80 | ((zone & 0x1F) << 2) | (shown[clock_at] & 3));
+    Json changes = Json::array();
+    for (const MenuField& f : fields) {
+      if (std::memcmp(plain.data() + f.offset, shown.data() + f.offset, f.width) == 0) continue;
+      MenuField after = f;
+      after.value = f.width == 2 ? (shown[f.offset] | (shown[f.offset + 1] << 8)) : shown[f.offset];
+      changes.push_back(Json{{"name", MenuSettingName(f.setting)},
+                             {"stored", MenuStoredText(f, plain)},
+                             {"becomes", MenuStoredText(after, shown)},
+                             {"meaning", JsonText(f.meaning)},
+                             {"meaning_after", JsonText(MenuMeaning(f.setting, shown, code))}});
+    }
+    r["opening_changes"] = changes;
+  }
+  r["notes"] = notes;
+  return r;
+}
+
+Json CfgReport(const std::filesystem::path& file, const std::vector<uint8_t>& bytes, uint16_t code,
+               const ReportOptions& o) {
+  Json r;
+  r["file"] = JsonText(file.string());
+  r["kind"] = "CFG.BIN";
+  r["size"] = bytes.size();
+  r["model"] = ModelJson(code);
+  Json notes = Json::array();
+
+  ScratchFolder scratch;
+  scratch.Put("CFG.BIN", bytes);
+
+  // The record's own load decides: size, then StructFlag.
+  ResetAllState();
+  MakeCurrentModel(code);
+  const std::size_t expected = static_cast<std::size_t>(SendSetFileSize());
+  const uint8_t wireless = ModelWirelessFunc(code >> 8, code & 0xFF);
+  r["expected_size"] = expected;
+  CopyTextField(SaveFolder, scratch.path().string());
+  std::vector<std::string> lines;
+  SetDiagSink([&lines](std::string_view t) { lines.emplace_back(t); });
+  const int loaded = LoadSendSet(0);
+  SetDiagSink({});
+  auto logged = [&lines](const char* what) {
+    for (const std::string& l : lines)
+      if (l.rfind(what, 0) == 0) return true;
+    return false;
+  };
+  const uint16_t expected_flag = ExpectedStructFlag();
+  const uint16_t via = MdmSendVia;
+  ResetAllState();
+
+  const bool readable = bytes.size() == sizeof(SendSet) || bytes.size() == sizeof(SendSetTarn);
+  std::vector<uint8_t> plain = bytes;
+  UnscrambleBytes(plain.data(), static_cast<int>(plain.size()));
+  const unsigned flag = readable ? static_cast<unsigned>(plain[12] | (plain[13] << 8)) : 0;
+
+  bool accepted = loaded == 1;
+  if (wireless == kWirelessNone || wireless == kWirelessK1MG) {
+    accepted = false;
+    r["verdict"] = "unused: " + ModelDisplayName(code) + " has no wireless module, its windows never read CFG.BIN";
+  } else if (logged(kSizeRejected)) {
+    r["verdict"] = "ignored: the wireless parameter page of " + ModelDisplayName(code) + " takes only a " +
+                   std::to_string(expected) + "-byte CFG.BIN and starts from the defaults instead";
+  } else if (logged(kFlagRefused)) {
+    r["verdict"] = "refused: StructFlag " + std::to_string(flag) + " is not that of " + ModelDisplayName(code) +
+                   " (" + std::to_string(expected_flag) + "); the wireless parameter page clears the record";
+  } else if (!accepted) {
+    r["verdict"] = "ignored: the file could not be read";
+  } else {
+    r["verdict"] = "accepted by the wireless parameter page of " + ModelDisplayName(code);
+  }
+  r["accepted"] = accepted;
+  if (readable) {
+    r["struct_flag"] = Json{{"stored", flag}, {"expected", expected_flag}};
+    if (accepted && via != 1) notes.push_back("the file chooses the WIFI send module (MdmSendVia 0)");
+    if (!accepted || flag != expected_flag) {
+      const auto writers = ModelsWithStructFlag(flag);
+      if (!writers.empty()) notes.push_back("StructFlag " + std::to_string(flag) + " is written for " + Join(writers));
+    }
+  }
+  if (bytes.size() != expected) {
+    const auto others = ModelsWithCfgSize(bytes.size());
+    if (!others.empty()) notes.push_back(std::to_string(bytes.size()) + " bytes is the CFG.BIN of " + Join(others));
+    PutOtherKindHint(notes, bytes.size(), FileKind::Cfg);
+  }
+  if (!readable) {
+    r["notes"] = notes;
+    return r;
+  }
+  if (bytes.size() != expected) notes.push_back("decoded as the " + std::to_string(bytes.size()) + "-byte record it is");
+
+  Json jf = Json::array();
+  for (const CfgField& f : DecodeCfg(plain, code, o.show_passwords))
+    jf.push_back(Json{{"name", f.def->name},
+                      {"offset", f.def->offset},
+                      {"width", f.def->width},
+                      {"stored", JsonText(f.stored)},
+                      {"meaning", JsonText(f.meaning)}});
+  r["fields"] = jf;
+
+  if (o.opening && accepted) {
+    AppRun run(MachineRun(code, scratch.path()));
+    run.OpenWirelessSetup();
+    std::vector<uint8_t> opened(bytes.size());
+    std::memcpy(opened.data(), &g_sSendSet, sizeof(SendSet));
+    if (bytes.size() == sizeof(SendSetTarn))
+      std::memcpy(opened.data() + sizeof(SendSet), &g_sSendSetTarn.sGpsMail, sizeof(GpsMail));
+    std::vector<uint8_t> before = plain;
+    before[0] &= static_cast<uint8_t>(~IF_SEND_BY_APP_SET_FLG);  // the load takes the flag off
+    Json changes = Json::array();
+    for (const CfgFieldDef& d : CfgFields(bytes.size())) {
+      if (!CfgFieldDiffers(d, before, opened)) continue;
+      const CfgField a = DecodeCfgField(d, before, code, o.show_passwords);
+      const CfgField b = DecodeCfgField(d, opened, code, o.show_passwords);
+      changes.push_back(Json{{"name", d.name},
+                             {"stored", JsonText(a.stored)},
+                             {"becomes", JsonText(b.stored)},
+                             {"meaning", JsonText(a.meaning)},
+                             {"meaning_after", JsonText(b.meaning)}});
+    }
+    r["opening_changes"] = changes;
+  }
+  r["notes"] = notes;
+  return r;
+}
+
+void PrintReport(const Json& r, std::ostream& out) {
+  out << r["kind"].get<std::string>() << ": " << r["file"].get<std::string>() << " (" << r["size"].get<std::size_t>()
+      << " bytes)\n";
+  out << "Model: " << r["model"]["name"].get<std::string>() << " (" << r["model"]["code"].get<int>() << ")";
+  if (r.contains("layout")) out << ", layout " << r["layout"].get<int>();
+  out << ", expects " << r["expected_size"].get<std::size_t>() << " bytes\n";
+  out << "Verdict: " << r["verdict"].get<std::string>() << "\n";
+  if (r.contains("notes"))
+    for (const auto& n : r["notes"]) out << "Note: " << n.get<std::string>() << "\n";
+  if (r.contains("fields")) {
+    out << "\n  offset  width  " << std::string("setting").append(27, ' ').substr(0, 28) << "stored      meaning\n";
+    for (const auto& f : r["fields"]) {
+      char head[64];
+      std::snprintf(head, sizeof head, "  %6zu  %5zu  ", f["offset"].get<std::size_t>(), f["width"].get<std::size_t>());
+      std::string name = f["name"].get<std::string>();
+      if (name.size() < 28) name.append(28 - name.size(), ' ');
+      std::string stored = f["stored"].get<std::string>();
+      if (stored.size() < 11) stored.append(11 - stored.size(), ' ');
+      out << head << name << stored << " " << f["meaning"].get<std::string>() << "\n";
+    }
+  }
+  if (r.contains("opening_changes")) {
+    const auto& c = r["opening_changes"];
+    if (c.empty()) {
+      out << "\nOpening the window on this file changes nothing.\n";
+    } else {
+      out << "\nOpening the window on this file changes:\n";
+      for (const auto& e : c) {
+        out << "  " << e["name"].get<std::string>() << ": " << e["stored"].get<std::string>() << " -> "
+            << e["becomes"].get<std::string>();
+        const std::string a = e["meaning"].get<std::string>(), b = e["meaning_after"].get<std::string>();
+        if (!a.empty() || !b.empty()) out << "  (" << (a.empty() ? "-" : a) << " -> " << (b.empty() ? "-" : b) << ")";
+        out << "\n";
+      }
+    }
+  }
+}
+
+}  // namespace cli

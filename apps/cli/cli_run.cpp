@@ -1,0 +1,56 @@
+#include "apps/cli/cli_run.h"
+
+#include <ostream>
+
+#include "apps/cli/cli_common.h"
+
+namespace cli {
+
+PreparedRun PrepareRun(const RunOptions& o) {
+  PreparedRun p;
+  p.model = ResolveModel(o.model);
+  p.out_dir = o.out_dir;
+  std::error_code ec;
+  if (!std::filesystem::is_directory(p.out_dir, ec))
+    throw UsageError("--out: \"" + o.out_dir + "\" is not a folder");
+  if (!o.from.empty()) {
+    p.from = ReadWholeFile(o.from);
+    p.has_from = true;
+  }
+  if (o.clock.empty()) {
+    p.settings.now = MachineNow();
+  } else {
+    const auto c = ParseClock(o.clock);
+    if (!c) throw UsageError("--clock takes \"YYYY-MM-DD HH:MM:SS\", not \"" + o.clock + "\"");
+    p.settings.now = platform::LocalTime{c->year, c->month, c->day, c->hour, c->minute, c->second};
+  }
+  if (o.timezone.empty()) {
+    p.settings.utc_offset = MachineUtcOffset();
+  } else {
+    const auto z = ParseUtcOffset(o.timezone);
+    if (!z) throw UsageError("--timezone takes whole hours from -12 to +12, not \"" + o.timezone + "\"");
+    p.settings.utc_offset = *z;
+  }
+  p.settings.model = p.model;
+  p.settings.chinese = o.lang == "zh";
+  return p;
+}
+
+void PrintLog(const std::vector<std::string>& lines, std::ostream& err) {
+  for (const std::string& l : lines) err << "log: " << Printable(l) << "\n";
+}
+
+std::string MessageLines(const std::string& text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      out += '\n';
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+}  // namespace cli

@@ -1,0 +1,32 @@
+// What the camera and wireless commands share: checking their options and
+// setting up the run of the windows.
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "apps/cli/cli_commands.h"
+#include "apps/cli/cli_session.h"
+
+namespace cli {
+
+struct PreparedRun {
+  uint16_t model = 0;
+  std::filesystem::path out_dir;
+  std::vector<uint8_t> from;  // empty without --from
+  bool has_from = false;
+  RunSettings settings;       // workdir still to be set
+};
+
+// Checks the options every run takes; UsageError for a bad one.
+PreparedRun PrepareRun(const RunOptions& o);
+
+// The program's diagnostic lines of a run, for --log.
+void PrintLog(const std::vector<std::string>& lines, std::ostream& err);
+
+// A window's message box text for a terminal: its line breaks as new lines.
+std::string MessageLines(const std::string& text);
+
+}  // namespace cli

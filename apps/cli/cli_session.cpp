@@ -1,0 +1,240 @@
+#include "apps/cli/cli_session.h"
+
+#include <algorithm>
+#include <ctime>
+#include <stdexcept>
+
+#include "apps/cli/cli_common.h"
+#include "records/menu_record.h"
+#include "shell/app.h"
+#include "shell/main_window.h"
+#include "shell/windows.h"
+
+namespace cli {
+
+platform::LocalTime MachineNow() {
+  const std::time_t now = std::time(nullptr);
+  const std::tm* t = std::localtime(&now);
+  if (!t) return {};
+  return platform::LocalTime{t->tm_year + 1900, t->tm_mon + 1, t->tm_mday, t->tm_hour, t->tm_min, t->tm_sec};
+}
+
+int MachineUtcOffset() {
+  // Without services in place the records read the PC's zone natively.
+  if (platform::HasServices()) return 0;
+  const int saved = TimeZoneIndex;
+  PcTimeZoneIndex();
+  const int offset = TimeZoneIndex - 12;
+  TimeZoneIndex = saved;
+  return offset;
+}
+
+AppRun::AppRun(const RunSettings& settings) : model_(settings.model) {
+  ResetAllState();
+  s_ = std::make_unique<headless::Session>();
+  headless::Services& sv = s_->services();
+  sv.SetSystemLanguageId(settings.chinese ? mainwin::kLangIdChinesePrc : 1033);
+  sv.SetWorkingDirectory(settings.workdir.string());
+  sv.SetNow(settings.now);
+  sv.SetPcUtcOffsetHours(settings.utc_offset);
+  s_->Start([](platform::Host& h) { RunApplication(h); });
+  if (s_->TopTemplate() != 100) throw std::runtime_error("the main window did not open");
+  const std::vector<uint16_t> models = SelectableModels();
+  const auto row = std::find(models.begin(), models.end(), model_) - models.begin();
+  if (auto r = s_->Select(mainwin::kIdFamilyList[2], static_cast<int>(row)); !r)
+    throw std::runtime_error("the main window did not take the model: " + r.error);
+}
+
+AppRun::~AppRun() {
+  s_.reset();
+  ResetAllState();
+}
+
+void AppRun::OpenCameraSetup() {
+  if (auto r = s_->Click(mainwin::kIdCameraSetup); !r)
+    throw std::runtime_error("Camera Setup could not be pressed: " + r.error);
+  if (s_->TopTemplate() != 113 && s_->TopTemplate() != 108)
+    throw std::runtime_error("the camera setup window did not open");
+}
+
+void AppRun::OpenWirelessSetup() {
+  if (!s_->Enabled(mainwin::kIdWirelessSetup))
+    throw Refusal(ModelDisplayName(model_) + " has no wireless module: its windows never write CFG.BIN");
+  if (auto r = s_->Click(mainwin::kIdWirelessSetup); !r)
+    throw std::runtime_error("Wireless Setup could not be pressed: " + r.error);
+  if (s_->TopTemplate() != 114)
+    throw Refusal(ModelDisplayName(model_) + ": Wireless Setup opens no wireless parameter page");
+}
+
+void AppRun::BrowseTo(int browse_id, const std::filesystem::path& folder) {
+  const int before = s_->BoxCount();
+  s_->services().QueuePickFolder(folder.string());
+  if (auto r = s_->Click(browse_id); !r) throw std::runtime_error("Browse could not be pressed: " + r.error);
+  if (auto box = TakeBox()) throw Refusal(box->text);
+  if (s_->BoxCount() != before) throw Refusal("the window did not take the folder " + folder.string());
+}
+
+std::optional<headless::MessageBoxInfo> AppRun::TakeBox() {
+  auto box = s_->Box();
+  if (box) (void)s_->Answer();
+  return box;
+}
+
+bool AppRun::Logged(std::string_view line) const {
+  for (const std::string& l : s_->DiagLines())
+    if (l == line) return true;
+  return false;
+}
+
+std::vector<SetRequest> ParseSets(const std::vector<std::string>& args) {
+  std::vector<SetRequest> v;
+  for (const std::string& a : args) {
+    const auto eq = a.find('=');
+    if (eq == std::string::npos || eq == 0) throw UsageError("--set takes NAME=VALUE, not \"" + a + "\"");
+    v.push_back({a.substr(0, eq), a.substr(eq + 1)});
+  }
+  return v;
+}
+
+std::string EntryKey(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == ' ') continue;
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    // A leading zero of a number ("01 Hours") is not significant.
+    const bool starts_number = out.empty() || out.back() < '0' || out.back() > '9';
+    if (c == '0' && starts_number && i + 1 < text.size() && text[i + 1] >= '0' && text[i + 1] <= '9') continue;
+    out += c;
+  }
+  return out;
+}
+
+namespace {
+
+bool OpenForInput(headless::Session& s, int tpl, int id) {
+  return s.HasControl(id, tpl) && s.Enabled(id, tpl) && s.Shown(id, tpl);
+}
+
+std::size_t Utf8Chars(std::string_view text) {
+  std::size_t n = 0;
+  for (char c : text)
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+std::string Offered(const std::vector<std::string>& shown, const std::vector<std::string>& english) {
+  std::string list;
+  int blanks = 0;
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    const std::string& e = i < english.size() && !english[i].empty() ? english[i] : shown[i];
+    if (e.empty()) {
+      ++blanks;
+      continue;
+    }
+    if (!list.empty()) list += ", ";
+    list += "\"" + e + "\"";
+  }
+  if (blanks > 0) list += " and " + std::to_string(blanks) + " empty entries";
+  return list + " (or #0..#" + std::to_string(shown.empty() ? 0 : shown.size() - 1) + ")";
+}
+
+}  // namespace
+
+Outcome ChooseEntry(headless::Session& s, int tpl, int id, std::string_view value,
+                    const std::vector<std::string>& english) {
+  if (!OpenForInput(s, tpl, id)) return {Outcome::NotNow, ""};
+  const std::vector<std::string> shown = s.Items(id, tpl);
+  if (shown.empty()) return {Outcome::Refused, "the window offers no entries here"};
+  int pos = -1;
+  if (value.size() > 1 && value[0] == '#') {
+    int n = 0;
+    bool digits = value.size() <= 5;
+    for (char c : value.substr(1)) {
+      if (c < '0' || c > '9') digits = false;
+      n = n * 10 + (c - '0');
+    }
+    if (digits && n < static_cast<int>(shown.size())) pos = n;
+  } else {
+    const std::string key = EntryKey(value);
+    for (int pass = 0; pass < 2 && pos < 0; ++pass) {
+      const std::vector<std::string>& names = pass == 0 ? english : shown;
+      for (std::size_t i = 0; i < names.size() && i < shown.size(); ++i)
+        if (!names[i].empty() && EntryKey(names[i]) == key) {
+          pos = static_cast<int>(i);
+          break;
+        }
+    }
+  }
+  if (pos < 0) return {Outcome::Refused, "\"" + std::string(value) + "\" is not offered; the window offers " + Offered(shown, english)};
+  if (auto r = s.Select(id, pos, tpl); !r) return {Outcome::Refused, r.error};
+  return {};
+}
+
+Outcome TypeInto(headless::Session& s, int tpl, int id, std::string_view value, std::vector<std::string>& warnings) {
+  if (!OpenForInput(s, tpl, id)) return {Outcome::NotNow, ""};
+  const int limit = s.Limit(id, tpl);
+  if (limit > 0 && Utf8Chars(value) > static_cast<std::size_t>(limit))
+    return {Outcome::Refused, "the field takes at most " + std::to_string(limit) + " characters"};
+  std::vector<std::string> boxes;
+  auto take_boxes = [&] {
+    while (auto box = s.Box()) {
+      boxes.push_back(box->text);
+      if (!s.Answer()) break;
+    }
+  };
+  if (auto r = s.Paste(id, value, tpl); !r) return {Outcome::Refused, r.error};
+  take_boxes();
+  if (s.Focus(tpl) == id) {
+    (void)s.Leave(id, tpl);
+    take_boxes();
+  }
+  const std::string now = s.Text(id, tpl);
+  std::string said;
+  for (const std::string& b : boxes) said += " The window says: " + b;
+  if (now != value)
+    return {Outcome::Refused, "the window does not take \"" + std::string(value) + "\" here: it made it \"" + now + "\"." + said};
+  for (const std::string& b : boxes) warnings.push_back(b);
+  return {};
+}
+
+Outcome SetTick(headless::Session& s, int tpl, int id, std::string_view value) {
+  bool want = false;
+  const std::string key = EntryKey(value);
+  if (key == "on" || key == "yes" || key == "1" || key == "true")
+    want = true;
+  else if (key == "off" || key == "no" || key == "0" || key == "false")
+    want = false;
+  else
+    return {Outcome::Refused, "\"" + std::string(value) + "\" is not On or Off"};
+  if (!OpenForInput(s, tpl, id)) return {Outcome::NotNow, ""};
+  if (s.Checked(id, tpl) != want)
+    if (auto r = s.Click(id, tpl); !r) return {Outcome::Refused, r.error};
+  return {};
+}
+
+void ApplyRequests(const std::vector<SetRequest>& requests, const std::function<Outcome(const SetRequest&)>& apply,
+                   const std::function<std::string(const SetRequest&)>& hint) {
+  std::vector<SetRequest> pending = requests;
+  bool moved = true;
+  while (!pending.empty() && moved) {
+    moved = false;
+    std::vector<SetRequest> later;
+    for (const SetRequest& r : pending) {
+      const Outcome o = apply(r);
+      if (o.status == Outcome::Refused) throw Refusal(r.name + "=" + r.value + ": " + o.message);
+      if (o.status == Outcome::NotNow)
+        later.push_back(r);
+      else
+        moved = true;
+    }
+    pending = std::move(later);
+  }
+  if (!pending.empty()) {
+    const SetRequest& r = pending.front();
+    std::string why = hint(r);
+    throw Refusal(r.name + "=" + r.value + ": the window takes no input there" + (why.empty() ? "" : " " + why));
+  }
+}
+
+}  // namespace cli
