@@ -572,6 +572,17 @@ bool Interpreter::Execute(const std::vector<Token>& tokens, std::string& failure
       return fail("expected running timers " + JoinInts(want) + where() + ", found " + JoinInts(running));
     return true;
   }
+  if (what == "no" && c.is(2, "missing-controls")) {
+    // The program addressed only controls its dialogs have.
+    const std::vector<std::pair<int, int>> missing = s.MissingControlCalls();
+    if (!missing.empty()) {
+      std::string list;
+      for (const auto& [control, window] : missing)
+        list += (list.empty() ? "" : ", ") + std::to_string(control) + " in " + std::to_string(window);
+      return fail("the program addressed controls its dialogs do not have: " + list);
+    }
+    return true;
+  }
   if (what == "title") {
     if (c.size() != 3 || !c.quoted(2)) return bad("expect title \"text\"");
     if (s.Title(tpl) != c.word(2)) return fail("expected title " + Q(c.word(2)) + where() + ", found " + Q(s.Title(tpl)));
