@@ -729,7 +729,8 @@ ActionResult Session::Leave(int id, int tpl) {
   OpenWindow* ow = nullptr;
   if (ActionResult r = TargetControl(tpl, id, &ow, false); !r) return r;
   Dialog* d = ow->dlg.get();
-  if (d->focus_ != id) return {Format("control %d of window %d does not have the focus", id, d->Template())};
+  if (d->focus_ != id || active_ != d)
+    return {Format("control %d of window %d does not have the focus", id, d->Template())};
   const Control& c = *d->Find(id);
   return Post([d, id, edit = c.cls() == ControlClass::Edit] {
     d->focus_ = 0;

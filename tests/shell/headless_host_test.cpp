@@ -344,8 +344,16 @@ TEST_F(HostTest, OwnerlessWindowLeavesTheWindowBehindResponsive) {
   ASSERT_TRUE(s.Type(kEdit, "a", 961));  // the window behind takes input
   EXPECT_EQ(s.Text(kEdit, 961), "a");
   EXPECT_EQ(s.Text(kEdit, 963), "");
+  // The edit typed into behind keeps its place, but not the focus, while the
+  // user works in the window over it.
+  ASSERT_TRUE(s.Click(kButton, 963));
+  g_log.clear();
+  EXPECT_FALSE(s.Leave(kEdit, 961));
   ASSERT_TRUE(s.Close(963));
   EXPECT_EQ(s.OpenTemplates(), (std::vector<int>{961}));
+  // Back in the window, the edit has the focus again: leaving it tells it.
+  ASSERT_TRUE(s.Leave(kEdit));
+  EXPECT_EQ(g_log, (std::vector<std::string>{"close", "killfocus 10"}));
 
   ASSERT_TRUE(s.Click(kDefault));
   EXPECT_EQ(s.TopTemplate(), 962);
