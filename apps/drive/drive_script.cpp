@@ -303,6 +303,7 @@ Outcome Interpreter::Run(std::istream& script, const std::string& name, const fs
   int number = 0;
   while (std::getline(script, line)) {
     ++number;
+    if (number == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);  // a UTF-8 byte order mark
     std::vector<Token> tokens;
     std::string error;
     if (!Tokenize(line, tokens, error)) {
