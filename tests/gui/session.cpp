@@ -458,5 +458,6 @@ int main(int argc, char** argv) {
   getrusage(RUSAGE_SELF, &usage);
   std::printf("GUI_PEAK_RSS_KB=%ld\n", usage.ru_maxrss);
   std::printf("GUI_SESSION %s: %d failure(s)\n", guitest::Failures() ? "FAILED" : "PASSED", guitest::Failures());
+  std::fflush(stdout);
   return guitest::Failures() ? 1 : 0;
 }
