@@ -239,7 +239,13 @@ int RunCamera(const CameraOptions& o, std::ostream& out, std::ostream& err) {
   if (o.defaults && (!o.sets.empty() || !o.from.empty()))
     throw UsageError("--defaults writes the factory values: it takes no --set and no --from");
   const PreparedRun p = PrepareRun(o);
-  const CameraResult result = RunWindow(o, p, err);
+  CameraResult result;
+  try {
+    result = RunWindow(o, p, err);
+  } catch (const Refusal& e) {
+    if (o.json) out << DumpJson(Json{{"result", "refused"}, {"message", e.what()}}) << "\n";
+    throw;
+  }
 
   const std::filesystem::path written = p.out_dir / "menu.dat";
   ReportOptions ro;

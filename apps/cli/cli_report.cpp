@@ -1,5 +1,6 @@
 #include "apps/cli/cli_report.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <ostream>
@@ -198,6 +199,16 @@ Json CfgReport(const std::filesystem::path& file, const std::vector<uint8_t>& by
   };
   const uint16_t expected_flag = ExpectedStructFlag();
   const uint16_t via = MdmSendVia;
+  // What the model writes with either send module ("0 or 1" where the
+  // flag records the module).
+  std::vector<std::string> flags;
+  for (uint16_t module : {uint16_t{1}, uint16_t{0}}) {
+    MdmSendVia = module;
+    const std::string f = std::to_string(ExpectedStructFlag());
+    if (std::find(flags.begin(), flags.end(), f) == flags.end()) flags.push_back(f);
+  }
+  std::string expected_flags = flags.front();
+  if (flags.size() > 1) expected_flags = flags.back() + " or " + flags.front();
   ResetAllState();
 
   const bool readable = bytes.size() == sizeof(SendSet) || bytes.size() == sizeof(SendSetTarn);
@@ -214,7 +225,7 @@ Json CfgReport(const std::filesystem::path& file, const std::vector<uint8_t>& by
                    std::to_string(expected) + "-byte CFG.BIN and starts from the defaults instead";
   } else if (logged(kFlagRefused)) {
     r["verdict"] = "refused: StructFlag " + std::to_string(flag) + " is not that of " + ModelDisplayName(code) +
-                   " (" + std::to_string(expected_flag) + "); the wireless parameter page clears the record";
+                   " (" + expected_flags + "); the wireless parameter page clears the record";
   } else if (!accepted) {
     r["verdict"] = "ignored: the file could not be read";
   } else {
