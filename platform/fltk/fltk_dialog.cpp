@@ -200,6 +200,26 @@ class EditBox : public Fl_Input {
   Control& c_;
 };
 
+// A drop-down list: as natively, the arrow keys step through the entries
+// of the closed list, each step a choice of the user's.
+class DropList : public Fl_Choice {
+ public:
+  explicit DropList(const Rect& r) : Fl_Choice(r.x, r.y, r.w, std::min(r.h, kComboHeight)) {}
+  int handle(int event) override {
+    if (event == FL_KEYBOARD && !(Fl::event_state() & (FL_SHIFT | FL_CTRL | FL_ALT | FL_META))) {
+      const int key = Fl::event_key();
+      if (key == FL_Up || key == FL_Down) {
+        const int count = size() - 1;  // the menu ends with its terminator
+        int pos = value() + (key == FL_Down ? 1 : -1);
+        if (value() < 0) pos = 0;
+        if (count > 0 && pos >= 0 && pos < count && pos != value()) picked(&menu()[pos]);
+        return 1;
+      }
+    }
+    return Fl_Choice::handle(event);
+  }
+};
+
 // The default push button carries a dark inner frame, as the native one does.
 class PushButton : public Fl_Button {
  public:
@@ -373,7 +393,7 @@ Fl_Widget* FltkDialog::MakeWidget(Control& c) {
     }
     case ControlClass::ComboDropList:
     case ControlClass::ComboDropDown: {
-      auto* ch = new Fl_Choice(r.x, r.y, r.w, std::min(r.h, kComboHeight));
+      auto* ch = new DropList(r);
       ch->textsize(kFontSize);
       ch->down_box(FL_BORDER_BOX);
       ch->when(FL_WHEN_RELEASE | FL_WHEN_NOT_CHANGED);

@@ -232,6 +232,16 @@ TEST_F(FltkHostTest, ListsNotifyOnlyForTheUsersChoice) {
                                          {104, Notify::SelChange}, {104, Notify::SelEndOk}};
         EXPECT_EQ(p.events, want);
         EXPECT_EQ(p.dlg->ListSelection(104), 1);
+        // The arrow keys step through the closed list, up to its ends.
+        p.events.clear();
+        guitest::PressKey(*p.dlg, FL_Down);
+        guitest::PressKey(*p.dlg, FL_Down);
+        guitest::PressKey(*p.dlg, FL_Down);
+        EXPECT_EQ(p.dlg->ListSelection(104), 3);
+        EXPECT_EQ(p.Of(Notify::SelChange).size(), 2u);
+        EXPECT_EQ(p.Of(Notify::SelEndOk).size(), 2u);
+        guitest::PressKey(*p.dlg, FL_Up);
+        EXPECT_EQ(p.dlg->ListSelection(104), 2);
         p.dlg->ListReset(104);
         EXPECT_EQ(p.dlg->ListCount(104), 0);
         EXPECT_EQ(p.dlg->ListSelection(104), -1);
