@@ -110,7 +110,8 @@ class CameraChoices {
   }
 
   std::string Hint(const Target& t) const {
-    if (t.time_zone) return "";
+    if (t.time_zone)
+      return "(the camera setup window of " + ModelDisplayName(code_) + " takes the PC's time zone: give --timezone)";
     switch (t.setting) {
       case S::ClockYear: case S::ClockMonth: case S::ClockDay:
       case S::ClockHour: case S::ClockMinute: case S::ClockSecond:

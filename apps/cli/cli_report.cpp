@@ -9,6 +9,7 @@
 #include "apps/cli/cli_common.h"
 #include "apps/cli/cli_menu.h"
 #include "apps/cli/cli_session.h"
+#include "camera/option_lists.h"
 #include "records/app_state.h"
 #include "records/catalogue.h"
 #include "records/diag.h"
@@ -111,6 +112,7 @@ Json MenuReport(const std::filesystem::path& file, const std::vector<uint8_t>& b
   scratch.Put("menu.dat", bytes);
   std::vector<uint8_t> opened;
   int zone = -1;
+  int unit = 1;
   bool rejected = bytes.size() != expected;
   if (o.opening || !rejected) {
     AppRun run(MachineRun(code, scratch.path()));
@@ -119,6 +121,7 @@ Json MenuReport(const std::filesystem::path& file, const std::vector<uint8_t>& b
     const uint8_t* rec = MenuRecord(MenuLayout);
     opened.assign(rec, rec + MenuSize(MenuLayout));
     zone = TimeZoneIndex;
+    unit = IntervalUnit;
   }
   r["accepted"] = !rejected;
   if (rejected) {
@@ -152,6 +155,9 @@ Json MenuReport(const std::filesystem::path& file, const std::vector<uint8_t>& b
     const int clock_at = FieldLocation(MenuSetting::SetClock, layout);
     if ((layout == 2 || layout == 3) && clock_at >= 0 && zone >= 0)
       shown[clock_at] = static_cast<uint8_t>(0x80 | ((zone & 0x1F) << 2) | (shown[clock_at] & 3));
+    // The interval likewise: the position in memory, the unit beside it.
+    const int interval_at = FieldLocation(MenuSetting::PirInterval, layout);
+    if (interval_at >= 0) shown[interval_at] = camopt::EncodePirInterval(unit, shown[interval_at]);
     Json changes = Json::array();
     for (const MenuField& f : fields) {
       if (std::memcmp(plain.data() + f.offset, shown.data() + f.offset, f.width) == 0) continue;
