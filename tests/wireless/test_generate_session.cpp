@@ -272,6 +272,7 @@ TEST_F(GenerateSession, EveryWirelessModelInEverySendByMode) {
       EXPECT_EQ(last_icon_, platform::MsgIcon::Information);
       EXPECT_EQ(s().TopTemplate(), kSendSettingsTemplate) << "the page stays open";
       ExpectFile(code, e, t);
+      EXPECT_TRUE(s().MissingControlCalls().empty()) << "the windows addressed a control they lack";
       EXPECT_EQ(LastGenerateTime.bySecond, t.second);
 
       ASSERT_TRUE(s().Close());
