@@ -1,0 +1,220 @@
+// The command line: exit status, help, usage errors, refused values and
+// the small parsers the commands share.
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <vector>
+
+#include "apps/cli/cli_common.h"
+#include "apps/cli/cli_session.h"
+#include "tests/cli/cli_test_support.h"
+
+namespace {
+
+using clitest::Cli;
+using nlohmann::json;
+
+class CommandLine : public clitest::CliTest {
+ protected:
+  clitest::Result Camera(std::vector<std::string> more, uint16_t model = 515) {
+    std::vector<std::string> a = {"camera", "-m", std::to_string(model), "-o", Folder("out").string(),
+                                  "--clock", clitest::kClock, "--timezone", "+8"};
+    a.insert(a.end(), more.begin(), more.end());
+    return Cli(a);
+  }
+};
+
+TEST_F(CommandLine, TheProgramsExitStatusAndHelp) {
+  const std::string exe = TRAILSET_CLI_EXE;
+  for (const char* command : {"models", "inspect", "camera", "wireless", "presets"}) {
+    const clitest::Result r = clitest::RunProgram(exe, {command, "--help"}, dir_);
+    EXPECT_EQ(r.status, 0) << command;
+    EXPECT_NE(r.out.find("Usage:"), std::string::npos) << command << r.out;
+  }
+  EXPECT_NE(clitest::RunProgram(exe, {"camera", "--help"}, dir_).out.find("PirInterval"), std::string::npos);
+  EXPECT_NE(clitest::RunProgram(exe, {"wireless", "--help"}, dir_).out.find("sSmtpSet.szWLNetApN"), std::string::npos);
+  EXPECT_EQ(clitest::RunProgram(exe, {}, dir_).status, 2);
+  EXPECT_EQ(clitest::RunProgram(exe, {"format-card"}, dir_).status, 2);
+  EXPECT_EQ(clitest::RunProgram(exe, {"models"}, dir_).status, 0);
+  // A check that refuses: 1.
+  const clitest::Result refused =
+      clitest::RunProgram(exe, {"wireless", "-m", "514", "-o", Folder("w").string(), "--set", "bySendBy=Email"}, dir_);
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.err, "trailset-cli: Warning: Please enter WiFi name(SSID).\n");
+}
+
+TEST_F(CommandLine, UsageErrorsNameWhatIsWrong) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* says;
+  };
+  const std::string out = Folder("out").string();
+  const Case cases[] = {
+      {{"camera", "-o", out}, "--model is required"},
+      {{"camera", "-m", "VORN-P9", "-o", out}, "unknown model \"VORN-P9\"; the models are:\n  512  NANO-A\n"},
+      {{"camera", "-m", "515", "-o", (dir_ / "missing").string()}, "is not a folder"},
+      {{"camera", "-m", "515", "-o", out, "--clock", "2026-02-30 10:00:00"}, "--clock takes \"YYYY-MM-DD HH:MM:SS\""},
+      {{"camera", "-m", "515", "-o", out, "--timezone", "+13"}, "--timezone takes whole hours from -12 to +12"},
+      {{"camera", "-m", "515", "-o", out, "--defaults", "--set", "CapMode=Video"}, "--defaults writes the factory values"},
+      {{"camera", "-m", "515", "-o", out, "--set", "CapMode"}, "--set takes NAME=VALUE"},
+      {{"camera", "-m", "515", "-o", out, "--set", "Shutter=1"}, "unknown camera setting \"Shutter\""},
+      {{"wireless", "-m", "520", "-o", out, "--set", "szPassword=x"},
+       "\"szPassword\" names several settings: sMmsSet.szPassword, sSmtpSet.szPassword, sFtpSet.szPassword"},
+      {{"camera", "-m", "515", "-o", out, "--lang", "de"}, "--lang"},
+      {{"camera", "-m", "515", "-o", out, "--from", (dir_ / "none.dat").string()}, "no such file"},
+      {{"presets", "--country", "Atlantis"}, "unknown country \"Atlantis\""},
+  };
+  for (const Case& c : cases) {
+    const clitest::Result r = Cli(c.args);
+    EXPECT_EQ(r.status, 2) << c.says;
+    EXPECT_NE(r.err.find(c.says), std::string::npos) << c.says << " / " << r.err;
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "out" / "menu.dat"));
+  }
+}
+
+TEST_F(CommandLine, ValuesTheModelDoesNotOfferAreRefusedWithWhatItOffers) {
+  clitest::Result r = Camera({"--set", "ImgSize=16 MP"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err,
+            "trailset-cli: ImgSize=16 MP: \"16 MP\" is not offered; the window offers \"30 MP\", \"14 MP\", \"10 MP\", "
+            "\"3 MP\" (or #0..#3)\n");
+  // The same text means another position on another model.
+  r = Camera({"--set", "ImgSize=16 MP"}, 513);
+  EXPECT_EQ(r.status, 0) << r.err;
+
+  struct Case {
+    uint16_t model;
+    std::string set;
+    const char* says;
+  };
+  const Case cases[] = {
+      {515, "ImgSize=#4", "is not offered"},
+      {515, "Timer1StartHour=7", "(the first timer's fields take input with Timer1On=On)"},
+      {515, "SetClock=Input", ""},  // fine on its own
+      {524, "TimeZone=+3", "takes the PC's time zone: give --timezone"},
+      {513, "TimeZone=+3", "NANO-B stores no time zone"},
+      {515, "SerialText=ABCD", "keeps its serial number in SerialChar0..SerialChar3"},
+      {524, "CheckFlag=0x8085", "the window writes this itself"},
+      {515, "PirInterval=10 hours", "is no interval"},
+      {515, "PirInterval=75s", "\"75\" is not offered"},
+  };
+  for (const Case& c : cases) {
+    std::filesystem::remove(dir_ / "out" / "menu.dat");
+    r = Camera({"--set", c.set}, c.model);
+    if (*c.says == 0) {
+      EXPECT_EQ(r.status, 0) << c.set << r.err;
+      continue;
+    }
+    EXPECT_EQ(r.status, 1) << c.set;
+    EXPECT_NE(r.err.find(c.says), std::string::npos) << c.set << ": " << r.err;
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "out" / "menu.dat")) << c.set;
+  }
+}
+
+TEST_F(CommandLine, WhatTheWindowChangesIsRefusedNotWritten) {
+  const clitest::Result clamp = Camera({"--set", "SetClock=Input", "--set", "ClockMonth=13"});
+  EXPECT_EQ(clamp.status, 1);
+  EXPECT_NE(clamp.err.find("ClockMonth=13: the window does not take \"13\" here: it made it \"12\""), std::string::npos);
+  const clitest::Result warned = Camera({"--set", "LongitudeDeg=180", "--set", "LongitudeMin=3"});
+  EXPECT_EQ(warned.status, 1);
+  EXPECT_NE(warned.err.find("The window says: "), std::string::npos) << warned.err;
+  const clitest::Result filtered = Camera({"--set", "SerialOn=On", "--set", "SerialText=ab-1234"}, 524);
+  EXPECT_EQ(filtered.status, 1);
+  EXPECT_NE(filtered.err.find("it made it \"1234\""), std::string::npos) << filtered.err;
+  const clitest::Result too_long = Camera({"--set", "SerialOn=On", "--set", "SerialText=ABCDEFGHIJK"}, 524);
+  EXPECT_NE(too_long.err.find("takes at most 10 characters"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "out" / "menu.dat"));
+
+  // A warning that changes nothing is passed on, and the file written.
+  const clitest::Result short_serial = Camera({"--set", "SerialOn=On", "--set", "SerialText=AB1"}, 524);
+  EXPECT_EQ(short_serial.status, 0);
+  EXPECT_EQ(short_serial.err.rfind("trailset-cli: warning: Only numbers and letters are allowed", 0), 0u)
+      << short_serial.err;
+}
+
+TEST_F(CommandLine, AFileTheWindowWouldIgnoreIsNoStart) {
+  const auto from = dir_ / "menu.dat";
+  clitest::WriteBytes(from, std::vector<uint8_t>(60, 0));
+  const clitest::Result r = Camera({"--from", from.string()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("takes only a 68-byte menu.dat and would show the factory values"), std::string::npos) << r.err;
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "out" / "menu.dat"));
+
+  const auto cfg = dir_ / "CFG.BIN";
+  clitest::WriteBytes(cfg, std::vector<uint8_t>(1320, 0x17));  // StructFlag 0 once unscrambled
+  const clitest::Result w = Cli({"wireless", "-m", "520", "-o", Folder("w").string(), "--from", cfg.string()});
+  EXPECT_EQ(w.status, 1);
+  EXPECT_NE(w.err.find("its StructFlag differs"), std::string::npos) << w.err;
+}
+
+TEST_F(CommandLine, JsonResultsOfTheRuns) {
+  clitest::Result r = Camera({"--json", "--set", "CapMode=Video"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  json j = json::parse(r.out);
+  EXPECT_EQ(j["result"], "written");
+  EXPECT_EQ(j["message"], "Generate Success!");
+  EXPECT_EQ(j["file"]["fields"][0]["meaning"], "Video");
+
+  r = Cli({"wireless", "-m", "520", "-o", Folder("w").string(), "--json", "--set", "bySendBy=FTP", "--lang", "zh"});
+  EXPECT_EQ(r.status, 1);
+  j = json::parse(r.out);
+  EXPECT_EQ(j["result"], "refused");
+  EXPECT_EQ(j["message"], "警告: 未生成配置文件！\n请输入FTP服务器。");
+}
+
+TEST_F(CommandLine, ModelsAndPresets) {
+  clitest::Result r = Cli({"models", "--json"});
+  ASSERT_EQ(r.status, 0);
+  const json models = json::parse(r.out);
+  ASSERT_EQ(models.size(), 22u);
+  EXPECT_EQ(models[0]["code"], 512);
+  EXPECT_EQ(models[21]["name"], "VORN-K3U-4G");
+  EXPECT_EQ(models[1]["camera_layout"], 1);
+  EXPECT_EQ(models[1]["wireless"], "none");
+  EXPECT_TRUE(models[1]["cfg_bin_bytes"].is_null());
+  EXPECT_EQ(models[6]["cfg_bin_bytes"], 1500);
+  EXPECT_EQ(models[10]["menu_dat_bytes"], 188);
+
+  r = Cli({"presets", "--country", "france", "--json"});
+  ASSERT_EQ(r.status, 0);
+  json p = json::parse(r.out);
+  ASSERT_EQ(p.size(), 1u);
+  EXPECT_EQ(p[0]["operators"].size(), 2u);
+  EXPECT_EQ(p[0]["more_for"].size(), 2u);
+  r = Cli({"presets", "--country", "France", "--model", "VORN-P3-4G", "--json"});
+  p = json::parse(r.out);
+  ASSERT_EQ(p[0]["operators"].size(), 3u);
+  EXPECT_EQ(p[0]["operators"][2]["name"], "SFR");
+  r = Cli({"presets", "--json"});
+  EXPECT_EQ(json::parse(r.out).size(), 43u);
+  r = Cli({"presets", "--country", "20"});
+  EXPECT_EQ(r.out.rfind("20  France", 0), 0u) << r.out;
+}
+
+TEST(CliParsers, EntriesClockAndZone) {
+  EXPECT_EQ(cli::EntryKey("01 Hours"), cli::EntryKey("1 hours"));
+  EXPECT_EQ(cli::EntryKey("16 MP"), cli::EntryKey("16mp"));
+  EXPECT_EQ(cli::EntryKey("10"), "10");
+  EXPECT_EQ(cli::EntryKey("0"), "0");
+  EXPECT_NE(cli::EntryKey("10"), cli::EntryKey("1"));
+  EXPECT_TRUE(cli::ParseClock("2028-02-29 23:59:59"));
+  EXPECT_FALSE(cli::ParseClock("2027-02-29 10:00:00"));
+  EXPECT_FALSE(cli::ParseClock("2026-03-14 24:00:00"));
+  EXPECT_FALSE(cli::ParseClock("2026-03-14"));
+  EXPECT_FALSE(cli::ParseClock("2026-03-14 10:00:00 extra"));
+  EXPECT_EQ(cli::ParseUtcOffset("+8"), 8);
+  EXPECT_EQ(cli::ParseUtcOffset("UTC-05"), -5);
+  EXPECT_EQ(cli::ParseUtcOffset("12"), 12);
+  EXPECT_FALSE(cli::ParseUtcOffset("+13"));
+  EXPECT_FALSE(cli::ParseUtcOffset("+5:30"));
+  EXPECT_FALSE(cli::ParseUtcOffset(""));
+  EXPECT_EQ(cli::Printable("a\x01" "b\xFF\\"), "a\\x01b\\xFF\\\\");
+  EXPECT_EQ(cli::Printable("\xE7\x9B\xB8"), "\xE7\x9B\xB8");
+  EXPECT_EQ(cli::Printable("\xE7\x9B"), "\\xE7\\x9B");
+  EXPECT_EQ(cli::JsonText("ok\xC0"), "ok\xEF\xBF\xBD");
+  EXPECT_EQ(cli::ResolveModel("vorn-p2"), 515);
+  EXPECT_EQ(cli::ResolveModel("533"), 533);
+  EXPECT_THROW(cli::ResolveModel("534"), cli::UsageError);
+}
+
+}  // namespace
