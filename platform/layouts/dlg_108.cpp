@@ -60,7 +60,7 @@ const ControlDef kControls[] = {
     {40093, C::Static, kStyleNone, 246, 163, 16, 8, "分钟"},
     {40119, C::ComboDropList, kVScroll | kTabStop, 264, 161, 26, 112, nullptr},
     {40094, C::Static, kStyleNone, 292, 163, 16, 8, "秒钟"},
-    {40062, C::GroupBox, kStyleNone, 321, 7, 168, 48, "定时设置1"},
+    {40062, C::GroupBox, kStyleNone, 321, 7, 176, 48, "定时设置1"},
     {40061, C::ComboDropList, kVScroll | kTabStop, 327, 19, 36, 52, nullptr},
     {40055, C::Static, kStyleNone, 367, 21, 22, 8, "开始"},
     {40109, C::ComboDropList, kVScroll | kTabStop, 391, 19, 26, 112, nullptr},
@@ -72,7 +72,7 @@ const ControlDef kControls[] = {
     {40059, C::Static, kStyleNone, 419, 37, 18, 8, "小时"},
     {40111, C::ComboDropList, kVScroll | kTabStop, 439, 35, 26, 112, nullptr},
     {40060, C::Static, kStyleNone, 467, 37, 16, 8, "分钟"},
-    {40077, C::GroupBox, kStyleNone, 321, 61, 168, 48, "定时设置2"},
+    {40077, C::GroupBox, kStyleNone, 321, 61, 176, 48, "定时设置2"},
     {40076, C::ComboDropList, kVScroll | kTabStop, 327, 73, 36, 52, nullptr},
     {40070, C::Static, kStyleNone, 367, 75, 22, 8, "开始"},
     {40113, C::ComboDropList, kVScroll | kTabStop, 391, 73, 26, 112, nullptr},
@@ -84,26 +84,27 @@ const ControlDef kControls[] = {
     {40075, C::Static, kStyleNone, 419, 91, 18, 8, "小时"},
     {40116, C::ComboDropList, kVScroll | kTabStop, 439, 89, 26, 112, nullptr},
     {40073, C::Static, kStyleNone, 467, 91, 16, 8, "分钟"},
-    {40090, C::GroupBox, kStyleNone, 321, 115, 168, 32, "序列号"},
+    {40090, C::GroupBox, kStyleNone, 321, 115, 176, 32, "序列号"},
     {40085, C::ComboDropList, kVScroll | kTabStop, 327, 127, 36, 52, nullptr},
     {40086, C::ComboDropList, kVScroll | kTabStop, 367, 127, 26, 112, nullptr},
     {40087, C::ComboDropList, kVScroll | kTabStop, 395, 127, 26, 112, nullptr},
     {40088, C::ComboDropList, kVScroll | kTabStop, 423, 127, 26, 112, nullptr},
     {40089, C::ComboDropList, kVScroll | kTabStop, 451, 127, 26, 112, nullptr},
     {40078, C::Static, kStyleNone, 7, 188, 44, 8, "保存路径"},
-    {40104, C::Edit, kTabStop, 53, 186, 236, 12, nullptr},
-    {40103, C::PushButton, kTabStop, 293, 185, 48, 14, "浏览"},
-    {40105, C::PushButton, kTabStop, 365, 185, 60, 14, "出厂设置"},
-    {40106, C::PushButton, kTabStop, 429, 185, 60, 14, "生成配置"},
+    {40104, C::Edit, kTabStop, 53, 186, 244, 12, nullptr},
+    {40103, C::PushButton, kTabStop, 301, 185, 48, 14, "浏览"},
+    {40105, C::PushButton, kTabStop, 373, 185, 60, 14, "出厂设置"},
+    {40106, C::PushButton, kTabStop, 437, 185, 60, 14, "生成配置"},
     {40132, C::Static, kHidden, 7, 197, 10, 8, nullptr},
     {40133, C::Static, kHidden, 7, 197, 10, 8, nullptr},
     {40135, C::Edit, kHidden, 7, 197, 10, 8, nullptr},
     {40136, C::Static, kHidden, 7, 197, 10, 8, nullptr},
     {40137, C::Edit, kHidden, 7, 197, 10, 8, nullptr},
-    {40139, C::Static, kHidden, 7, 197, 10, 8, nullptr},};
+    {40139, C::Static, kHidden, 7, 197, 10, 8, nullptr},
+};
 
 }  // namespace
 
-extern const DialogLayout kLayout108 = {108, "相机设置", 496, 206, kControls};
+extern const DialogLayout kLayout108 = {108, "相机设置", 504, 206, kControls};
 
 }  // namespace platform
