@@ -1,6 +1,5 @@
 // Writing the camera setup window's controls back into the record.
 #include <cctype>
-#include <cstdlib>
 #include <string>
 
 #include "camera/cam_setup.h"

@@ -1,7 +1,6 @@
 // The camera setup window: opening, the one-second clock, the change
 // handlers and edit checks, Browse, Default, Generate and closing.
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "camera/cam_setup.h"
