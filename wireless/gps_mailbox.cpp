@@ -4,6 +4,8 @@
 
 #include <charconv>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/dialog.h"
 #include "platform/services.h"
@@ -12,6 +14,7 @@
 #include "records/text_field.h"
 #include "shell/checks.h"
 #include "shell/ui_strings.h"
+#include "shell/utf8_chars.h"
 #include "wireless/wireless_page.h"
 #include "wireless/wireless_state.h"
 
@@ -29,14 +32,11 @@ const UiText* const kLabelTexts[] = {&kTxtSenderSettings, &kTxtServer,   &kTxtPo
 static_assert(std::size(kLabelIds) == std::size(kLabelTexts));
 const UiLabelList kLabels = {kLabelIds, kLabelTexts};
 
-// The first `chars` characters of an edit (UTF-8 text, whole characters).
-std::string FirstChars(const std::string& text, int chars) {
-  std::size_t i = 0;
-  for (int n = 0; i < text.size() && n < chars; ++n) {
-    ++i;
-    while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
-  }
-  return text.substr(0, i);
+// The first `chars` characters of an edit's text, counted as the edit counts them.
+std::string FirstChars(std::string_view text, int chars) {
+  std::vector<std::string_view> c = utf8::Chars(text);
+  if (c.size() > static_cast<std::size_t>(chars)) c.resize(static_cast<std::size_t>(chars));
+  return utf8::Join(c);
 }
 
 template <std::size_t N>

@@ -81,8 +81,9 @@ void DropGpsMailUnlessTicked(platform::Dialog& dlg) {
 
 }  // namespace
 
-void WirelessPage::Warn(platform::Dialog& dlg, const UiText& text) {
+bool WirelessPage::Warn(platform::Dialog& dlg, const UiText& text) {
   dlg.MessageBox(UiStr(text), UiStr(kTxtWarning), platform::MsgIcon::Warning);
+  return false;
 }
 
 void WirelessPage::ReadBackControls(platform::Dialog& dlg, bool& sender_check) {
@@ -119,21 +120,20 @@ bool WirelessPage::CheckEntries(platform::Dialog& dlg, bool sender_check) {
   const bool sending = rec.bySendBy != kSendOff;
 
   if (IsWifiOnlyModel()) {
-    if (sending && FieldEmpty(smtp.szWLNetAccount)) return Warn(dlg, kMsgEnterWifiSsid), false;
-    if (sending && FieldEmpty(smtp.szWLNetPassword))
-      return Warn(dlg, kMsgEnterWifiPassword), false;
+    if (sending && FieldEmpty(smtp.szWLNetAccount)) return Warn(dlg, kMsgEnterWifiSsid);
+    if (sending && FieldEmpty(smtp.szWLNetPassword)) return Warn(dlg, kMsgEnterWifiPassword);
   } else if (bCheckSmtpAPN() && sending && FieldEmpty(smtp.szWLNetApN)) {
-    return Warn(dlg, kMsgEnterNetworkApn), false;
+    return Warn(dlg, kMsgEnterNetworkApn);
   }
 
   if (!sender_check) return true;
-  if (FieldEmpty(smtp.szServer)) return Warn(dlg, kMsgEnterSenderServer), false;
-  if (smtp.iPort == 0) return Warn(dlg, kMsgEnterSenderPort), false;
-  if (FieldEmpty(smtp.szAddr)) return Warn(dlg, kMsgEnterSenderAddress), false;
+  if (FieldEmpty(smtp.szServer)) return Warn(dlg, kMsgEnterSenderServer);
+  if (smtp.iPort == 0) return Warn(dlg, kMsgEnterSenderPort);
+  if (FieldEmpty(smtp.szAddr)) return Warn(dlg, kMsgEnterSenderAddress);
   const std::string addr = TextFieldString(smtp.szAddr);
   if (CheckMailFormat(addr.c_str(), static_cast<int>(addr.size())) != kMailFormatOk)
-    return Warn(dlg, kMsgSenderAddressError), false;
-  if (FieldEmpty(smtp.szPassword)) return Warn(dlg, kMsgEnterSenderPassword), false;
+    return Warn(dlg, kMsgSenderAddressError);
+  if (FieldEmpty(smtp.szPassword)) return Warn(dlg, kMsgEnterSenderPassword);
   return true;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/window.h"
+#include "shell/ui_text.h"
 #include "wireless/wireless_page.h"
 
 class WirelessPage : public platform::Window {
@@ -32,5 +33,6 @@ class WirelessPage : public platform::Window {
   void OnNextPage(platform::Dialog& dlg);
   void ReadBackControls(platform::Dialog& dlg, bool& sender_check);
   bool CheckEntries(platform::Dialog& dlg, bool sender_check);
-  void Warn(platform::Dialog& dlg, const struct UiText& text);
+  // Shows a warning; false, so that a failed check can return it.
+  bool Warn(platform::Dialog& dlg, const UiText& text);
 };
