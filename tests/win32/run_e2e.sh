@@ -17,7 +17,6 @@ shots="$build/screenshots"
 rm -rf "$out" "$shots"
 mkdir -p "$out" "$shots"
 
-export WINEPREFIX="$build/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # Private locales, so that the system language can be chosen per run
@@ -37,7 +36,9 @@ done
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
 xvfb_pid=$!
 cleanup() {
-  WINEPREFIX="$WINEPREFIX" timeout 20 wineserver -k >/dev/null 2>&1 || true
+  for p in "$build"/wineprefix-*; do
+    [ -d "$p" ] && WINEPREFIX="$p" timeout 20 wineserver -k >/dev/null 2>&1 || true
+  done
   kill "$xvfb_pid" 2>/dev/null || true
   wait "$xvfb_pid" 2>/dev/null || true
 }
@@ -48,17 +49,24 @@ for _ in $(seq 1 100); do
   sleep 0.1
 done
 
-# The Wine prefix, made once per build folder:
-# the WenQuanYi font linked to the dialog fonts, and a desktop drawn by Wine.
-# Remade when the registry settings change.
+# One Wine prefix per system language, made once per build folder (Wine
+# rewrites its font settings for the code page of the locale it runs in,
+# so the languages do not share one): the WenQuanYi font linked to the
+# dialog fonts, and a desktop drawn by Wine. Remade when the registry
+# settings change.
 stamp=$(sha1sum "$here/wine_prefix.reg" | cut -c1-40)
-if [ "$(cat "$WINEPREFIX/.trailset-ready" 2>/dev/null)" != "$stamp" ]; then
-  rm -rf "$WINEPREFIX"
-  LANG=en_US.UTF-8 timeout 300 wineboot -i >"$out/wineboot.log" 2>&1
-  LANG=en_US.UTF-8 timeout 60 wine regedit "$here/wine_prefix.reg" >>"$out/wineboot.log" 2>&1
-  timeout 60 wineserver -w
-  echo "$stamp" >"$WINEPREFIX/.trailset-ready"
-fi
+prefix_for() {
+  local lang=$1 prefix="$build/wineprefix-$1"
+  if [ "$(cat "$prefix/.trailset-ready" 2>/dev/null)" != "$stamp" ]; then
+    rm -rf "$prefix"
+    WINEPREFIX="$prefix" LANG="$lang.UTF-8" LC_ALL="$lang.UTF-8" timeout 300 wineboot -i >>"$out/wineboot.log" 2>&1
+    WINEPREFIX="$prefix" LANG="$lang.UTF-8" LC_ALL="$lang.UTF-8" timeout 60 wine regedit "$here/wine_prefix.reg" \
+      >>"$out/wineboot.log" 2>&1
+    WINEPREFIX="$prefix" timeout 60 wineserver -w
+    echo "$stamp" >"$prefix/.trailset-ready"
+  fi
+  echo "$prefix"
+}
 
 failed=0
 
@@ -70,6 +78,8 @@ for lang in en_US zh_CN; do
   mkdir -p "$run"
   log="$run/driver.log"
   echo "e2e: session in $lang"
+  export WINEPREFIX
+  WINEPREFIX=$(prefix_for "$lang")
   set +e
   (cd "$run" && LANG="$lang.UTF-8" LC_ALL="$lang.UTF-8" TRAILSET_E2E_SESSION=full \
     TRAILSET_E2E_LOG="$log" TRAILSET_E2E_SHOTS="$shots" \
@@ -88,6 +98,7 @@ for lang in en_US zh_CN; do
 done
 
 # Start-up time: from starting the program to its main window being shown.
+WINEPREFIX=$(prefix_for en_US)
 times=()
 for i in 1 2 3 4 5; do
   run="$out/startup-$i"

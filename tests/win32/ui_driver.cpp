@@ -147,7 +147,56 @@ bool UiDriver::UserCanUse(HWND dlg, int id, std::string_view action) {
 
 Boxes UiDriver::Click(HWND dlg, int id) {
   if (!UserCanUse(dlg, id, "click")) return {};
+  ToggleAutoButton(GetDlgItem(dlg, id));
   return Deliver(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)), nullptr);
+}
+
+// A click on an automatic check box or radio button changes its state
+// before the dialog hears of it.
+void UiDriver::ToggleAutoButton(HWND item) {
+  const LONG type = GetWindowLongW(item, GWL_STYLE) & BS_TYPEMASK;
+  if (type == BS_AUTOCHECKBOX) {
+    const bool on = SendMessageW(item, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    SendMessageW(item, BM_SETCHECK, on ? BST_UNCHECKED : BST_CHECKED, 0);
+  } else if (type == BS_AUTORADIOBUTTON) {
+    SendMessageW(item, BM_SETCHECK, BST_CHECKED, 0);
+  }
+}
+
+void UiDriver::ClickOpening(HWND dlg, int id, std::string_view opens) {
+  if (!UserCanUse(dlg, id, "click")) return;
+  HWND item = GetDlgItem(dlg, id);
+  ToggleAutoButton(item);
+  pending_.emplace_back([dlg, id, item] {
+    SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(item));
+  });
+  const std::wstring title = Wide(opens);
+  for (int waited = 0; waited <= 10000; waited += 20) {
+    Search found{false, &title};
+    EnumThreadWindows(ui_thread_, &FindOne, reinterpret_cast<LPARAM>(&found));
+    if (found.found) return;
+    if (HWND box = FindMessageBox()) {
+      // No message is expected on the way to the window.
+      wchar_t text[1024] = {};
+      GetDlgItemTextW(box, kMessageBoxTextId, text, 1024);
+      Check(false, "click " + std::to_string(id) + " opens \"" + std::string(opens) + "\" without a message, but shows \"" +
+                       Utf8(text) + "\"");
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+      WaitGone(box, 5000);
+    }
+    Sleep20();
+  }
+  Check(false, "click " + std::to_string(id) + " opens \"" + std::string(opens) + "\"");
+}
+
+void UiDriver::Settle() {
+  for (std::thread& t : pending_) t.join();
+  pending_.clear();
+}
+
+UiDriver::~UiDriver() {
+  // A click still waiting for its window is abandoned with the program.
+  for (std::thread& t : pending_) t.detach();
 }
 
 Boxes UiDriver::Choose(HWND dlg, int id, int row) {

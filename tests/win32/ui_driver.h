@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 namespace e2e {
@@ -35,6 +36,13 @@ class UiDriver {
   Boxes Choose(HWND dlg, int id, int row);        // pick a row of a drop-down list
   Boxes Type(HWND dlg, int id, std::string_view text);  // set the text, then leave the field
   Boxes Close(HWND dlg);                          // the close box
+  // A click that opens a window over this one (its handler runs that
+  // window's modal loop): returns once the window titled `opens` is shown.
+  // The click completes when that window ends.
+  void ClickOpening(HWND dlg, int id, std::string_view opens);
+  // Waits for clicks of ClickOpening to complete.
+  void Settle();
+  ~UiDriver();
   Boxes Escape(HWND dlg);                         // the Escape key (cancel command)
 
   // What the user sees.
@@ -63,10 +71,12 @@ class UiDriver {
 
  private:
   Boxes Deliver(HWND target, UINT msg, WPARAM wp, LPARAM lp, const std::wstring* text);
+  void ToggleAutoButton(HWND item);
   bool UserCanUse(HWND dlg, int id, std::string_view action);
   HWND FindMessageBox();
 
   DWORD ui_thread_;
+  std::vector<std::thread> pending_;
   int failures_ = 0;
 };
 
