@@ -35,6 +35,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CLI::App app(kSummary, "trailset-cli");
   app.require_subcommand(1);
   app.fallthrough(false);
+  // Options are "--name" everywhere: on Windows a "/path" stays a path.
+  app.allow_windows_style_options(false);
 
   ModelsOptions models;
   CLI::App* c_models = app.add_subcommand("models", "list the 22 models with code, name, camera layout and wireless kind");

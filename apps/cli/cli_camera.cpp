@@ -152,11 +152,11 @@ class CameraChoices {
     if (value.size() > 1 && value[0] == '#') {
       number = value;
     } else if (!SplitInterval(value, unit, number)) {
-      return {Outcome::Refused, "\"" + value + "\" is no interval; give seconds (\"10s\") or minutes (\"5min\")"};
+      return {Outcome::Refused, Quoted(value) + " is no interval; give seconds (\"10s\") or minutes (\"5min\")"};
     }
     if (unit != s_.Selection(camid::kIntervalUnit, tpl_)) {
       const Outcome o =
-          ChooseEntry(s_, tpl_, camid::kIntervalUnit, "#" + std::to_string(unit), EnglishEntries(camopt::IntervalUnitList()));
+          ChooseEntry(s_, tpl_, camid::kIntervalUnit, Position(unit), EnglishEntries(camopt::IntervalUnitList()));
       if (o.status != Outcome::Done) return o;
     }
     return ChooseEntry(s_, tpl_, camid::kInterval, number, EnglishEntries(camopt::IntervalValueList(unit)));
@@ -197,7 +197,7 @@ CameraResult RunWindow(const CameraOptions& o, const PreparedRun& p, std::ostrea
 
   run.OpenCameraSetup();
   if (p.has_from && run.Logged("File szie != struct size!"))
-    throw Refusal("\"" + o.from + "\" has " + std::to_string(p.from.size()) + " bytes; the camera setup window of " +
+    throw Refusal(Quoted(o.from) + " has " + std::to_string(p.from.size()) + " bytes; the camera setup window of " +
                   ModelDisplayName(p.model) + " takes only a " + std::to_string(MenuSize(MenuLayout)) +
                   "-byte menu.dat and would show the factory values");
   const int tpl = run.s().TopTemplate();

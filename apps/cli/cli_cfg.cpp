@@ -194,11 +194,11 @@ CfgField DecodeCfgField(const CfgFieldDef& d, const std::vector<uint8_t>& p, uin
       break;
     }
     case K::Text:
-      f.stored = "\"" + Printable(Text(p, d)) + "\"";
+      f.stored = Quoted(Printable(Text(p, d)));
       break;
     case K::Secret: {
       const std::string t = Text(p, d);
-      f.stored = "\"" + (show_passwords ? Printable(t) : std::string(MaskSecret(t.c_str()))) + "\"";
+      f.stored = Quoted(show_passwords ? Printable(t) : std::string(MaskSecret(t.c_str())));
       break;
     }
     case K::Time: {

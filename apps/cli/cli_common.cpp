@@ -44,6 +44,21 @@ void MakeCurrentModel(uint16_t code) {
   CamPictureId = ModelPictureId(ModelFamily, ModelIndex);
 }
 
+std::string Quoted(std::string_view text) {
+  std::string s;
+  s.reserve(text.size() + 2);
+  s += '"';
+  s += text;
+  s += '"';
+  return s;
+}
+
+std::string Position(int n) {
+  std::string s = "#";
+  s += std::to_string(n);
+  return s;
+}
+
 bool SameText(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {

@@ -38,6 +38,10 @@ std::string ModelDisplayName(uint16_t code);
 // in the main window does (family, index, code, templates).
 void MakeCurrentModel(uint16_t code);
 
+// "text" in double quotes, and "#N", for messages and list positions.
+std::string Quoted(std::string_view text);
+std::string Position(int n);
+
 // ASCII letters compared without case.
 bool SameText(std::string_view a, std::string_view b);
 // Text for a terminal: valid UTF-8 as it is, control characters and bytes

@@ -136,7 +136,7 @@ std::string MenuMeaning(MenuSetting s, const std::vector<uint8_t>& plain, uint16
       const int at = FieldLocation(s, layout);
       if (at < 0 || at + kSerialTextSize > static_cast<int>(plain.size())) return "";
       const std::string_view text = ReadTextField(reinterpret_cast<const char*>(plain.data() + at), kSerialTextSize);
-      return "\"" + Printable(text) + "\"";
+      return Quoted(Printable(text));
     }
     default: break;
   }

@@ -133,7 +133,7 @@ std::string Offered(const std::vector<std::string>& shown, const std::vector<std
       continue;
     }
     if (!list.empty()) list += ", ";
-    list += "\"" + e + "\"";
+    list += Quoted(e);
   }
   if (blanks > 0) list += " and " + std::to_string(blanks) + " empty entries";
   return list + " (or #0..#" + std::to_string(shown.empty() ? 0 : shown.size() - 1) + ")";
@@ -166,7 +166,7 @@ Outcome ChooseEntry(headless::Session& s, int tpl, int id, std::string_view valu
         }
     }
   }
-  if (pos < 0) return {Outcome::Refused, "\"" + std::string(value) + "\" is not offered; the window offers " + Offered(shown, english)};
+  if (pos < 0) return {Outcome::Refused, Quoted(value) + " is not offered; the window offers " + Offered(shown, english)};
   if (auto r = s.Select(id, pos, tpl); !r) return {Outcome::Refused, r.error};
   return {};
 }
@@ -206,7 +206,7 @@ Outcome SetTick(headless::Session& s, int tpl, int id, std::string_view value) {
   else if (key == "off" || key == "no" || key == "0" || key == "false")
     want = false;
   else
-    return {Outcome::Refused, "\"" + std::string(value) + "\" is not On or Off"};
+    return {Outcome::Refused, Quoted(value) + " is not On or Off"};
   if (!OpenForInput(s, tpl, id)) return {Outcome::NotNow, ""};
   if (s.Checked(id, tpl) != want)
     if (auto r = s.Click(id, tpl); !r) return {Outcome::Refused, r.error};

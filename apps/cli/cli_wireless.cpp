@@ -112,7 +112,7 @@ const WSetting& Resolve(const std::string& name) {
   if (hits.size() > 1) {
     std::string names;
     for (const WSetting* w : hits) names += std::string(names.empty() ? "" : ", ") + w->name;
-    throw UsageError("\"" + name + "\" names several settings: " + names);
+    throw UsageError(Quoted(name) + " names several settings: " + names);
   }
   throw UsageError("unknown wireless setting \"" + name + "\"; the settings are:\n" + WirelessSettingNames());
 }
@@ -176,7 +176,7 @@ class WirelessChoices {
   Outcome Country(const std::string& value) {
     const std::string key = EntryKey(value);
     const bool manual = key == "manual" || key == "manualinput" || key == "others" || key == "no" ||
-                        key == EntryKey("#" + std::to_string(ManualOperatorCountry));
+                        key == EntryKey(Position(ManualOperatorCountry));
     if (manual) return ChooseEntry(s_, kPage, wp_ids::kSource, "#1", {});
     if (s_.Selection(wp_ids::kSource, kPage) == 1) {
       const Outcome o = ChooseEntry(s_, kPage, wp_ids::kSource, "#0", {});
@@ -236,11 +236,11 @@ WirelessResult RunPages(const RunOptions& o, const PreparedRun& p, std::ostream&
 
   run.OpenWirelessSetup();
   if (p.has_from && run.Logged("File szie != struct size!"))
-    throw Refusal("\"" + o.from + "\" has " + std::to_string(p.from.size()) + " bytes; the wireless parameter page of " +
+    throw Refusal(Quoted(o.from) + " has " + std::to_string(p.from.size()) + " bytes; the wireless parameter page of " +
                   ModelDisplayName(p.model) + " takes only a " + std::to_string(SendSetFileSize()) +
                   "-byte CFG.BIN and would start from the defaults");
   if (p.has_from && run.Logged("StructFlag is different!"))
-    throw Refusal("\"" + o.from + "\" is no CFG.BIN of " + ModelDisplayName(p.model) +
+    throw Refusal(Quoted(o.from) + " is no CFG.BIN of " + ModelDisplayName(p.model) +
                   " (its StructFlag differs); the wireless parameter page would start from an empty record");
 
   WirelessChoices choices(run);
