@@ -162,6 +162,18 @@ TEST_F(CommandLine, JsonResultsOfTheRuns) {
   EXPECT_EQ(j["message"], "警告: 未生成配置文件！\n请输入FTP服务器。");
 }
 
+TEST_F(CommandLine, LogShowsTheProgramsDiagnosticsWithPasswordsMasked) {
+  const clitest::Result r = Cli({"wireless", "-m", "520", "-o", Folder("w").string(), "--log", "--clock", clitest::kClock,
+                                 "--set", "bySendBy=Email", "--set", "sSmtpSet.szServer=smtp.a.com", "--set",
+                                 "sSmtpSet.iPort=25", "--set", "szAddr=c@a.com", "--set", "sSmtpSet.szPassword=hidden-pw",
+                                 "--set", "email1=x@y.com"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("log: CamWirelessFunc = 4\n"), std::string::npos);
+  EXPECT_NE(r.err.find("log: Sytem time: 2026-3-14, 15:9:26\n"), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("hidden-pw"), std::string::npos);
+  EXPECT_EQ(r.out.find("hidden-pw"), std::string::npos);
+}
+
 TEST_F(CommandLine, ModelsAndPresets) {
   clitest::Result r = Cli({"models", "--json"});
   ASSERT_EQ(r.status, 0);

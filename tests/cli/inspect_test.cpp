@@ -154,6 +154,27 @@ TEST_F(Inspect, CfgWrittenByTheWindowWithPasswordsMasked) {
   EXPECT_EQ(Field(r, "sSmtpSet.szPassword")["stored"], "\"mail-pass\"");
 }
 
+TEST_F(Inspect, TheLongerRecordCarriesTheGpsMailbox) {
+  const auto file = Written("wireless", 519,
+                            {"bySendBy=Off", "sGpsMail.szGpsServer=smtp.example.com", "sGpsMail.iPort=587",
+                             "sGpsMail.szGpsSmtpAccount=gps@example.com", "sGpsMail.szGpsSmtpPassword=gps-pass",
+                             "sGpsMail.szGpsAddr=me@example.net"},
+                            "card");
+  const json r = Report(file, 519, 0);
+  EXPECT_EQ(r["size"], 1500);
+  EXPECT_EQ(r["struct_flag"]["stored"], 23);
+  EXPECT_EQ(Field(r, "sGpsMail.iPort")["stored"], "587");
+  EXPECT_EQ(Field(r, "sGpsMail.iPort")["offset"], 1320);
+  EXPECT_EQ(Field(r, "sGpsMail.szGpsAddr")["stored"], "\"me@example.net\"");
+  EXPECT_EQ(Field(r, "sGpsMail.szGpsSmtpPassword")["stored"], "\"********\"");
+  EXPECT_TRUE(r["opening_changes"].empty()) << r["opening_changes"].dump();
+  // The 1320-byte models do not take it.
+  const json other = Report(file, 520, 1);
+  EXPECT_EQ(other["notes"], json({"StructFlag 23 is written for VORN-P3-4G, VORN-P3-5G",
+                                  "1500 bytes is the CFG.BIN of VORN-P3-4G, VORN-P3-5G",
+                                  "decoded as the 1500-byte record it is"}));
+}
+
 TEST_F(Inspect, CfgCorrectionsOfTheLoadAndThePage) {
   const auto file = Written("wireless", 520, {"bySendBy=Off"}, "card");
   Patch(file, {{offsetof(SendSet, byRemoteInterval), 30}, {offsetof(SendSet, bySendMode), 1},

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/ui_strings.h"
 #include "tests/cli/cli_test_support.h"
 
 namespace {
@@ -127,6 +128,24 @@ TEST_F(SameBytes, EditingALoadedFileKeepsWhatTheWindowKeeps) {
   args.push_back((first / "menu.dat").string());
   const clitest::Result r = Cli(args);
   ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(clitest::ReadBytes(out / "menu.dat"), clitest::ReadBytes(card / "menu.dat"));
+}
+
+// The windows in Chinese: values given in English or as the Chinese entry.
+TEST_F(SameBytes, ChineseWindowsTakeEnglishAndChineseValues) {
+  if (!clitest::HaveDrive()) GTEST_SKIP() << "trailset-drive is not built";
+  const auto card = Folder("card"), out = Folder("out");
+  const std::string script = Prologue(card, 522, "2052") +
+                             "click 40003\nselect 40002 1\nselect 40015 2\nselect 40029 2\nclick 40106\n"
+                             "expect box \"通知\" \"成功生成配置文件!\"\nanswer\n";
+  const clitest::Result d = clitest::Drive(script, dir_);
+  ASSERT_EQ(d.status, 0) << d.err;
+  std::vector<std::string> args =
+      CliArgs("camera", 522, out, {std::string("CapMode=") + kListCamMode.row[0][1], "SenseLevel=Low", "DateFormat=#2"});
+  args.insert(args.end(), {"--lang", "zh"});
+  const clitest::Result r = Cli(args);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out.rfind("成功生成配置文件!\n", 0), 0u) << r.out;
   EXPECT_EQ(clitest::ReadBytes(out / "menu.dat"), clitest::ReadBytes(card / "menu.dat"));
 }
 
