@@ -43,12 +43,8 @@ bool IsCellularUltraModel() {
          IsK3UltraModel(kVariantCellular);
 }
 
-// Whether the network APN must be filled. WiFi-only models reach the
-// network through WiFi and never have one; the rest is the shared rule.
-bool ApnRequired() {
-  if (GetCamWirelessFunc() == kWirelessWifi) return false;
-  return bCheckSmtpAPN();
-}
+// Whether the network APN must be filled (logged by the shared rule).
+bool ApnRequired() { return bCheckSmtpAPN(); }
 
 // The recipient check of the send-by mode.
 const UiText* CheckRecipients(const SendSet& s) {

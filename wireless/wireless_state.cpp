@@ -32,7 +32,8 @@ bool IsModuleChoiceModel() {
 
 bool bCheckSmtpAPN() {
   bool check = true;
-  if (NeverNeedsApn(GetModelCode()))
+  // WiFi-only models reach the network through WiFi and have no APN.
+  if (ModelWirelessFunc(ModelFamily, ModelIndex) == kWirelessWifi || NeverNeedsApn(GetModelCode()))
     check = false;
   else if (IsModuleChoiceModel())
     // Only the cellular module with hand-typed parameters needs an APN; the

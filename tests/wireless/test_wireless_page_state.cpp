@@ -34,8 +34,10 @@ TEST(WirelessState, NetworkApnRequirementPerModel) {
       // Module choice: only the cellular module with hand-typed values.
       {525, 1, 43, true},  {525, 1, 7, false},  {525, 0, 43, false}, {528, 1, 43, true},
       {531, 0, 43, false}, {533, 1, 43, true},  {533, 1, 42, false},
+      // WiFi-only models reach their network through WiFi.
+      {514, 1, 43, false}, {523, 1, 0, false},
       // Every other model.
-      {514, 1, 43, true},  {518, 1, 0, true},   {520, 0, 43, true},  {523, 1, 43, true},
+      {516, 1, 43, true},  {518, 1, 0, true},   {520, 0, 43, true},  {522, 1, 43, true},
   };
   for (const Case& c : cases) {
     SelectModel(c.code);
