@@ -16,7 +16,7 @@ function(ts_add_windows_program name)
       target_link_libraries(${name} PRIVATE ${lib})
     endif()
   endforeach()
-  target_link_options(${name} PRIVATE -municode -mwindows -static)
+  target_link_options(${name} PRIVATE -municode -mwindows -static $<$<CONFIG:Release>:-s>)
 endfunction()
 
 ts_add_windows_program(trailset)

@@ -4,6 +4,8 @@
 #include "tests/win32/driver.h"
 
 #include <windows.h>
+#include <commctrl.h>
+#include <shlobj.h>
 // platform::CreateWindow is meant, not the Windows macro.
 #undef CreateWindow
 
@@ -19,6 +21,7 @@
 #include "camera/cam_setup_ids.h"
 #include "platform/layout.h"
 #include "platform/window.h"
+#include "records/app_state.h"
 #include "records/menu_record.h"
 #include "records/send_set.h"
 #include "shell/ui_strings.h"
@@ -82,7 +85,10 @@ class Sessions {
     HWND main = MainFirstStart();
     if (main) main = MainModelChoice(main);
     if (main) main = MainLanguageSwitch(main);
-    if (main && platform::CreateWindow(platform::WindowKind::CameraSetup)) main = CameraSetup(main);
+    if (main && platform::CreateWindow(platform::WindowKind::CameraSetup)) {
+      main = CameraSetup(main);
+      if (main) main = CameraSetupNanoB(main);
+    }
     if (main && platform::CreateWindow(platform::WindowKind::WirelessParams) &&
         platform::CreateWindow(platform::WindowKind::SendSettings)) {
       main = Wireless(main, kRowR1WUltra, "r1w-ultra");
@@ -98,12 +104,11 @@ class Sessions {
   }
 
  private:
-  // Screenshot "<system language>-<window language>-<what>".
-  std::string Shot(std::string_view what) {
-    std::string name = std::string("sys") + kLangTag[system_lang_] + "-" + kLangTag[lang_] + "-" + std::string(what);
-    ui_.Shot(name);
-    return name;
+  // Screenshot "sys<system language>-<window language>-<what>".
+  std::string ShotName(std::string_view what) const {
+    return std::string("sys") + kLangTag[system_lang_] + "-" + kLangTag[lang_] + "-" + std::string(what);
   }
+  void Shot(std::string_view what) { ui_.Shot(ShotName(what)); }
 
   void CheckMainTexts(HWND main) {
     ui_.CheckEq(ui_.Title(main), T(kTxtSetup, lang_), "main window title");
@@ -182,6 +187,7 @@ class Sessions {
     ui_.CheckEq(ui_.Text(cam, camid::kSaveFolder), e2e::Utf8(cwd), "save folder shows the working directory");
     Shot("camera-setup");
 
+    ui_.ShotNextBox(ShotName("box-default-success"));
     ui_.CheckBoxes(ui_.Click(cam, camid::kDefault), {{T(kTxtNotice, lang_), T(kMsgDefaultGenerateSuccess, lang_), false}},
                    "Default");
     const std::vector<uint8_t> defaults = ReadFileBytes(L"menu.dat");
@@ -208,6 +214,72 @@ class Sessions {
     ui_.CheckEq(ui_.Selection(main, kModelList), kRowR1WUltra, "model row after Camera Setup");
     ui_.CheckEq(ui_.Selection(main, kLanguageList), lang_, "language after Camera Setup");
     return main;
+  }
+
+  // Camera Setup for NANO-B: its video sound row moved into the capture
+  // settings, the coloured label, and the folder picker choosing a folder
+  // with a Chinese name that Generate then writes into.
+  HWND CameraSetupNanoB(HWND main) {
+    constexpr int kRowNanoB = 1;
+    ui_.Choose(main, kModelList, kRowNanoB);
+    ui_.Click(main, kCameraSetup);
+    ui_.Check(ui_.WaitGone(main), "Camera Setup ends the main window");
+    HWND cam = ui_.WaitDialog(T(kTxtCameraSetup, lang_));
+    if (!cam) return nullptr;
+    // The moved row sits where the scene row is laid out.
+    const RECT moved = ui_.ClientRectOf(cam, camid::kLblTimeZone);
+    const RECT scene = ui_.ClientRectOf(cam, camid::kLblScene);
+    ui_.Check(moved.left == scene.left && moved.top == scene.top, "NANO-B's video sound label in the scene row");
+    Shot("camera-setup-nano-b");
+    if (ui_.Enabled(cam, camid::kLblTimeZone))
+      ui_.Check(ui_.BluePixels(cam, camid::kLblTimeZone) > 10, "the label 40126 is drawn in its blue");
+
+    wchar_t profile[MAX_PATH] = {};
+    GetEnvironmentVariableW(L"USERPROFILE", profile, MAX_PATH);
+    const std::wstring folder = std::wstring(profile) + L"\\存储卡 SD";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    HWND picker = ui_.ClickOpeningAny(cam, camid::kBrowse);
+    if (!picker) return nullptr;
+    Shot("folder-picker");
+    // Pick the folder as a user would, once the picker has filled its tree.
+    std::wstring picked;
+    for (int attempt = 0; attempt < 10 && picked != L"存储卡 SD"; ++attempt) {
+      Sleep(300);
+      SendMessageW(picker, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
+      picked = SelectedTreeItem(picker);
+    }
+    ui_.Check(picked == L"存储卡 SD", "the folder picker selects the new folder (selected: " + e2e::Utf8(picked) + ")");
+    PostMessageW(picker, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ui_.Check(ui_.WaitGone(picker), "the folder picker ends on OK");
+    ui_.Settle();
+    ui_.CheckEq(ui_.Text(cam, camid::kSaveFolder), e2e::Utf8(folder), "save folder after Browse");
+    ui_.CheckBoxes(ui_.Click(cam, camid::kGenerate), {{T(kTxtNotice, lang_), T(kMsgGenerateSuccess, lang_), false}},
+                   "Generate into the chosen folder");
+    const std::vector<uint8_t> written = ReadFileBytes((folder + L"\\menu.dat").c_str());
+    ui_.CheckEq(static_cast<long>(written.size()), MenuSize(MenuLayout), "menu.dat in the chosen folder");
+
+    ui_.Close(cam);
+    ui_.Check(ui_.WaitGone(cam), "closing Camera Setup ends it");
+    main = ui_.WaitDialog(T(kTxtSetup, lang_));
+    if (!main) return nullptr;
+    ui_.Choose(main, kModelList, kRowR1WUltra);
+    return main;
+  }
+
+  // Text of the selected entry of the folder picker's tree.
+  static std::wstring SelectedTreeItem(HWND picker) {
+    HWND tree = FindWindowExW(picker, nullptr, WC_TREEVIEWW, nullptr);
+    if (!tree) return {};
+    const auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    if (!item) return {};
+    wchar_t text[MAX_PATH] = {};
+    TVITEMW tv{};
+    tv.mask = TVIF_TEXT;
+    tv.hItem = item;
+    tv.pszText = text;
+    tv.cchTextMax = MAX_PATH;
+    SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
+    return text;
   }
 
   // The file written by Generate equals the one written by Default except
@@ -263,6 +335,17 @@ class Sessions {
     ui_.Check(email_row >= 0, "the send-by list offers e-mail");
     if (email_row < 0) return nullptr;
     ui_.CheckBoxes(ui_.Choose(page, kSendBy, email_row), {}, "choosing e-mail sending");
+    if (!gps) {
+      // Next Page without a sender mailbox: one warning, and the page stays.
+      ui_.ShotNextBox(ShotName("box-warning"));
+      const Boxes warned = ui_.Click(page, kNextPage);
+      ui_.CheckEq(static_cast<long>(warned.size()), 1, "warnings for Next Page without a sender");
+      if (!warned.empty()) {
+        ui_.CheckEq(warned[0].caption, T(kTxtWarning, lang_), "warning caption");
+        ui_.Check(warned[0].warning, "the warning shows the warning icon");
+      }
+      ui_.Check(IsWindowVisible(page) != FALSE, "the page stays after the warning");
+    }
     ui_.CheckBoxes(ui_.Type(page, kSenderServer, "smtp.example.org"), {}, "sender server");
     ui_.CheckBoxes(ui_.Type(page, kSenderPort, "465"), {}, "sender port");
     ui_.CheckBoxes(ui_.Type(page, kSenderAddr, "cam@example.org"), {}, "sender address");
@@ -339,7 +422,8 @@ class Sessions {
   }
 
   void CheckCfg(bool gps, bool emails, const std::string& apn, const SYSTEMTIME& now) {
-    std::vector<uint8_t> file = ReadFileBytes(L"CFG.BIN");
+    // Written into the folder chosen with Browse before.
+    std::vector<uint8_t> file = ReadFileBytes((e2e::Wide(SaveFolder) + L"\\CFG.BIN").c_str());
     ui_.CheckEq(static_cast<long>(file.size()), gps ? 1500 : 1320, "CFG.BIN size");
     if (file.size() != (gps ? 1500u : 1320u)) return;
     // The program's own record, as written, before decoding the file.

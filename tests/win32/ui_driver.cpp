@@ -118,6 +118,10 @@ Boxes UiDriver::Deliver(HWND target, UINT msg, WPARAM wp, LPARAM lp, const std::
           seen.warning = reinterpret_cast<HICON>(SendMessageW(icon, STM_GETICON, 0, 0)) == warning;
       }
       boxes.push_back(seen);
+      if (!next_box_shot_.empty()) {
+        Shot(next_box_shot_);
+        next_box_shot_.clear();
+      }
       Log("  message box \"" + seen.caption + "\": " + seen.text);
       PostMessageW(box, WM_COMMAND, IDOK, 0);
       if (!WaitGone(box, 5000)) {
@@ -187,6 +191,54 @@ void UiDriver::ClickOpening(HWND dlg, int id, std::string_view opens) {
     Sleep20();
   }
   Check(false, "click " + std::to_string(id) + " opens \"" + std::string(opens) + "\"");
+}
+
+namespace {
+struct NewDialog {
+  std::vector<HWND> known;
+  HWND found = nullptr;
+};
+BOOL CALLBACK FindNew(HWND w, LPARAM lp) {
+  auto* s = reinterpret_cast<NewDialog*>(lp);
+  if (!IsWindowVisible(w) || !IsDialogClass(w) || GetDlgItem(w, kMessageBoxTextId)) return TRUE;
+  for (HWND k : s->known)
+    if (k == w) return TRUE;
+  s->found = w;
+  return FALSE;
+}
+BOOL CALLBACK ListDialogs(HWND w, LPARAM lp) {
+  if (IsDialogClass(w)) reinterpret_cast<NewDialog*>(lp)->known.push_back(w);
+  return TRUE;
+}
+}  // namespace
+
+HWND UiDriver::ClickOpeningAny(HWND dlg, int id) {
+  if (!UserCanUse(dlg, id, "click")) return nullptr;
+  NewDialog search;
+  EnumThreadWindows(ui_thread_, &ListDialogs, reinterpret_cast<LPARAM>(&search));
+  HWND item = GetDlgItem(dlg, id);
+  pending_.emplace_back([dlg, id, item] {
+    SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(item));
+  });
+  for (int waited = 0; waited <= 15000; waited += 20) {
+    EnumThreadWindows(ui_thread_, &FindNew, reinterpret_cast<LPARAM>(&search));
+    if (search.found) return search.found;
+    Sleep20();
+  }
+  Check(false, "click " + std::to_string(id) + " opens a window");
+  return nullptr;
+}
+
+int UiDriver::BluePixels(HWND dlg, int id) {
+  RECT r{};
+  GetWindowRect(GetDlgItem(dlg, id), &r);
+  HDC screen = GetDC(nullptr);
+  int n = 0;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x)
+      if (const COLORREF c = GetPixel(screen, x, y); GetBValue(c) - GetRValue(c) >= 80) ++n;
+  ReleaseDC(nullptr, screen);
+  return n;
 }
 
 void UiDriver::Settle() {

@@ -40,6 +40,9 @@ class UiDriver {
   // window's modal loop): returns once the window titled `opens` is shown.
   // The click completes when that window ends.
   void ClickOpening(HWND dlg, int id, std::string_view opens);
+  // Like ClickOpening, for a window of the system (whose title the program
+  // does not choose): returns the first new dialog that is shown.
+  HWND ClickOpeningAny(HWND dlg, int id);
   // Waits for clicks of ClickOpening to complete.
   void Settle();
   ~UiDriver();
@@ -58,6 +61,11 @@ class UiDriver {
 
   // Screenshot of the whole screen into <shots>/<name>.png.
   void Shot(std::string_view name);
+  // The next message box is photographed as <name> before it is answered.
+  void ShotNextBox(std::string name) { next_box_shot_ = std::move(name); }
+  // Screen pixels inside control `id` that are clearly blue (text drawn in
+  // a blue colour, smoothed against the grey background).
+  int BluePixels(HWND dlg, int id);
 
   // Checks.
   void Check(bool ok, std::string_view what);
@@ -77,6 +85,7 @@ class UiDriver {
 
   DWORD ui_thread_;
   std::vector<std::thread> pending_;
+  std::string next_box_shot_;
   int failures_ = 0;
 };
 
