@@ -1,7 +1,9 @@
 // The camera setup window: opening, the one-second clock, the change
 // handlers and edit checks, Browse, Default, Generate and closing.
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "camera/cam_setup.h"
 #include "camera/cam_setup_ids.h"
@@ -198,8 +200,28 @@ void OnBrowse(Dialog& dlg) {
   dlg.SetText(camid::kSaveFolder, SaveFolder);
 }
 
-// Writes menu.dat and reads it back; true only when both succeeded.
-bool WriteAndVerify() { return SaveMenuFile() && LoadMenuFile() == 1; }
+// Writes menu.dat and reads it back; true only when the file read back
+// holds what was written. Otherwise the record keeps what the window
+// wrote, so a card that returns other bytes loses none of the user's values.
+bool WriteAndVerify() {
+  if (!SaveMenuFile()) return false;
+  const int layout = MenuLayout;
+  uint8_t* rec = MenuRecord(layout);
+  const int size = MenuSize(layout);
+  if (!rec || size <= 0) return false;
+  const std::vector<uint8_t> written(rec, rec + size);
+  const int zone = TimeZoneIndex;
+  if (LoadMenuFile() != 1) return false;
+  // Loading takes the time zone out of the clock mode byte.
+  std::vector<uint8_t> expect = written;
+  const int clock_at = FieldLocation(S::SetClock, layout);
+  if ((layout == 2 || layout == 3) && clock_at >= 0 && expect[clock_at] > 3) expect[clock_at] &= 3;
+  if (std::memcmp(rec, expect.data(), expect.size()) == 0) return true;
+  Diag("menu.dat read back differs from what was written\n");
+  std::memcpy(rec, written.data(), written.size());
+  TimeZoneIndex = zone;
+  return false;
+}
 
 void OnDefault(Dialog& dlg) {
   ApplyMenuDefaults();

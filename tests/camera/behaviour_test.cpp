@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cam_test_support.h"
+#include "records/diag.h"
 #include "camera/cam_setup.h"
 #include "shell/checks.h"
 
@@ -491,6 +492,34 @@ TEST_F(Behaviour, ClosingKeepsEditsWithoutWritingOrReading) {
   OpenCamera(kP3);
   EXPECT_EQ(s().Selection(id::kPicNumber), 2);
   EXPECT_EQ(s().Text(id::kLongitudeDeg), "42");
+}
+
+// The card hands back other bytes than were written (a card swapped, a
+// write that did not reach it): no success message, and the window keeps
+// the user's values instead of taking the foreign file's.
+TEST_F(Behaviour, ReadBackOfOtherBytesIsNoSuccess) {
+  Open(kP3);
+  ASSERT_TRUE(Generate());
+  const auto older = FileRecord();
+  ASSERT_TRUE(s().Select(id::kPicNumber, 2));
+  ASSERT_TRUE(s().Select(id::kIntervalUnit, 0));
+  bool swapped = false;
+  SetDiagSink([&](std::string_view text) {
+    if (!swapped && text.find("________") != std::string_view::npos) {
+      swapped = true;
+      WriteFileRecord(older);
+    }
+  });
+  ASSERT_TRUE(s().Click(id::kGenerate));
+  SetDiagSink({});
+  EXPECT_TRUE(swapped);
+  EXPECT_FALSE(s().Box());
+  Reopen(kP3);
+  EXPECT_EQ(s().Selection(id::kPicNumber), 2);
+  EXPECT_EQ(s().Selection(id::kIntervalUnit), 0);
+  EXPECT_EQ(s().Selection(id::kTimeZone), 20);
+  ASSERT_TRUE(Generate());  // the next Generate writes them
+  EXPECT_EQ(FieldOf(FileRecord(), S::PicNumber, 2), 2);
 }
 
 #if defined(__linux__)
