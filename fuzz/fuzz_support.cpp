@@ -136,6 +136,11 @@ void CheckWindow(headless::Session& s, int tpl) {
   }
 }
 
+void Trace(const std::string& line) {
+  static const bool on = std::getenv("TRAILSET_FUZZ_TRACE") != nullptr;
+  if (on) std::fprintf(stderr, "trace: %s\n", line.c_str());
+}
+
 std::vector<std::string> AnswerBoxes(headless::Session& s) {
   std::vector<std::string> texts;
   for (int guard = 0; guard < 16; ++guard) {

@@ -57,6 +57,10 @@ void StartSession(headless::Session& s, platform::WindowKind first);
 // has, and every list shows an entry of its own or none.
 void CheckWindow(headless::Session& s, int tpl);
 
+// With TRAILSET_FUZZ_TRACE set, one line per input on standard error
+// about how far it got (to see what a corpus reaches).
+void Trace(const std::string& line);
+
 // Answers every open message box; returns their texts.
 std::vector<std::string> AnswerBoxes(headless::Session& s);
 

@@ -80,6 +80,14 @@ Bytes WrittenCfg(fuzz::Slot model, uint16_t via, void (*edit)(SendSet&)) {
   MdmSendVia = via;
   ApplySendSetDefaults();
   edit(g_sSendSet);
+  if (model.code() == 518 || model.code() == 519) {
+    GpsMail& g = g_sSendSetTarn.sGpsMail;
+    g.iPort = 587;
+    CopyTextField(g.szGpsServer, "smtp.gps.example.com");
+    CopyTextField(g.szGpsSmtpAccount, "gps@example.com");
+    CopyTextField(g.szGpsSmtpPassword, "gps-pass");
+    CopyTextField(g.szGpsAddr, "inbox@example.com");
+  }
   if (!SaveSendSet()) fuzz::Fail("cannot write CFG.BIN");
   return fuzz::ReadCardFile("CFG.BIN");
 }
@@ -88,6 +96,8 @@ void MailRecord(SendSet& r) {
   r.bySendBy = 2;
   r.byOperatorCountry = 43;
   CopyTextField(r.sSmtpSet.szWLNetApN, "internet");
+  CopyTextField(r.sSmtpSet.szWLNetAccount, "TrailNet");  // the WiFi network on WiFi models
+  CopyTextField(r.sSmtpSet.szWLNetPassword, "wifi-pass");
   CopyTextField(r.sSmtpSet.szServer, "smtp.example.com");
   r.sSmtpSet.iPort = 465;
   CopyTextField(r.sSmtpSet.szAddr, "cam@example.com");
@@ -95,7 +105,15 @@ void MailRecord(SendSet& r) {
   CopyTextField(r.sSmtpSet.szPassword, "secret");
   CopyTextField(r.szRecp[2], "me@example.com");
   r.uwRecpLen[2] = 14;
+  r.byRemoteInterval = 25;  // remote control off
+}
+void RemoteRecord(SendSet& r) {
+  MailRecord(r);
   r.byRemoteInterval = 3;
+  CopyTextField(r.szRemotePhoneNum, "+8613812345678");
+  CopyTextField(r.szRemoteEmail, "boss@example.com");
+  CopyTextField(r.szRecp[0], "13900001234");
+  r.uwRecpLen[0] = 11;
 }
 void FtpRecord(SendSet& r) {
   MailRecord(r);
@@ -130,7 +148,7 @@ void CfgSeeds(const std::string& target, uint16_t cls) {
     const char* name;
     void (*edit)(SendSet&);
   };
-  const Kind kinds[] = {{"defaults", Defaults}, {"mail", MailRecord}, {"ftp", FtpRecord},
+  const Kind kinds[] = {{"defaults", Defaults}, {"mail", MailRecord}, {"remote", RemoteRecord}, {"ftp", FtpRecord},
                         {"cloud", CloudRecord}, {"odd_values", OddRecord}};
   for (std::size_t i = 0; i < models.size() && i < 2; ++i) {
     for (const Kind& k : kinds) {
