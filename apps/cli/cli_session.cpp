@@ -5,7 +5,9 @@
 #include <stdexcept>
 
 #include "apps/cli/cli_common.h"
+#include "records/app_state.h"
 #include "records/menu_record.h"
+#include "records/record_file.h"
 #include "shell/app.h"
 #include "shell/main_window.h"
 #include "shell/windows.h"
@@ -70,8 +72,12 @@ void AppRun::BrowseTo(int browse_id, const std::filesystem::path& folder) {
   const int before = s_->BoxCount();
   s_->services().QueuePickFolder(folder.string());
   if (auto r = s_->Click(browse_id); !r) throw std::runtime_error("Browse could not be pressed: " + r.error);
-  if (auto box = TakeBox()) throw Refusal(box->text);
-  if (s_->BoxCount() != before) throw Refusal("the window did not take the folder " + folder.string());
+  if (auto box = TakeBox()) throw Refusal(box->caption + ": " + box->text);
+  // A window may also keep its folder without a word.
+  if (s_->BoxCount() != before || SaveFolderText() != folder.string())
+    throw Refusal("the window does not take the folder " + Quoted(folder.string()) + " (" +
+                  std::to_string(folder.string().size()) + " bytes; a save folder holds at most " +
+                  std::to_string(kSaveFolderSize - 1) + ")");
 }
 
 std::optional<headless::MessageBoxInfo> AppRun::TakeBox() {

@@ -147,6 +147,20 @@ TEST_F(CommandLine, AFileTheWindowWouldIgnoreIsNoStart) {
   EXPECT_NE(w.err.find("its StructFlag differs"), std::string::npos) << w.err;
 }
 
+TEST_F(CommandLine, AFolderTheWindowsCannotHoldIsRefused) {
+  std::filesystem::path deep = dir_;
+  while (deep.string().size() < 300) deep /= "a-long-folder-name-on-the-card";
+  std::filesystem::create_directories(deep);
+  const clitest::Result c = Cli({"camera", "-m", "515", "-o", deep.string()});
+  EXPECT_EQ(c.status, 1);
+  EXPECT_NE(c.err.find("The path of the chosen folder is too long"), std::string::npos) << c.err;
+  const clitest::Result w = Cli({"wireless", "-m", "520", "-o", deep.string(), "--set", "bySendBy=Off"});
+  EXPECT_EQ(w.status, 1);
+  EXPECT_NE(w.err.find("the window does not take the folder"), std::string::npos) << w.err;
+  EXPECT_FALSE(std::filesystem::exists(deep / "menu.dat"));
+  EXPECT_FALSE(std::filesystem::exists(deep / "CFG.BIN"));
+}
+
 TEST_F(CommandLine, JsonResultsOfTheRuns) {
   clitest::Result r = Camera({"--json", "--set", "CapMode=Video"});
   ASSERT_EQ(r.status, 0) << r.err;

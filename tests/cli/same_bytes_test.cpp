@@ -90,6 +90,10 @@ TEST_P(SameMenu, GenerateWritesTheSameFile) {
   const auto expected = clitest::ReadBytes(card / "menu.dat");
   ASSERT_FALSE(expected.empty());
   EXPECT_EQ(clitest::ReadBytes(out / "menu.dat"), expected);
+  // And inspect takes what the window wrote.
+  const clitest::Result i = Cli({"inspect", (card / "menu.dat").string(), "-m", std::to_string(c.model)});
+  EXPECT_EQ(i.status, 0) << i.out;
+  EXPECT_NE(i.out.find("Verdict: accepted"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, SameMenu, ::testing::ValuesIn(kCameraSessions),
@@ -203,6 +207,9 @@ TEST_P(SameCfg, GenerateWritesTheSameFile) {
   const auto expected = clitest::ReadBytes(card / "CFG.BIN");
   ASSERT_FALSE(expected.empty());
   EXPECT_EQ(clitest::ReadBytes(out / "CFG.BIN"), expected);
+  const clitest::Result i = Cli({"inspect", (card / "CFG.BIN").string(), "-m", std::to_string(c.model)});
+  EXPECT_EQ(i.status, 0) << i.out;
+  EXPECT_NE(i.out.find("Opening the window on this file changes nothing."), std::string::npos) << i.out;
 }
 
 INSTANTIATE_TEST_SUITE_P(SendBy, SameCfg, ::testing::ValuesIn(kWirelessSessions),
