@@ -97,30 +97,38 @@ for lang in en_US zh_CN; do
   fi
 done
 
-# Start-up time: from starting the program to its main window being shown.
+# Start-up time: from starting the program to its main window being shown,
+# five times with Wine's server already running (warm) and five times
+# with it stopped first (cold, as the first start after logging in).
 WINEPREFIX=$(prefix_for en_US)
-times=()
-for i in 1 2 3 4 5; do
-  run="$out/startup-$i"
-  mkdir -p "$run"
-  start=$(date +%s%3N)
-  set +e
-  (cd "$run" && LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 TRAILSET_E2E_SESSION=startup \
-    TRAILSET_E2E_LOG="$run/driver.log" timeout 60 wine "$exe" >/dev/null 2>&1)
-  rc=$?
-  set -e
-  shown=$(sed -n 's/^MAIN_SHOWN_UNIX_MS=//p' "$run/driver.log" 2>/dev/null | head -1)
-  if [ $rc -ne 0 ] || [ -z "$shown" ]; then
-    echo "e2e: start-up run $i FAILED (exit $rc)"
-    failed=1
-    continue
-  fi
-  times+=($((shown - start)))
-done
-if [ ${#times[@]} -gt 0 ]; then
+measure() {
+  local kind=$1 times=() i run start rc shown sorted median
+  for i in 1 2 3 4 5; do
+    run="$out/startup-$kind-$i"
+    mkdir -p "$run"
+    if [ "$kind" = cold ]; then timeout 20 wineserver -k >/dev/null 2>&1 || true; timeout 20 wineserver -w || true; fi
+    start=$(date +%s%3N)
+    set +e
+    (cd "$run" && LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 TRAILSET_E2E_SESSION=startup \
+      TRAILSET_E2E_LOG="$run/driver.log" timeout 60 wine "$exe" >/dev/null 2>&1)
+    rc=$?
+    set -e
+    shown=$(sed -n 's/^MAIN_SHOWN_UNIX_MS=//p' "$run/driver.log" 2>/dev/null | tr -d '\r' | head -1)
+    if [ $rc -ne 0 ] || [ -z "$shown" ]; then
+      echo "e2e: start-up run $kind $i FAILED (exit $rc)"
+      failed=1
+      continue
+    fi
+    times+=($((shown - start)))
+  done
+  [ ${#times[@]} -gt 0 ] || return 0
   sorted=$(printf '%s\n' "${times[@]}" | sort -n | tr '\n' ' ')
   median=$(printf '%s\n' "${times[@]}" | sort -n | sed -n "$(( (${#times[@]} + 1) / 2 ))p")
-  echo "e2e: start to main window: median ${median} ms (runs: ${sorted})" | tee "$out/startup.txt"
-fi
+  echo "e2e: start to main window ($kind): median ${median} ms (runs: ${sorted% })" | tee -a "$out/startup.txt"
+}
+timeout 20 wineserver -w || true
+wineserver -p
+measure warm
+measure cold
 
 exit $failed
