@@ -351,6 +351,15 @@ class Sessions {
     ui_.CheckBoxes(ui_.Type(page, kSenderAddr, "cam@example.org"), {}, "sender address");
     ui_.CheckBoxes(ui_.Type(page, kSenderPassword, "mail-pass"), {}, "sender password");
     ui_.CheckEq(ui_.Text(page, kSenderUser), "cam@example.org", "the account mirrors the address");
+    // A network name beyond ASCII is stored in the system's ANSI code page,
+    // as cameras and existing files have it.
+    std::string ssid_bytes;
+    if (!gps && ui_.Enabled(page, kNetAccount) && ui_.Visible(page, kNetAccount)) {
+      const bool chinese = GetACP() == 936;
+      const std::wstring ssid = chinese ? L"营地WiFi" : L"Caf\u00e9 Nord";
+      ui_.CheckBoxes(ui_.Type(page, kNetAccount, e2e::Utf8(ssid)), {}, "network name");
+      ssid_bytes = chinese ? std::string("\xD3\xAA\xB5\xD8WiFi") : std::string("Caf\xE9 Nord");
+    }
     // The page keeps the network of the previous visit; a cellular model
     // left on manual input needs its access point typed.
     std::string apn = ui_.Text(page, kNetApn);
@@ -406,7 +415,7 @@ class Sessions {
     SYSTEMTIME now{};
     GetLocalTime(&now);
     Shot("send-settings-" + std::string(tag) + "-generated");
-    CheckCfg(gps, emails, apn, now);
+    CheckCfg(gps, emails, apn, ssid_bytes, now);
 
     ui_.Close(send);
     ui_.Check(ui_.WaitGone(send), "closing the send settings page ends it");
@@ -421,7 +430,8 @@ class Sessions {
     return std::string(f, len);
   }
 
-  void CheckCfg(bool gps, bool emails, const std::string& apn, const SYSTEMTIME& now) {
+  void CheckCfg(bool gps, bool emails, const std::string& apn, const std::string& ssid_bytes,
+                const SYSTEMTIME& now) {
     // Written into the folder chosen with Browse before.
     std::vector<uint8_t> file = ReadFileBytes((e2e::Wide(SaveFolder) + L"\\CFG.BIN").c_str());
     ui_.CheckEq(static_cast<long>(file.size()), gps ? 1500 : 1320, "CFG.BIN size");
@@ -446,6 +456,9 @@ class Sessions {
     ui_.CheckEq(Field(f.sSmtpSet.szUserName, sizeof f.sSmtpSet.szUserName), "cam@example.org", "sender account");
     ui_.Check(Field(f.sSmtpSet.szPassword, sizeof f.sSmtpSet.szPassword) == "mail-pass", "sender password stored");
     ui_.CheckEq(Field(f.sSmtpSet.szWLNetApN, sizeof f.sSmtpSet.szWLNetApN), apn, "network APN");
+    if (!ssid_bytes.empty())
+      ui_.Check(Field(f.sSmtpSet.szWLNetAccount, sizeof f.sSmtpSet.szWLNetAccount) == ssid_bytes,
+                "network name stored in the ANSI code page");
     if (emails) {
       ui_.CheckEq(Field(f.szRecp[2], sizeof f.szRecp[2]), "one@example.org", "recipient 1");
       ui_.CheckEq(Field(f.szRecp[3], sizeof f.szRecp[3]), "two@example.org", "recipient 2");
