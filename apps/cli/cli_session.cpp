@@ -219,8 +219,8 @@ Outcome SetTick(headless::Session& s, int tpl, int id, std::string_view value) {
   return {};
 }
 
-void ApplyRequests(const std::vector<SetRequest>& requests, const std::function<Outcome(const SetRequest&)>& apply,
-                   const std::function<std::string(const SetRequest&)>& hint) {
+std::vector<SetRequest> ApplyAvailable(const std::vector<SetRequest>& requests,
+                                       const std::function<Outcome(const SetRequest&)>& apply) {
   std::vector<SetRequest> pending = requests;
   bool moved = true;
   while (!pending.empty() && moved) {
@@ -236,11 +236,19 @@ void ApplyRequests(const std::vector<SetRequest>& requests, const std::function<
     }
     pending = std::move(later);
   }
-  if (!pending.empty()) {
-    const SetRequest& r = pending.front();
-    std::string why = hint(r);
-    throw Refusal(r.name + "=" + r.value + ": the window takes no input there" + (why.empty() ? "" : " " + why));
-  }
+  return pending;
+}
+
+void RefuseLeftOver(const std::vector<SetRequest>& left, const std::function<std::string(const SetRequest&)>& hint) {
+  if (left.empty()) return;
+  const SetRequest& r = left.front();
+  const std::string why = hint(r);
+  throw Refusal(r.name + "=" + r.value + ": the window takes no input there" + (why.empty() ? "" : " " + why));
+}
+
+void ApplyRequests(const std::vector<SetRequest>& requests, const std::function<Outcome(const SetRequest&)>& apply,
+                   const std::function<std::string(const SetRequest&)>& hint) {
+  RefuseLeftOver(ApplyAvailable(requests, apply), hint);
 }
 
 }  // namespace cli

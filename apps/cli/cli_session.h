@@ -88,6 +88,14 @@ Outcome TypeInto(headless::Session& s, int tpl, int id, std::string_view value, 
 // The user ticks or clears check box `id`: value On/Off, Yes/No, 1/0, true/false.
 Outcome SetTick(headless::Session& s, int tpl, int id, std::string_view value);
 
+// Applies what it can of the requests with `apply`, in the given order,
+// and again for those whose control was not open for input yet, until none
+// moves; returns those left. Refusal for the first refused one.
+std::vector<SetRequest> ApplyAvailable(const std::vector<SetRequest>& requests,
+                                       const std::function<Outcome(const SetRequest&)>& apply);
+// Refusal for the first of `left` (with `hint` for why), when there is one.
+void RefuseLeftOver(const std::vector<SetRequest>& left, const std::function<std::string(const SetRequest&)>& hint);
+
 // Applies every request with `apply`, in the given order, and again for
 // those whose control was not open for input yet, until none is left or
 // none moves; Refusal for the first refused one and for those that never

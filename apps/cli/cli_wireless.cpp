@@ -44,6 +44,7 @@ constexpr int kGps = kGpsMailboxTemplate;
 
 constexpr char kNeedsMode[] = "(the page takes it with a bySendBy that uses it)";
 constexpr char kNeedsManual[] = "(the page takes it with byOperatorCountry=Manual)";
+constexpr char kNeedsMms[] = "(the page takes it with byOperatorCountry=Manual and remote control on)";
 constexpr char kNeedsRemote[] = "(the page takes it with remote control on: byRemoteInterval, or bySendBy E-mail)";
 
 const WSetting kSettings[] = {
@@ -52,12 +53,12 @@ const WSetting kSettings[] = {
     {"byOperatorCountry", "country", kPage, wp_ids::kCountry, Ctl::Country, 2, Box::Any, "(WiFi models take no operator preset)"},
     {"byOperator", "operator", kPage, wp_ids::kOperator, Ctl::List, 3, Box::Any, "(the page takes it with a preset country)"},
     {"sFtpSet.iFtpDirType", "", kPage, wp_ids::kFtpDirType, Ctl::List, 4, Box::Ftp, kNeedsMode},
-    {"sMmsSet.szUrl", "", kPage, wp_ids::kMmsUrl, Ctl::Edit, 5, Box::Any, kNeedsManual},
-    {"sMmsSet.szApn", "", kPage, wp_ids::kMmsApn, Ctl::Edit, 5, Box::Any, kNeedsManual},
-    {"sMmsSet.szGateway", "", kPage, wp_ids::kMmsGateway, Ctl::Edit, 5, Box::Any, kNeedsManual},
-    {"sMmsSet.szPort", "", kPage, wp_ids::kMmsPort, Ctl::Edit, 5, Box::Any, kNeedsManual},
-    {"sMmsSet.szAccount", "", kPage, wp_ids::kMmsAccount, Ctl::Edit, 5, Box::Any, kNeedsManual},
-    {"sMmsSet.szPassword", "", kPage, wp_ids::kMmsPassword, Ctl::Edit, 5, Box::Any, kNeedsManual},
+    {"sMmsSet.szUrl", "", kPage, wp_ids::kMmsUrl, Ctl::Edit, 5, Box::Any, kNeedsMms},
+    {"sMmsSet.szApn", "", kPage, wp_ids::kMmsApn, Ctl::Edit, 5, Box::Any, kNeedsMms},
+    {"sMmsSet.szGateway", "", kPage, wp_ids::kMmsGateway, Ctl::Edit, 5, Box::Any, kNeedsMms},
+    {"sMmsSet.szPort", "", kPage, wp_ids::kMmsPort, Ctl::Edit, 5, Box::Any, kNeedsMms},
+    {"sMmsSet.szAccount", "", kPage, wp_ids::kMmsAccount, Ctl::Edit, 5, Box::Any, kNeedsMms},
+    {"sMmsSet.szPassword", "", kPage, wp_ids::kMmsPassword, Ctl::Edit, 5, Box::Any, kNeedsMms},
     {"sSmtpSet.szWLNetApN", "apn", kPage, wp_ids::kNetApn, Ctl::Edit, 5, Box::Any, kNeedsManual},
     {"sSmtpSet.szWLNetAccount", "ssid", kPage, wp_ids::kNetAccount, Ctl::Edit, 5, Box::Any, kNeedsManual},
     {"sSmtpSet.szWLNetPassword", "", kPage, wp_ids::kNetPassword, Ctl::Edit, 5, Box::Any, kNeedsManual},
@@ -246,7 +247,7 @@ WirelessResult RunPages(const RunOptions& o, const PreparedRun& p, std::ostream&
   WirelessChoices choices(run);
   auto apply = [&](const SetRequest& r) { return choices.Apply(r); };
   auto hint = [&](const SetRequest& r) { return choices.Hint(r); };
-  ApplyRequests(page, apply, hint);
+  std::vector<SetRequest> page_left = ApplyAvailable(page, apply);
 
   // The GPS coordinates mailbox window opens when its box is ticked, and
   // again at Next Page while it is ticked; its OK button checks it.
@@ -268,15 +269,30 @@ WirelessResult RunPages(const RunOptions& o, const PreparedRun& p, std::ostream&
                                         : o1.message));
     answer_gps_window();
   }
+  auto next_page = [&] {
+    if (auto r = s.Click(wp_ids::kNextPage, kPage); !r)
+      throw std::runtime_error("Next Page could not be pressed: " + r.error);
+    ThrowIfBox(run);
+    answer_gps_window();
+    if (s.TopTemplate() != kSend) throw Refusal("Next Page did not open the send settings page");
+  };
+  next_page();
+  std::vector<SetRequest> send_left = ApplyAvailable(send, apply);
 
-  if (auto r = s.Click(wp_ids::kNextPage, kPage); !r) throw std::runtime_error("Next Page could not be pressed: " + r.error);
-  ThrowIfBox(run);
-  answer_gps_window();
-  if (s.TopTemplate() != kSend) throw Refusal("Next Page did not open the send settings page");
+  // Fields of the first page that open with a choice of the second (the
+  // sender mailbox and MMS fields with remote control on): back with
+  // Previous Page, as a user goes, and forward again.
+  if (!page_left.empty()) {
+    if (auto r = s.Click(send_ids::kPreviousPage, kSend); !r)
+      throw std::runtime_error("Previous Page could not be pressed: " + r.error);
+    if (s.TopTemplate() != kPage) throw Refusal("Previous Page did not open the wireless parameter page");
+    RefuseLeftOver(ApplyAvailable(page_left, apply), hint);
+    next_page();
+    send_left = ApplyAvailable(send_left, apply);
+  }
+  RefuseLeftOver(send_left, hint);
 
   run.BrowseTo(send_ids::kBrowse, std::filesystem::absolute(p.out_dir));
-  ApplyRequests(send, apply, hint);
-
   if (auto r = s.Click(send_ids::kGenerate, kSend); !r) throw std::runtime_error("Generate could not be pressed: " + r.error);
   const auto box = run.TakeBox();
   if (!box) throw Refusal("CFG.BIN could not be written into \"" + p.out_dir.string() + "\" (see --log)");

@@ -190,6 +190,16 @@ const Session kWirelessSessions[] = {
      {"bySendBy=Email", "MdmSendVia=WIFI", "ssid=CamNet", "szWLNetPassword=pw", "sSmtpSet.szServer=smtp.a.com",
       "sSmtpSet.iPort=25", "szAddr=c@a.com", "sSmtpSet.szPassword=p", "email1=x@y.com"}},
     {"Off", 532, {"select 40004 0", "click 40043", "expect window 115"}, {"bySendBy=Off"}},
+    // Remote control is chosen on the second page and opens the sender
+    // mailbox on the first: there and back again.
+    {"FtpWithRemoteControl", 520,
+     {"select 40004 2", "paste 40048 \"ftp.x.com\"", "paste 40052 \"u\"", "paste 40053 \"p\"", "click 40043",
+      "expect window 115", "select 40025 3", "paste 40030 \"13800138000\"", "paste 40029 \"me@example.org\"",
+      "click 40034", "expect window 114", "paste 40034 \"smtp.a.com\"", "paste 40036 \"25\"",
+      "paste 40038 \"c@a.com\"", "paste 40042 \"pw\"", "click 40043", "expect window 115"},
+     {"bySendBy=FTP", "sFtpSet.szServer=ftp.x.com", "sFtpSet.szUserName=u", "sFtpSet.szPassword=p",
+      "sSmtpSet.szServer=smtp.a.com", "sSmtpSet.iPort=25", "szAddr=c@a.com", "sSmtpSet.szPassword=pw",
+      "byRemoteInterval=03 Hours", "szRemotePhoneNum=13800138000", "szRemoteEmail=me@example.org"}},
 };
 
 class SameCfg : public SameBytes {};
