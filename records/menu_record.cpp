@@ -493,6 +493,11 @@ bool SaveMenuFile() {
   return true;
 }
 
+// Last position of the video length list: "60" seconds is the last of 61
+// entries ("Auto", "1".."60") on the VORN-P3 models and of 60 entries on the
+// others. A loaded value beyond it is repaired; one within it is the user's.
+int LastVideoLengthEntry(uint16_t code) { return (code >= 517 && code <= 519) ? 60 : 59; }
+
 void LoadOrDefaultMenuOnce() {
   const int bit = 16 * ModelFamily + ModelIndex;
   const bool trackable = bit >= 0 && bit < 64;
@@ -500,7 +505,7 @@ void LoadOrDefaultMenuOnce() {
   if (trackable && (MenuLoadedMask & mask) != 0) return;
   MenuLoadedMask |= mask;
   if (LoadMenuFile()) {
-    if (MenuGet(S::VideoLength) > 59) MenuSet(S::VideoLength, 9);
+    if (MenuGet(S::VideoLength) > LastVideoLengthEntry(GetModelCode())) MenuSet(S::VideoLength, 9);
   } else {
     ApplyMenuDefaults();
   }

@@ -70,6 +70,8 @@ bool SaveMenuFile();
 // The opening step of the camera setup window: load once per model and
 // run (or default), with the corrections that follow.
 void LoadOrDefaultMenuOnce();
+// Last valid position of the model's video length list (59, or 60 on 517..519).
+int LastVideoLengthEntry(uint16_t code);
 
 void ScrambleBytes(uint8_t* buffer, int length);
 void UnscrambleBytes(uint8_t* buffer, int length);

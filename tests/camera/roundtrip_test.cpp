@@ -156,10 +156,7 @@ class RoundTrip : public CamTest, public ::testing::WithParamInterface<uint16_t>
   // What a fresh run shows: the file's entries, the clock back on Auto.
   void ExpectShown(uint16_t code, const Round& r, bool fresh) {
     for (const auto& [ctl, pos] : r.chosen) {
-      int want = pos;
-      // A loaded video length above 59 is replaced by 9: position 60 of the
-      // VORN-P3 list ("60") does not survive a fresh run.
-      if (fresh && ctl == id::kVideoLength && pos > 59) want = 9;
+      const int want = pos;
       EXPECT_EQ(s().Selection(ctl), want) << "control " << ctl << " model " << code;
     }
     EXPECT_EQ(s().Selection(id::kIntervalUnit), r.unit);
@@ -197,9 +194,6 @@ TEST_P(RoundTrip, EveryEntrySurvivesGenerateAFreshRunAndReopening) {
       SetField(expect, c, layout, 0);
     }
     SetField(expect, S::SetClock, layout, FieldOf(expect, S::SetClock, layout) & ~3);
-    if (code == 517 || code == 518 || code == 519) {
-      if (FieldOf(first, S::VideoLength, layout) > 59) SetField(expect, S::VideoLength, layout, 9);
-    }
     EXPECT_EQ(again, expect);
     if (HasFailure()) return;
   }

@@ -257,7 +257,7 @@ TEST_F(MenuFile, LeftoverTemporaryFileIsNeitherFollowedNorLeftBehind) {
 TEST_F(MenuFile, OpeningLoadsOncePerModelThenCorrectsVideoLengthAndClock) {
   OpenModel(518);
   std::vector<uint8_t> plain(68, 0);
-  plain[7] = 60;    // VideoLength beyond the list
+  plain[7] = 61;    // VideoLength beyond the list
   plain[13] = 0xD1; // SetClock: input, zone 20
   plain[0] = 2;
   PutMenuFile(plain);
@@ -275,7 +275,8 @@ TEST_F(MenuFile, OpeningLoadsOncePerModelThenCorrectsVideoLengthAndClock) {
   EXPECT_EQ(MenuGet(S::CapMode), 1);
   EXPECT_EQ(MenuGet(S::SetClock), 1);
 
-  // Another model of the same layout reloads the shared record; 59 stays.
+  // Another model of the same layout reloads the shared record; its list
+  // ends at "60" (position 59), so 59 stays and 60 is repaired.
   plain[7] = 59;
   plain[0] = 0;
   PutMenuFile(plain);
@@ -284,6 +285,25 @@ TEST_F(MenuFile, OpeningLoadsOncePerModelThenCorrectsVideoLengthAndClock) {
   EXPECT_EQ(MenuGet(S::VideoLength), 59);
   EXPECT_EQ(MenuGet(S::CapMode), 0);
   EXPECT_EQ(MenuLoadedMask, (uint64_t{1} << 38) | (uint64_t{1} << 40));
+  plain[7] = 60;
+  PutMenuFile(plain);
+  OpenModel(521);
+  LoadOrDefaultMenuOnce();
+  EXPECT_EQ(MenuGet(S::VideoLength), 9);
+}
+
+// "60" seconds is the last entry of the VORN-P3 list (position 60): a card
+// written with it must show it again, not a silently different length.
+TEST_F(MenuFile, SixtySecondsOfTheP3ListSurvivesAFreshRun) {
+  for (uint16_t code : {517, 518, 519}) {
+    ResetMenuState();
+    OpenModel(code);
+    std::vector<uint8_t> plain(68, 0);
+    plain[7] = 60;
+    PutMenuFile(plain);
+    LoadOrDefaultMenuOnce();
+    EXPECT_EQ(MenuGet(S::VideoLength), 60) << code;
+  }
 }
 
 TEST_F(MenuFile, OpeningWithoutAFileShowsTheDefaultsWithTheClockOnAuto) {
