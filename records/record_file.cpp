@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "records/app_state.h"
@@ -59,7 +60,13 @@ bool IsSeparator(char c) { return c == '/'; }
 
 std::size_t PathUnits(std::string_view utf8) { return utf8.size(); }
 
-FILE* OpenForReading(const std::string& path) { return std::fopen(path.c_str(), "rb"); }
+// Only a regular file can hold a record: opening a named pipe would wait
+// for a writer for ever, and a folder or device has no record's length.
+FILE* OpenForReading(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return nullptr;
+  return std::fopen(path.c_str(), "rb");
+}
 #endif
 
 std::string TempPathOf(const std::string& path) {

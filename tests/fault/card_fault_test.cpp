@@ -282,3 +282,68 @@ TEST_F(SwappedCfgTest, DISABLED_FailedReadBackKeepsTheEntriesOfThePages) {
 
 }  // namespace
 }  // namespace fault
+
+namespace fault {
+namespace {
+
+class HostileCardTest : public CardFault {};
+
+TEST_F(HostileCardTest, RecordNamesThatAreFoldersAreNeitherReadNorReplaced) {
+  fs::create_directories(card_ / "menu.dat" / "inside");
+  fs::create_directories(card_ / "CFG.BIN");
+  Snapshot();
+  StartRun();
+  OpenCamera(516);
+  EXPECT_FALSE(HasSuccess(Press(camid::kGenerate)));
+  ASSERT_TRUE(s().Close());
+  OpenSendPage(516);
+  EXPECT_FALSE(HasSuccess(Press(send_ids::kGenerate)));
+  s_.reset();
+  ExpectCardUnchanged();
+  EXPECT_TRUE(fs::is_directory(card_ / "menu.dat" / "inside"));
+}
+
+TEST_F(HostileCardTest, LinksOnTheCardNeverLeadAWriteOutside) {
+  // A record file and a leftover temporary file that point at files
+  // beside the card folder: those keep their bytes whatever is saved.
+  const Bytes outside = {'k', 'e', 'e', 'p'};
+  WriteAll(parent_ / "outside.dat", outside);
+  WriteAll(parent_ / "outside.tmp", outside);
+  fs::create_symlink(parent_ / "outside.dat", card_ / "menu.dat");
+  fs::create_symlink(parent_ / "outside.tmp", card_ / "menu.dat.tmp");
+  fs::create_symlink(parent_ / "outside.tmp", card_ / "CFG.BIN.tmp");
+  StartRun();
+  OpenCamera(516);
+  EXPECT_TRUE(HasSuccess(Press(camid::kGenerate)));
+  ASSERT_TRUE(s().Close());
+  OpenSendPage(516);
+  EXPECT_TRUE(HasSuccess(Press(send_ids::kGenerate)));
+  s_.reset();
+  EXPECT_TRUE(ReadAll(parent_ / "outside.dat") == outside);
+  EXPECT_TRUE(ReadAll(parent_ / "outside.tmp") == outside);
+  EXPECT_EQ(ReadAll(card_ / "menu.dat").size(), 68u);
+  EXPECT_EQ(ReadAll(card_ / "CFG.BIN").size(), 1320u);
+}
+
+TEST_F(HostileCardTest, PipesNamedAsRecordsDoNotStopTheWindows) {
+  // Opening a named pipe for reading would wait for a writer that never
+  // comes. The windows open on their defaults instead, and Generate puts
+  // real files in the pipes' place.
+  ASSERT_EQ(::mkfifo((card_ / "menu.dat").c_str(), 0644), 0);
+  ASSERT_EQ(::mkfifo((card_ / "CFG.BIN").c_str(), 0644), 0);
+  StartRun();
+  s().SetIdleTimeout(std::chrono::milliseconds(10000));
+  OpenCamera(516);
+  EXPECT_TRUE(HasSuccess(Press(camid::kGenerate)));
+  ASSERT_TRUE(s().Close());
+  OpenSendPage(516);
+  EXPECT_TRUE(HasSuccess(Press(send_ids::kGenerate)));
+  s_.reset();
+  EXPECT_TRUE(fs::is_regular_file(card_ / "menu.dat"));
+  EXPECT_EQ(ReadAll(card_ / "menu.dat").size(), 68u);
+  EXPECT_EQ(ReadAll(card_ / "CFG.BIN").size(), 1320u);
+  EXPECT_EQ(ParentEntries(), std::vector<std::string>{"card/"});
+}
+
+}  // namespace
+}  // namespace fault
