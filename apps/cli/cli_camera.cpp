@@ -215,7 +215,7 @@ CameraResult RunWindow(const CameraOptions& o, const PreparedRun& p, std::ostrea
     throw std::runtime_error("the window's button could not be pressed: " + r.error);
   const auto box = run.TakeBox();
   if (!box) throw Refusal("menu.dat could not be written into \"" + p.out_dir.string() + "\" (see --log)");
-  if (box->icon != platform::MsgIcon::Information) throw Refusal(box->caption + ": " + MessageLines(box->text));
+  if (box->icon != platform::MsgIcon::Information) throw WindowRefusal(box->caption, box->text);
   return {box->text, choices.warnings()};
 }
 
@@ -243,6 +243,9 @@ int RunCamera(const CameraOptions& o, std::ostream& out, std::ostream& err) {
   CameraResult result;
   try {
     result = RunWindow(o, p, err);
+  } catch (const WindowRefusal& e) {
+    if (o.json) out << DumpJson(Json{{"result", "refused"}, {"caption", e.caption}, {"message", e.text}}) << "\n";
+    throw;
   } catch (const Refusal& e) {
     if (o.json) out << DumpJson(Json{{"result", "refused"}, {"message", e.what()}}) << "\n";
     throw;

@@ -15,6 +15,27 @@ namespace {
 constexpr int kFamily = 2;  // the family the main window offers
 }
 
+namespace {
+
+// A message box text for a terminal: its line breaks as new lines.
+std::string BoxLines(const std::string& text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      out += '\n';
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+WindowRefusal::WindowRefusal(std::string caption_, std::string text_)
+    : Refusal(caption_ + ": " + BoxLines(text_)), caption(std::move(caption_)), text(std::move(text_)) {}
+
 std::vector<uint16_t> SelectableModels() {
   std::vector<uint16_t> v;
   for (int i = 0; i < ModelRowCount(kFamily); ++i) v.push_back(static_cast<uint16_t>((kFamily << 8) | i));

@@ -26,6 +26,12 @@ struct UsageError : std::runtime_error {
 struct Refusal : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
+// A refusal that a window said in a message box: its caption and text as
+// the window has them (what() shows the line breaks as new lines).
+struct WindowRefusal : Refusal {
+  WindowRefusal(std::string caption_, std::string text_);
+  std::string caption, text;
+};
 
 // The 22 models the main window offers, in list order.
 std::vector<uint16_t> SelectableModels();

@@ -72,7 +72,7 @@ void AppRun::BrowseTo(int browse_id, const std::filesystem::path& folder) {
   const int before = s_->BoxCount();
   s_->services().QueuePickFolder(folder.string());
   if (auto r = s_->Click(browse_id); !r) throw std::runtime_error("Browse could not be pressed: " + r.error);
-  if (auto box = TakeBox()) throw Refusal(box->caption + ": " + box->text);
+  if (auto box = TakeBox()) throw WindowRefusal(box->caption, box->text);
   // A window may also keep its folder without a word.
   if (s_->BoxCount() != before || SaveFolderText() != folder.string())
     throw Refusal("the window does not take the folder " + Quoted(folder.string()) + " (" +

@@ -200,7 +200,7 @@ struct WirelessResult {
 };
 
 void ThrowIfBox(AppRun& run) {
-  if (auto box = run.TakeBox()) throw Refusal(box->caption + ": " + MessageLines(box->text));
+  if (auto box = run.TakeBox()) throw WindowRefusal(box->caption, box->text);
 }
 
 WirelessResult RunPages(const RunOptions& o, const PreparedRun& p, std::ostream& err) {
@@ -296,7 +296,7 @@ WirelessResult RunPages(const RunOptions& o, const PreparedRun& p, std::ostream&
   if (auto r = s.Click(send_ids::kGenerate, kSend); !r) throw std::runtime_error("Generate could not be pressed: " + r.error);
   const auto box = run.TakeBox();
   if (!box) throw Refusal("CFG.BIN could not be written into \"" + p.out_dir.string() + "\" (see --log)");
-  if (box->icon != platform::MsgIcon::Information) throw Refusal(box->caption + ": " + MessageLines(box->text));
+  if (box->icon != platform::MsgIcon::Information) throw WindowRefusal(box->caption, box->text);
   return {box->text, choices.warnings()};
 }
 
@@ -325,6 +325,9 @@ int RunWireless(const RunOptions& o, std::ostream& out, std::ostream& err) {
   WirelessResult result;
   try {
     result = RunPages(o, p, err);
+  } catch (const WindowRefusal& e) {
+    if (o.json) out << DumpJson(Json{{"result", "refused"}, {"caption", e.caption}, {"message", e.text}}) << "\n";
+    throw;
   } catch (const Refusal& e) {
     if (o.json) out << DumpJson(Json{{"result", "refused"}, {"message", e.what()}}) << "\n";
     throw;

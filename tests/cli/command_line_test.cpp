@@ -173,7 +173,8 @@ TEST_F(CommandLine, JsonResultsOfTheRuns) {
   EXPECT_EQ(r.status, 1);
   j = json::parse(r.out);
   EXPECT_EQ(j["result"], "refused");
-  EXPECT_EQ(j["message"], "警告: 未生成配置文件！\n请输入FTP服务器。");
+  EXPECT_EQ(j["caption"], "警告");
+  EXPECT_EQ(j["message"], "未生成配置文件！\r\n请输入FTP服务器。");
 }
 
 TEST_F(CommandLine, LogShowsTheProgramsDiagnosticsWithPasswordsMasked) {
