@@ -26,8 +26,16 @@ class CardFaultTest : public CardFault {
   }
 
   // Generate and Default of the camera setup window, Generate of the send
-  // settings page, in one run: none may report success.
-  void ExpectEveryWriteRefused() {
+  // settings page, in one run: none may report success. Returns the
+  // run's diagnostic lines.
+  std::vector<std::string> ExpectEveryWriteRefused() {
+    std::vector<std::string> lines;
+    TryEveryWrite();
+    if (s_) lines = s().DiagLines();
+    s_.reset();
+    return lines;
+  }
+  void TryEveryWrite() {
     StartRun();
     OpenCamera(kModel);
     EXPECT_FALSE(HasSuccess(Press(camid::kGenerate))) << "camera setup Generate";
@@ -36,40 +44,52 @@ class CardFaultTest : public CardFault {
     OpenSendPage(kModel);
     EXPECT_FALSE(HasSuccess(Press(send_ids::kGenerate))) << "send settings Generate";
     EXPECT_TRUE(s().IsOpen(kSendPageTemplate));
-    s_.reset();
+  }
+
+  // Saves that could not even create their file ("Open file - ... err!").
+  static int CreateFailures(const std::vector<std::string>& lines) {
+    int n = 0;
+    for (const std::string& l : lines)
+      if (l.rfind("Open file - ", 0) == 0 && l.find("\" err!") != std::string::npos) ++n;
+    return n;
   }
 };
 
 TEST_F(CardFaultTest, ReadOnlyCardKeepsBothFiles) {
   MakeCardReadOnly();
   if (IsSkipped()) return;
-  ExpectEveryWriteRefused();
+  EXPECT_EQ(CreateFailures(ExpectEveryWriteRefused()), 3);
   ExpectCardUnchanged();
 }
 
-TEST_F(CardFaultTest, FullCardKeepsBothFilesAndLeavesNoTemporaryFile) {
+TEST_F(CardFaultTest, FullCardWithoutFreeEntriesKeepsBothFiles) {
+  // Not even an empty temporary file can be created.
   if (!MountCard(64)) GTEST_SKIP() << "mount refused: " << std::strerror(errno);
   for (const auto& [name, bytes] : before_card_) WriteAll(card_ / name, bytes);
-  FillCard();
+  FillCard(true);
   Snapshot();
-  ExpectEveryWriteRefused();
+  EXPECT_EQ(CreateFailures(ExpectEveryWriteRefused()), 3);
   ExpectCardUnchanged();
 }
 
-TEST_F(CardFaultTest, FullCardWithRoomForOneMoreEntryOnlyKeepsBothFiles) {
+TEST_F(CardFaultTest, FullCardWithFreeEntriesKeepsBothFilesAndNoTemporaryFile) {
   // Room for a new (empty) file but not for its bytes: the temporary file
-  // is created and the write into it fails.
+  // is created, the write into it fails and it is taken away again.
   if (!MountCard(64)) GTEST_SKIP() << "mount refused: " << std::strerror(errno);
   for (const auto& [name, bytes] : before_card_) WriteAll(card_ / name, bytes);
-  FillCard();
+  FillCard(false);
   Snapshot();
   StartRun();
   OpenCamera(kModel);
   EXPECT_FALSE(HasSuccess(Press(camid::kGenerate)));
-  bool write_failed = false;
+  EXPECT_FALSE(HasSuccess(Press(camid::kDefault)));
+  int write_failures = 0;
   for (const std::string& line : s().DiagLines())
-    if (line.rfind("Write file - ", 0) == 0 || line.rfind("Open file - ", 0) == 0) write_failed = true;
-  EXPECT_TRUE(write_failed) << "the failed save left no diagnostic line";
+    if (line.rfind("Write file - ", 0) == 0) ++write_failures;
+  EXPECT_EQ(write_failures, 2) << "the saves did not fail while writing";
+  ASSERT_TRUE(s().Close());
+  OpenSendPage(kModel);
+  EXPECT_FALSE(HasSuccess(Press(send_ids::kGenerate)));
   s_.reset();
   ExpectCardUnchanged();
 }

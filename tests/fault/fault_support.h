@@ -120,15 +120,23 @@ class CardFault : public ::testing::Test {
     }
   }
 
-  // Fills the mounted card up to its last byte.
-  void FillCard() {
-    std::ofstream out(card_ / "filler.bin", std::ios::binary);
-    const std::string block(4096, 'x');
-    for (int i = 0; i < 4096 && out.good(); ++i) out.write(block.data(), static_cast<std::streamsize>(block.size()));
-    out.close();
-    // Leftover single bytes of the last block.
-    std::ofstream tail(card_ / "filler.bin", std::ios::binary | std::ios::app);
-    for (int i = 0; i < 4096 && tail.good(); ++i) tail.put('y'), tail.flush();
+  // Fills the mounted card up to its last byte; with `entries`, also
+  // takes every free file entry, so that no new file can be created.
+  void FillCard(bool entries) {
+    {
+      std::ofstream out(card_ / "filler.bin", std::ios::binary);
+      const std::string block(4096, 'x');
+      for (int i = 0; i < 4096 && out.good(); ++i) out.write(block.data(), static_cast<std::streamsize>(block.size()));
+    }
+    {
+      std::ofstream tail(card_ / "filler.bin", std::ios::binary | std::ios::app);
+      for (int i = 0; i < 4096 && tail.good(); ++i) tail.put('y'), tail.flush();
+    }
+    if (!entries) return;
+    for (int i = 0; i < 4096; ++i) {
+      std::ofstream f(card_ / ("entry" + std::to_string(i)));
+      if (!f.good()) break;
+    }
   }
 
   // Remembers both folders as they are now.
