@@ -26,6 +26,7 @@ for t in "${targets[@]}"; do
     exit 1
   fi
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+  added=$(sed -n 's/^stat::new_units_added: *//p' "$log")
   cov=$(grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | sed -E 's/.*cov: ([0-9]+).*/\1/')
-  echo "$t: $runs executions in ${seconds} s, $(ls "$work" | wc -l) inputs in its corpus, coverage $cov edges"
+  echo "$t: $runs executions in ${seconds} s, $added new inputs, $(ls "$work" | wc -l) in its corpus, coverage $cov edges"
 done
