@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
+#include <winver.h>
 // platform::CreateWindow is meant, not the Windows macro.
 #undef CreateWindow
 
@@ -82,6 +83,7 @@ class Sessions {
   int Run() {
     lang_ = system_lang_ = GetSystemDefaultLangID() == 2052 ? kChinese : kEnglish;
     ui_.Log(std::string("session: system language ") + kLangTag[lang_]);
+    CheckResources();
     HWND main = MainFirstStart();
     if (main) main = MainModelChoice(main);
     if (main) main = MainLanguageSwitch(main);
@@ -121,6 +123,51 @@ class Sessions {
     ui_.CheckEq(ui_.Item(main, kLanguageList, 0), "中文", "language row 0");
     ui_.CheckEq(ui_.Item(main, kLanguageList, 1), "English", "language row 1");
     ui_.CheckEq(ui_.Selection(main, kLanguageList), lang_, "language list selection");
+  }
+
+  // The program's resources: every bitmap at its size and depth, both
+  // icon groups, the manifest asking for common controls 6 as invoker, and
+  // the file version.
+  void CheckResources() {
+    HINSTANCE self = GetModuleHandleW(nullptr);
+    for (int id : {101, 107, 111, 119, 121, 123, 125, 127, 129, 132, 135, 137, 140, 143}) {
+      auto bmp = static_cast<HBITMAP>(LoadImageW(self, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+      BITMAP info{};
+      ui_.Check(bmp && GetObjectW(bmp, sizeof info, &info), "bitmap " + std::to_string(id) + " loads");
+      if (!bmp) continue;
+      const bool banner = id == 101;
+      ui_.CheckEq(info.bmWidth, banner ? 360 : 167, "width of bitmap " + std::to_string(id));
+      ui_.CheckEq(info.bmHeight, banner ? 52 : 155, "height of bitmap " + std::to_string(id));
+      ui_.CheckEq(info.bmBitsPixel, 24, "bits per pixel of bitmap " + std::to_string(id));
+      DeleteObject(bmp);
+    }
+    for (int id : {102, 103})
+      ui_.Check(FindResourceW(self, MAKEINTRESOURCEW(id), RT_GROUP_ICON) != nullptr, "icon group " + std::to_string(id));
+
+    HRSRC res = FindResourceW(self, MAKEINTRESOURCEW(1), RT_MANIFEST);
+    ui_.Check(res != nullptr, "manifest resource 1");
+    if (res) {
+      const char* text = static_cast<const char*>(LockResource(LoadResource(self, res)));
+      const std::string manifest(text, SizeofResource(self, res));
+      ui_.Check(manifest.find("Microsoft.Windows.Common-Controls") != std::string::npos &&
+                    manifest.find("version=\"6.0.0.0\"") != std::string::npos,
+                "the manifest asks for common controls 6");
+      ui_.Check(manifest.find("level=\"asInvoker\"") != std::string::npos, "the manifest runs as invoker");
+    }
+
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    DWORD ignored = 0;
+    std::vector<uint8_t> version(GetFileVersionInfoSizeW(path, &ignored));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT len = 0;
+    const bool has = !version.empty() && GetFileVersionInfoW(path, 0, static_cast<DWORD>(version.size()), version.data()) &&
+                     VerQueryValueW(version.data(), L"\\", reinterpret_cast<void**>(&fixed), &len) && fixed;
+    ui_.Check(has, "version information");
+    if (has) {
+      ui_.CheckEq(static_cast<long>(fixed->dwFileVersionMS), static_cast<long>(MAKELONG(1, 1)), "file version 1,1");
+      ui_.CheckEq(static_cast<long>(fixed->dwFileVersionLS), static_cast<long>(MAKELONG(75, 0)), "file version 0,75");
+    }
   }
 
   HWND MainFirstStart() {
