@@ -15,10 +15,7 @@ namespace {
 constexpr int kFamily = 2;  // the family the main window offers
 }
 
-namespace {
-
-// A message box text for a terminal: its line breaks as new lines.
-std::string BoxLines(const std::string& text) {
+std::string MessageLines(const std::string& text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '\r') {
@@ -31,10 +28,8 @@ std::string BoxLines(const std::string& text) {
   return out;
 }
 
-}  // namespace
-
 WindowRefusal::WindowRefusal(std::string caption_, std::string text_)
-    : Refusal(caption_ + ": " + BoxLines(text_)), caption(std::move(caption_)), text(std::move(text_)) {}
+    : Refusal(caption_ + ": " + MessageLines(text_)), caption(std::move(caption_)), text(std::move(text_)) {}
 
 std::vector<uint16_t> SelectableModels() {
   std::vector<uint16_t> v;

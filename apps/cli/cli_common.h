@@ -26,6 +26,9 @@ struct UsageError : std::runtime_error {
 struct Refusal : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
+// A window's message box text for a terminal: its line breaks as new lines.
+std::string MessageLines(const std::string& text);
+
 // A refusal that a window said in a message box: its caption and text as
 // the window has them (what() shows the line breaks as new lines).
 struct WindowRefusal : Refusal {

@@ -40,17 +40,4 @@ void PrintLog(const std::vector<std::string>& lines, std::ostream& err) {
   for (const std::string& l : lines) err << "log: " << Printable(l) << "\n";
 }
 
-std::string MessageLines(const std::string& text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r') {
-      out += '\n';
-      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
-}
-
 }  // namespace cli

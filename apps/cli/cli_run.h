@@ -26,7 +26,4 @@ PreparedRun PrepareRun(const RunOptions& o);
 // The program's diagnostic lines of a run, for --log.
 void PrintLog(const std::vector<std::string>& lines, std::ostream& err);
 
-// A window's message box text for a terminal: its line breaks as new lines.
-std::string MessageLines(const std::string& text);
-
 }  // namespace cli
