@@ -269,8 +269,9 @@ class Sessions {
   HWND CameraSetupNanoB(HWND main) {
     constexpr int kRowNanoB = 1;
     ui_.Choose(main, kModelList, kRowNanoB);
-    ui_.Click(main, kCameraSetup);
-    ui_.Check(ui_.WaitGone(main), "Camera Setup ends the main window");
+    // Enter is the default button, Camera Setup.
+    ui_.PressEnter();
+    ui_.Check(ui_.WaitGone(main), "Enter on the main window opens Camera Setup");
     HWND cam = ui_.WaitDialog(T(kTxtCameraSetup, lang_));
     if (!cam) return nullptr;
     // The moved row sits where the scene row is laid out.

@@ -279,6 +279,16 @@ Boxes UiDriver::Escape(HWND dlg) {
   return Deliver(dlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0, nullptr);
 }
 
+void UiDriver::PressEnter() {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(ui_thread_, &info);
+  Check(info.hwndFocus != nullptr, "a control has the keyboard focus");
+  if (!info.hwndFocus) return;
+  PostMessageW(info.hwndFocus, WM_KEYDOWN, VK_RETURN, 1);
+  PostMessageW(info.hwndFocus, WM_KEYUP, VK_RETURN, 0xC0000001);
+}
+
 std::string UiDriver::Text(HWND dlg, int id) { return Utf8(WindowTextOf(GetDlgItem(dlg, id))); }
 std::string UiDriver::Title(HWND dlg) { return Utf8(WindowTextOf(dlg)); }
 int UiDriver::Selection(HWND dlg, int id) { return static_cast<int>(SendDlgItemMessageW(dlg, id, CB_GETCURSEL, 0, 0)); }

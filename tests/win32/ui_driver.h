@@ -47,6 +47,9 @@ class UiDriver {
   void Settle();
   ~UiDriver();
   Boxes Escape(HWND dlg);                         // the Escape key (cancel command)
+  // The Enter key pressed in the control that has the focus; the dialog
+  // manager turns it into its default button's command.
+  void PressEnter();
 
   // What the user sees.
   std::string Text(HWND dlg, int id);
