@@ -73,6 +73,10 @@ same CFG.BIN 0 wireless -m 520 --clock "$clock" --set bySendBy=Email --set count
 same CFG.BIN 0 wireless -m 518 --clock "$clock" --set bySendBy="Camera Cloud System" --set szAppKey=me@example.org \
   --set szSimCardNum=13800138000 --set sGpsMail.szGpsServer=smtp.example.com --set sGpsMail.iPort=587 \
   --set sGpsMail.szGpsSmtpAccount=gps@example.com --set sGpsMail.szGpsSmtpPassword=pw --set sGpsMail.szGpsAddr=me@example.net
+same CFG.BIN 0 wireless -m 520 --clock "$clock" --set bySendBy=FTP --set sFtpSet.szServer=ftp.example.com \
+  --set sFtpSet.szUserName=u --set sFtpSet.szPassword=p --set byRemoteInterval="03 Hours" \
+  --set szRemotePhoneNum=13800138000 --set szRemoteEmail=me@example.org --set sSmtpSet.szServer=smtp.example.com \
+  --set sSmtpSet.iPort=25 --set szAddr=cam@example.com --set sSmtpSet.szPassword=pw
 same CFG.BIN 1 wireless -m 514 --clock "$clock" --lang zh --set bySendBy=Email
 same CFG.BIN 1 wireless -m 516 --clock "$clock" --set bySendBy=FTP --set sFtpSet.szServer=ftp.example.com
 
