@@ -74,7 +74,8 @@ class CardFault : public ::testing::Test {
     std::string name = std::string(info->test_suite_name()) + "_" + info->name();
     for (char& c : name)
       if (c == '/') c = '_';
-    parent_ = fs::temp_directory_path() / ("ts_fault_" + name);
+    // One folder per process: several builds may run these tests at once.
+    parent_ = fs::temp_directory_path() / ("ts_fault_" + name + "_" + std::to_string(::getpid()));
     Unmount();
     fs::remove_all(parent_);
     card_ = parent_ / "card";

@@ -16,6 +16,8 @@
 #include <memory>
 #include <string>
 
+#include <unistd.h>
+
 #include "camera/cam_setup_ids.h"
 #include "platform/headless/headless.h"
 #include "records/send_set.h"
@@ -72,9 +74,8 @@ Figures Measure(const headless::Session& s) { return {StatusKib("VmRSS"), Status
 class LongSession : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("ts_long_" + std::string(::testing::UnitTest::GetInstance()
-                                                                    ->current_test_info()
-                                                                    ->name()));
+    const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    dir_ = fs::temp_directory_path() / ("ts_long_" + name + "_" + std::to_string(::getpid()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     ResetAllState();
