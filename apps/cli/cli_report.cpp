@@ -163,11 +163,14 @@ Json MenuReport(const std::filesystem::path& file, const std::vector<uint8_t>& b
       if (std::memcmp(plain.data() + f.offset, shown.data() + f.offset, f.width) == 0) continue;
       MenuField after = f;
       after.value = f.width == 2 ? (shown[f.offset] | (shown[f.offset + 1] << 8)) : shown[f.offset];
+      std::string meaning_after = MenuMeaning(f.setting, shown, code);
+      // Same meaning, other byte: how the next write stores it.
+      if (meaning_after == f.meaning) meaning_after = "the same, as the next write stores it";
       changes.push_back(Json{{"name", MenuSettingName(f.setting)},
                              {"stored", MenuStoredText(f, plain)},
                              {"becomes", MenuStoredText(after, shown)},
                              {"meaning", JsonText(f.meaning)},
-                             {"meaning_after", JsonText(MenuMeaning(f.setting, shown, code))}});
+                             {"meaning_after", JsonText(meaning_after)}});
     }
     r["opening_changes"] = changes;
   }
