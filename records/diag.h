@@ -7,9 +7,16 @@
 #include <string_view>
 
 // Formats and writes one diagnostic text (usually ending in "\n").
+// The Windows build prints through the C99-conforming printf
+// (__USE_MINGW_ANSI_STDIO), so the format check follows GNU rules there too.
+#if defined(__MINGW32__)
+#define TRAILSET_PRINTF_FORMAT gnu_printf
+#else
+#define TRAILSET_PRINTF_FORMAT printf
+#endif
 void Diag(const char* fmt, ...)
 #if defined(__GNUC__)
-    __attribute__((format(printf, 1, 2)))
+    __attribute__((format(TRAILSET_PRINTF_FORMAT, 1, 2)))
 #endif
     ;
 
