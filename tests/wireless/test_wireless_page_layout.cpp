@@ -140,8 +140,11 @@ TEST(GpsMailboxLayout, Template138) {
       {40011, C::Edit, kPassword}, {40012, C::DefPushButton, 0}, {40013, C::Static, 0},
       {40014, C::GroupBox, 0},
   });
-  for (const ControlDef& c : l->controls)
-    if (c.id == 40005) EXPECT_TRUE(c.style & kNumber);
+  for (const ControlDef& c : l->controls) {
+    if (c.id == 40005) {
+      EXPECT_TRUE(c.style & kNumber);
+    }
+  }
   ExpectTidy(*l, {});
 }
 
