@@ -127,3 +127,7 @@ bool IsR1Model(uint8_t variant) { return IsR1Code(GetModelCode(), variant); }
 bool IsR2Model(uint8_t variant) { return IsR2Code(GetModelCode(), variant); }
 bool IsK3UltraModel(uint8_t variant) { return IsK3UltraCode(GetModelCode(), variant); }
 bool IsP2Model() { return IsP2Code(GetModelCode()); }
+
+bool IsUltraFamilyModel(uint8_t variant) {
+  return IsR1Model(variant) || IsR2Model(variant) || IsK3UltraModel(variant);
+}

@@ -43,6 +43,8 @@ bool IsR1Model(uint8_t variant);
 bool IsR2Model(uint8_t variant);
 bool IsK3UltraModel(uint8_t variant);
 bool IsP2Model();
+// The ULTRA family: the R1, R2 and K3 ULTRA groups together, of one variant.
+bool IsUltraFamilyModel(uint8_t variant);
 // The same predicates on a given code (for callers other than the windows).
 bool IsR1Code(uint16_t code, uint8_t variant);
 bool IsR2Code(uint16_t code, uint8_t variant);

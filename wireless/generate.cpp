@@ -38,11 +38,6 @@ GeoPos ToGeoPos(const GeoInput& in) {
   return GeoPos{ByteOf(in.dir), ByteOf(in.deg), ByteOf(in.min), ByteOf(in.sec)};
 }
 
-bool IsCellularUltraModel() {
-  return IsR1Model(kVariantCellular) || IsR2Model(kVariantCellular) ||
-         IsK3UltraModel(kVariantCellular);
-}
-
 // Whether the network APN must be filled (logged by the shared rule).
 bool ApnRequired() { return bCheckSmtpAPN(); }
 
@@ -117,7 +112,7 @@ const UiText* CheckAccounts(SendSet& s, const SendPageInputs& in, bool apn_requi
     if (const UiText* m = CheckMmsManual(s)) return m;
     return remote_mails ? CheckOutbox(s, apn_required) : nullptr;
   }
-  if (IsCellularUltraModel()) CarryOperatorNames();
+  if (IsModuleChoiceModel()) CarryOperatorNames();
   if (s.bySendBy == kSendEmail || remote_mails) return CheckOutbox(s, apn_required);
   if (s.bySendBy == kSendFtp) return CheckFtp(s, apn_required);
   if (s.bySendBy == kSendCloud) return CheckCloud(s, apn_required);

@@ -8,6 +8,7 @@
 #include "records/catalogue.h"
 #include "records/diag.h"
 #include "records/text_field.h"
+#include "wireless/wireless_page.h"
 
 namespace {
 
@@ -41,11 +42,6 @@ bool SameName(std::string_view a, std::string_view b) {
   for (std::size_t i = 0; i < a.size(); ++i)
     if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
   return true;
-}
-
-bool CellularUltraModel() {
-  return IsR1Model(kVariantCellular) || IsR2Model(kVariantCellular) ||
-         IsK3UltraModel(kVariantCellular);
 }
 
 // The preset the page's two lists point at, brought into the tables.
@@ -204,7 +200,7 @@ void ApplyMmsPreset(platform::Dialog& dlg) {
 }
 
 void CarryOperatorNames() {
-  if (!CellularUltraModel()) return;
+  if (!IsModuleChoiceModel()) return;
   SendSet& rec = g_sSendSet;
   if (IsPresetCountry(rec.byOperatorCountry)) {
     const PresetIndex at = ClampPresetIndex(rec.byOperatorCountry, rec.byOperator, GetModelCode());

@@ -214,10 +214,6 @@ void CheckMinutesSeconds(platform::Dialog& dlg, const Coordinate& c, int id) {
   CheckEditRange(dlg, id, 0, degrees == c.max_deg ? 0 : 59);
 }
 
-bool IsUltraGroupModel() {
-  return IsR1Model(kVariantAny) || IsR2Model(kVariantAny) || IsK3UltraModel(kVariantAny);
-}
-
 class SendSettingsPage final : public platform::Window {
  public:
   int TemplateId() const override { return kSendSettingsTemplate; }
@@ -345,7 +341,7 @@ void SendSettingsPage::ApplyModel(platform::Dialog& dlg) {
   const uint16_t code = GetModelCode();
   if (code == 516 || code == 518 || code == 519) HidePositionSection(dlg);
 
-  const bool fixed_size = (code >= 520 && code <= 523) || IsUltraGroupModel();
+  const bool fixed_size = (code >= 520 && code <= 523) || IsUltraFamilyModel(kVariantAny);
   dlg.Enable(kImageSize, !fixed_size);
   dlg.ListSelect(kImageSize, g_sSendSet.bySendImgSize == 1 ? 1 : 0);
 
@@ -386,7 +382,7 @@ void SendSettingsPage::ShowRemote(platform::Dialog& dlg) {
 // 13., 14. WiFi and ULTRA models: no position, fixed size, and remote
 // control only on the K3 ULTRA. Every model: the daily time is not used.
 void SendSettingsPage::ApplyFinalModelRules(platform::Dialog& dlg) {
-  if (GetCamWirelessFunc() == kWirelessWifi || IsUltraGroupModel()) {
+  if (GetCamWirelessFunc() == kWirelessWifi || IsUltraFamilyModel(kVariantAny)) {
     HidePositionSection(dlg);
     dlg.Enable(kImageSize, false);
     dlg.Enable(kSendMode, false);

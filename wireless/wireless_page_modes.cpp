@@ -24,15 +24,9 @@ using namespace wp_ids;
 
 bool IsWifiOnlyModel() { return ModelWirelessFunc(ModelFamily, ModelIndex) == kWirelessWifi; }
 
-bool IsWifiGroupModel() {
-  return IsWifiOnlyModel() || IsR1Model(kVariantNoModem) || IsR2Model(kVariantNoModem) ||
-         IsK3UltraModel(kVariantNoModem);
-}
+bool IsWifiGroupModel() { return IsWifiOnlyModel() || IsUltraFamilyModel(kVariantNoModem); }
 
-bool IsModuleChoiceModel() {
-  return IsR1Model(kVariantCellular) || IsR2Model(kVariantCellular) ||
-         IsK3UltraModel(kVariantCellular);
-}
+bool IsModuleChoiceModel() { return IsUltraFamilyModel(kVariantCellular); }
 
 bool IsGpsMailboxModel() {
   const uint16_t code = GetModelCode();

@@ -6,6 +6,7 @@
 #include "records/app_state.h"
 #include "records/catalogue.h"
 #include "records/diag.h"
+#include "wireless/wireless_page.h"
 
 SendSet SendSetSnapshot{};
 bool NoRemoteCommand22 = false;
@@ -21,11 +22,6 @@ namespace {
 // Models whose network is reached without an access point name of their own.
 bool NeverNeedsApn(uint16_t code) {
   return code == 524 || code == 526 || code == 527 || code == 532;
-}
-
-bool IsModuleChoiceModel() {
-  return IsR1Model(kVariantCellular) || IsR2Model(kVariantCellular) ||
-         IsK3UltraModel(kVariantCellular);
 }
 
 }  // namespace
