@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <climits>
 #include <cstring>
-#include <ctime>
 
 #include "platform/services.h"
 #include "records/app_state.h"
@@ -12,10 +10,7 @@
 #include "records/diag.h"
 #include "records/record_file.h"
 #include "records/text_field.h"
-
-#if defined(_WIN32)
-#include <windows.h>
-#endif
+#include "records/time_zone.h"
 
 int MenuLayout = 0;
 int TimeZoneIndex = 0;
@@ -242,65 +237,9 @@ void SetIn(int layout, MenuSetting s, uint16_t value) {
 
 // --- PC time zone ----------------------------------------------------------
 
-// Floor division of seconds into whole hours, so UTC+05:30 counts as +5.
-int WholeHours(long long seconds) {
-  long long hours = seconds / 3600;
-  if (seconds % 3600 != 0 && seconds < 0) --hours;
-  return static_cast<int>(hours);
-}
-
-#if defined(_WIN32)
-int NativeStandardOffsetHours() {
-  TIME_ZONE_INFORMATION tz{};
-  if (GetTimeZoneInformation(&tz) == TIME_ZONE_ID_INVALID) return 0;
-  // Bias: minutes to add to local standard time to get UTC.
-  return WholeHours(-60LL * (tz.Bias + tz.StandardBias));
-}
-#else
-// Days from 1970-01-01 to the given civil date (proleptic Gregorian).
-long long DaysFromCivil(long long y, unsigned m, unsigned d) {
-  y -= m <= 2;
-  const long long era = (y >= 0 ? y : y - 399) / 400;
-  const unsigned yoe = static_cast<unsigned>(y - era * 400);
-  const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + static_cast<long long>(doe) - 719468;
-}
-
-long long SecondsOf(const std::tm& t) {
-  return DaysFromCivil(t.tm_year + 1900LL, static_cast<unsigned>(t.tm_mon + 1), static_cast<unsigned>(t.tm_mday)) * 86400 +
-         t.tm_hour * 3600LL + t.tm_min * 60LL + t.tm_sec;
-}
-
-// Offset at the moment t and whether daylight saving time applies then.
-bool OffsetAt(std::time_t t, long long* offset, bool* dst) {
-  std::tm local{};
-  std::tm utc{};
-  if (!localtime_r(&t, &local) || !gmtime_r(&t, &utc)) return false;
-  *offset = SecondsOf(local) - SecondsOf(utc);
-  *dst = local.tm_isdst > 0;
-  return true;
-}
-
-int NativeStandardOffsetHours() {
-  const std::time_t now = std::time(nullptr);
-  // The standard offset is in force now or about half a year from now.
-  constexpr std::time_t kHalfYear = 182LL * 86400;
-  for (const std::time_t t : {now, now + kHalfYear, now - kHalfYear}) {
-    long long offset = 0;
-    bool dst = false;
-    if (OffsetAt(t, &offset, &dst) && !dst) return WholeHours(offset);
-  }
-  long long offset = 0;
-  bool dst = false;
-  if (!OffsetAt(now, &offset, &dst)) return 0;
-  return WholeHours(offset - (dst ? 3600 : 0));
-}
-#endif
-
 int PcStandardOffsetHours() {
   if (platform::HasServices()) return platform::GetServices().PcUtcOffsetHours();
-  return NativeStandardOffsetHours();
+  return LocalStandardUtcOffsetHours();
 }
 
 // --- Logging after a load --------------------------------------------------

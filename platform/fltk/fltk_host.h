@@ -50,7 +50,7 @@ class FltkServices : public Services {
 // Windows language identifier of a POSIX locale name ("zh_CN.UTF-8" -> 2052).
 int LanguageIdOfLocale(const std::string& locale);
 // Standard (not daylight-saving) UTC offset in whole hours of the zone in
-// effect (TZ), taken from the smaller of the January and July offsets.
+// effect (TZ), as the camera's time zone counts it (records/time_zone.h).
 int StandardUtcOffsetHours();
 
 // What a driver in a test build may see of the open windows.

@@ -8,6 +8,7 @@
 #include <FL/Fl_Native_File_Chooser.H>
 
 #include "platform/fltk/fltk_host.h"
+#include "records/time_zone.h"
 
 namespace platform::fltk {
 namespace {
@@ -34,30 +35,7 @@ int LanguageIdOfLocale(const std::string& locale) {
   return 1033;
 }
 
-int StandardUtcOffsetHours() {
-  tzset();
-  const std::time_t now = std::time(nullptr);
-  std::tm today{};
-  localtime_r(&now, &today);
-  // Daylight-saving time only ever adds to the offset, so the standard one
-  // is the smaller of midwinter's and midsummer's in either hemisphere.
-  long offset = 0;
-  bool first = true;
-  for (int month : {0, 6}) {
-    std::tm probe{};
-    probe.tm_year = today.tm_year;
-    probe.tm_mon = month;
-    probe.tm_mday = 1;
-    probe.tm_hour = 12;
-    probe.tm_isdst = -1;
-    const std::time_t t = std::mktime(&probe);
-    std::tm local{};
-    localtime_r(&t, &local);
-    offset = first ? local.tm_gmtoff : std::min(offset, static_cast<long>(local.tm_gmtoff));
-    first = false;
-  }
-  return static_cast<int>(offset / 3600);  // whole hours, towards zero
-}
+int StandardUtcOffsetHours() { return LocalStandardUtcOffsetHours(); }
 
 LocalTime FltkServices::Now() {
   const std::time_t now = std::time(nullptr);

@@ -561,9 +561,10 @@ TEST(FltkServices, StandardOffsetLeavesDaylightSavingOut) {
     const char* tz;
     int hours;
   };
-  // Northern and southern summers, a half-hour zone, and west of UTC.
+  // Northern and southern summers, half-hour zones east and west of UTC.
   for (Zone z : {Zone{"UTC", 0}, Zone{"Europe/Berlin", 1}, Zone{"America/New_York", -5},
-                 Zone{"Australia/Sydney", 10}, Zone{"Asia/Kolkata", 5}, Zone{"Asia/Shanghai", 8}}) {
+                 Zone{"Australia/Sydney", 10}, Zone{"Asia/Kolkata", 5}, Zone{"America/St_Johns", -3},
+                 Zone{"Asia/Shanghai", 8}}) {
     ScopedEnv tz("TZ", z.tz);
     EXPECT_EQ(fl::StandardUtcOffsetHours(), z.hours) << z.tz;
   }

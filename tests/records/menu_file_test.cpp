@@ -7,6 +7,7 @@
 
 #include "records/menu_record.h"
 #include "records/record_file.h"
+#include "records/time_zone.h"
 #include "records_test_support.h"
 
 namespace {
@@ -63,16 +64,27 @@ TEST_F(PcTimeZone, StandardOffsetOfThePcInWholeHoursClampedToTheCameraRange) {
   }
 }
 
-// Without services the program asks the C library for the zone's current
-// standard offset, so UTC-12 no longer comes out as UTC+12 and summer time
-// does not count.
+// Only whole hours count, on either side of UTC.
+TEST_F(PcTimeZone, PartsOfAnHourAreDroppedTowardsUtc) {
+  const std::pair<long long, int> cases[] = {
+      {0, 0},          {3599, 0},      {-3599, 0},      {3600, 1},      {-3600, -1},
+      {19800, 5},      {-12600, -3},   {20700, 5},      {-34200, -9},   {46800, 13},
+      {-43200, -12},   {49500, 13},
+  };
+  for (const auto& [seconds, hours] : cases) EXPECT_EQ(WholeUtcOffsetHours(seconds), hours) << seconds;
+}
+
+// Without services the program asks the C library for the zone's standard
+// offset, so UTC-12 no longer comes out as UTC+12, summer time does not
+// count, and a half-hour zone west of UTC counts like one east of it.
 TEST_F(PcTimeZone, NativeLookupUsesTheCurrentStandardOffset) {
   platform::SetServices(nullptr);
   const char* old = std::getenv("TZ");
   const std::string saved = old ? old : "";
   const std::pair<const char*, int> cases[] = {
       {"UTC0", 12}, {"<+08>-8", 20}, {"<-12>12", 0}, {"<+12>-12", 24},
-      {"EST5EDT,M3.2.0,M11.1.0", 7}, {"<+0530>-5:30", 17}, {"<-0330>3:30", 8},
+      {"EST5EDT,M3.2.0,M11.1.0", 7}, {"<+0530>-5:30", 17}, {"<-0330>3:30", 9},
+      {"Australia/Sydney", 22}, {"America/St_Johns", 9}, {"Europe/Dublin", 12},
   };
   for (const auto& [zone, index] : cases) {
     setenv("TZ", zone, 1);
