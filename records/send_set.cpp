@@ -227,6 +227,8 @@ int LoadSendSet(int verify) {
   }
   Diag("Open file - \"%s\" success!\n", path->c_str());
   UnscrambleBytes(image, size);
+  // A verifying load that finds another file (another stamp) leaves the working record as it was.
+  if (verify != 0 && std::memcmp(image + offsetof(SendSet, sTime), &LastGenerateTime, sizeof(SendTime)) != 0) return 0;
   if (tarn) {
     std::memcpy(&g_sSendSetTarn, image, sizeof(SendSetTarn));
     g_sSendSet = g_sSendSetTarn.sSendSet;
