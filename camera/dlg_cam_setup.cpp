@@ -15,6 +15,7 @@
 #include "records/menu_record.h"
 #include "records/text_field.h"
 #include "shell/checks.h"
+#include "shell/save_folder.h"
 #include "shell/ui_strings.h"
 
 using platform::Dialog;
@@ -33,12 +34,6 @@ bool s_bSerialWarningUp = false;
 // text accepts it, so the user is warned once and can then move on.
 bool s_bSerialWarned = false;
 std::string s_sSerialWarnedText;
-
-// Shown when the folder picker returns a path that SaveFolder cannot hold.
-const UiText kMsgFolderPathTooLong = {{
-    "所选文件夹的路径太长，保存路径未更改。",
-    "The path of the chosen folder is too long; the save path was not changed.",
-}};
 
 long EditNumber(const Dialog& dlg, int id) {
   long v = 0;
@@ -188,16 +183,7 @@ void OnKillFocus(Dialog& dlg, int id) {
 }
 
 void OnBrowse(Dialog& dlg) {
-  if (!platform::HasServices()) return;
-  const std::optional<std::string> folder = platform::GetServices().PickFolder();
-  if (!folder || folder->empty()) return;
-  if (folder->size() >= static_cast<std::size_t>(kSaveFolderSize)) {
-    Diag("Folder path too long (%lu bytes), save path unchanged\n", static_cast<unsigned long>(folder->size()));
-    dlg.MessageBox(UiStr(kMsgFolderPathTooLong), UiStr(kTxtWarning), MsgIcon::Warning);
-    return;
-  }
-  CopyTextField(SaveFolder, *folder);
-  dlg.SetText(camid::kSaveFolder, SaveFolder);
+  if (BrowseForSaveFolder(dlg)) dlg.SetText(camid::kSaveFolder, SaveFolder);
 }
 
 // Writes menu.dat and reads it back; true only when the file read back

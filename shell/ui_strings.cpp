@@ -13,6 +13,10 @@ const UiText kMsgSerialNumberRule = {
     {"仅支持4-10位的大写字母和数字。",
      "Only numbers and letters are allowed (at least four digits and at most ten digits)"}};
 const UiText kMsgOutOfRange = {{"输入内容超出范围！", "The input is out of range!"}};
+const UiText kMsgFolderPathTooLong = {{
+    "所选文件夹的路径太长，保存路径未更改。",
+    "The path of the chosen folder is too long; the save path was not changed.",
+}};
 
 // ---------------------------------------------------------------------------
 // Main window
@@ -217,6 +221,11 @@ const UiText kMsgEnterSenderAddress = {
     {"请输入发件箱地址。", "Please enter sender email address."}};
 const UiText kMsgEnterSenderPort = {{"请输入发件箱端口。", "Please enter sender port."}};
 const UiText kMsgEnterSenderServer = {{"请输入发件箱服务器。", "Please enter sender server."}};
+
+const UiText kTxtApnLabel = {{"APN", "APN"}};
+const UiTextList<2> kListMmsType = {{{"APN", "CSD"}, {"APN", "CSD"}}};
+const UiTextList<2> kListModule4G = {{{"WIFI", "4G"}, {"WIFI", "4G"}}};
+const UiTextList<2> kListModule5G = {{{"WIFI", "5G"}, {"WIFI", "5G"}}};
 
 // ---------------------------------------------------------------------------
 // Send settings page

@@ -29,6 +29,7 @@ extern const UiText kMsgGenerateSuccess;     // "Generate Success!"
 extern const UiText kMsgDefaultGenerateSuccess;  // "Default setting and generate success!"
 extern const UiText kMsgSerialNumberRule;    // "Only numbers and letters are allowed (...)"
 extern const UiText kMsgOutOfRange;          // "The input is out of range!"
+extern const UiText kMsgFolderPathTooLong;   // Browse: the chosen folder's path does not fit
 
 // ---------------------------------------------------------------------------
 // Main window (template 100)
@@ -180,6 +181,12 @@ extern const UiText kMsgSenderAddressError;         // GPS
 extern const UiText kMsgEnterSenderAddress;         // GPS
 extern const UiText kMsgEnterSenderPort;            // GPS
 extern const UiText kMsgEnterSenderServer;          // GPS
+
+// Texts of the page that read the same in both languages.
+extern const UiText kTxtApnLabel;                   // network row label "APN"
+extern const UiTextList<2> kListMmsType;            // "APN", "CSD"
+extern const UiTextList<2> kListModule4G;           // "WIFI", "4G"
+extern const UiTextList<2> kListModule5G;           // "WIFI", "5G"
 
 // ---------------------------------------------------------------------------
 // Send settings page (template 115); also kTxtSavePath, kTxtGenerate,

@@ -13,6 +13,7 @@
 #include "records/send_set.h"
 #include "records/text_field.h"
 #include "shell/checks.h"
+#include "shell/save_folder.h"
 #include "shell/ui_strings.h"
 #include "wireless/generate.h"
 #include "wireless/wireless_page.h"
@@ -424,16 +425,7 @@ void SendSettingsPage::OnEditChange(platform::Dialog& dlg, int id) {
 }
 
 void SendSettingsPage::OnBrowse(platform::Dialog& dlg) {
-  const std::optional<std::string> folder = platform::GetServices().PickFolder();
-  if (!folder) return;
-  // A path that does not fit SaveFolder whole would name another folder:
-  // keep the current one rather than write somewhere the user did not choose.
-  if (folder->empty() || folder->size() >= sizeof SaveFolder) {
-    Diag("Folder path too long (%d bytes), save folder unchanged\n", static_cast<int>(folder->size()));
-    return;
-  }
-  CopyTextField(SaveFolder, *folder);
-  dlg.SetText(kFolder, ReadTextField(SaveFolder));
+  if (BrowseForSaveFolder(dlg)) dlg.SetText(kFolder, ReadTextField(SaveFolder));
 }
 
 void SendSettingsPage::OnPreviousPage(platform::Dialog& dlg) {

@@ -14,7 +14,6 @@
 #include "wireless/gps_mailbox.h"
 #include "wireless/operator_presets.h"
 #include "wireless/send_settings_page.h"
-#include "wireless/wireless_page_texts.h"
 #include "wireless/wireless_page_window.h"
 #include "wireless/wireless_state.h"
 

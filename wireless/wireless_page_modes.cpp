@@ -14,7 +14,6 @@
 #include "shell/ui_strings.h"
 #include "wireless/operator_presets.h"
 #include "wireless/wireless_page.h"
-#include "wireless/wireless_page_texts.h"
 #include "wireless/wireless_state.h"
 
 using namespace wp_ids;

@@ -1,7 +1,5 @@
 // The wireless parameter page's text step: every run-time text and list
 // of the page in the current language.
-#include "wireless/wireless_page_texts.h"
-
 #include "platform/dialog.h"
 #include "records/app_state.h"
 #include "records/catalogue.h"
@@ -12,10 +10,6 @@
 #include "wireless/wireless_page.h"
 #include "wireless/wireless_state.h"
 
-const UiText kTxtApnLabel = {{"APN", "APN"}};
-const UiTextList<2> kListMmsType = {{{"APN", "CSD"}, {"APN", "CSD"}}};
-const UiTextList<2> kListModule4G = {{{"WIFI", "4G"}, {"WIFI", "4G"}}};
-const UiTextList<2> kListModule5G = {{{"WIFI", "5G"}, {"WIFI", "5G"}}};
 
 using namespace wp_ids;
 
