@@ -128,6 +128,8 @@ void LogPosition(const char* name, const GeoPos& p) {
        p.bySec);
 }
 
+}  // namespace
+
 void LogGpsMail(const GpsMail& g) {
   Diag("g_sSendSetTarn.sGpsMail.szGpsServer=%s\n", Text(g.szGpsServer).c_str());
   Diag("g_sSendSetTarn.sGpsMail.iPort=%d\n", g.iPort);
@@ -135,8 +137,6 @@ void LogGpsMail(const GpsMail& g) {
   Diag("g_sSendSetTarn.sGpsMail.szGpsSmtpAccount=%s\n", Text(g.szGpsSmtpAccount).c_str());
   Diag("g_sSendSetTarn.sGpsMail.szGpsSmtpPassword=%s\n", Secret(g.szGpsSmtpPassword));
 }
-
-}  // namespace
 
 uint16_t ExpectedStructFlag() {
   const uint16_t code = GetModelCode();

@@ -140,6 +140,8 @@ bool SaveSendSet();
 // Reads CFG.BIN from SaveFolder into g_sSendSet (and g_sSendSetTarn);
 // with verify 1 also requires sTime == LastGenerateTime. 1 on success.
 int LoadSendSet(int verify);
+// Logs the GPS coordinates mailbox, its password masked.
+void LogGpsMail(const GpsMail& g);
 
 // Resets both records, MdmSendVia and LastGenerateTime to their
 // start-of-process values (tests, long sessions).

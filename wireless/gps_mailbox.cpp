@@ -137,13 +137,7 @@ void StoreGpsMailFields(platform::Dialog& dlg) {
   StoreEdit(dlg, kAddr, kGpsAddrChars, gps.szGpsSmtpAccount);
   StoreEdit(dlg, kPassword, kGpsPasswordChars, gps.szGpsSmtpPassword);
   StoreEdit(dlg, kInboxAddr, kGpsInboxChars, gps.szGpsAddr);
-  Diag("g_sSendSetTarn.sGpsMail.szGpsServer=%s\n", TextFieldString(gps.szGpsServer).c_str());
-  Diag("g_sSendSetTarn.sGpsMail.iPort=%d\n", gps.iPort);
-  Diag("g_sSendSetTarn.sGpsMail.szGpsAddr=%s\n", TextFieldString(gps.szGpsAddr).c_str());
-  Diag("g_sSendSetTarn.sGpsMail.szGpsSmtpAccount=%s\n",
-       TextFieldString(gps.szGpsSmtpAccount).c_str());
-  Diag("g_sSendSetTarn.sGpsMail.szGpsSmtpPassword=%s\n",
-       MaskSecret(TextFieldString(gps.szGpsSmtpPassword).c_str()));
+  LogGpsMail(gps);
 }
 
 int ShowGpsMailboxWindow() {
