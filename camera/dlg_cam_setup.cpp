@@ -183,7 +183,7 @@ void OnKillFocus(Dialog& dlg, int id) {
 }
 
 void OnBrowse(Dialog& dlg) {
-  if (BrowseForSaveFolder(dlg)) dlg.SetText(camid::kSaveFolder, SaveFolder);
+  if (BrowseForSaveFolder(dlg)) dlg.SetText(camid::kSaveFolder, ReadTextField(SaveFolder));
 }
 
 // Writes menu.dat and reads it back; true only when the file read back
@@ -266,7 +266,7 @@ class DlgCamSetup final : public platform::Window {
     }
 
     if (MenuGet(S::SetClock) != camopt::kSetClockOff) ShowPcClock(dlg);
-    dlg.SetText(camid::kSaveFolder, std::string(ReadTextField(SaveFolder)));
+    dlg.SetText(camid::kSaveFolder, ReadTextField(SaveFolder));
 
     dlg.SetLimit(camid::kClockYear, 4);
     for (int id = camid::kClockMonth; id <= camid::kClockSecond; ++id) dlg.SetLimit(id, 2);
