@@ -183,7 +183,13 @@ void OnKillFocus(Dialog& dlg, int id) {
 }
 
 void OnBrowse(Dialog& dlg) {
-  if (BrowseForSaveFolder(dlg)) dlg.SetText(camid::kSaveFolder, ReadTextField(SaveFolder));
+  switch (ChooseSaveFolder()) {
+    case FolderChoice::Taken: dlg.SetText(camid::kSaveFolder, ReadTextField(SaveFolder)); break;
+    case FolderChoice::TooLong:
+      dlg.MessageBox(UiStr(kMsgFolderPathTooLong), UiStr(kTxtWarning), MsgIcon::Warning);
+      break;
+    case FolderChoice::Cancelled: break;
+  }
 }
 
 // Writes menu.dat and reads it back; true only when the file read back

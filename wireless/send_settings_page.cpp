@@ -425,7 +425,9 @@ void SendSettingsPage::OnEditChange(platform::Dialog& dlg, int id) {
 }
 
 void SendSettingsPage::OnBrowse(platform::Dialog& dlg) {
-  if (BrowseForSaveFolder(dlg)) dlg.SetText(kFolder, ReadTextField(SaveFolder));
+  // A folder whose path does not fit is not taken; the page keeps showing
+  // the folder it writes to.
+  if (ChooseSaveFolder() == FolderChoice::Taken) dlg.SetText(kFolder, ReadTextField(SaveFolder));
 }
 
 void SendSettingsPage::OnPreviousPage(platform::Dialog& dlg) {
