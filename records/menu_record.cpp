@@ -369,23 +369,7 @@ int LoadMenuFile() {
   Diag("___sizeof menu data:%d___\n", size);
   Diag("___sizeof S_SET_MENU_DATA1:%d___\n", kLayout2Size);
 
-  const auto path = SaveFolderPath(kMenuFileName);
-  if (!path) return 0;
-  const long long length = RecordFileSize(*path);
-  Diag("iGetFileSize = %d\n", static_cast<int>(std::min<long long>(length, INT32_MAX)));
-  if (length != size) {
-    Diag("File szie != struct size!\n");
-    return 0;
-  }
-
-  uint8_t image[kLargestMenu] = {};
-  if (!ReadRecordFile(*path, image, static_cast<std::size_t>(size))) {
-    Diag("Open file - \"%s\" err!\n", path->c_str());
-    return 0;
-  }
-  Diag("Open file - \"%s\" success!\n", path->c_str());
-  UnscrambleBytes(image, size);
-  std::memcpy(g_records[layout], image, static_cast<std::size_t>(size));
+  if (!LoadRecordImage(kMenuFileName, g_records[layout], size)) return 0;
 
   LogLoadedRecord(layout);
 

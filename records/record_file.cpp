@@ -1,5 +1,6 @@
 #include "records/record_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
@@ -10,6 +11,7 @@
 
 #include "records/app_state.h"
 #include "records/diag.h"
+#include "records/menu_record.h"
 #include "records/text_field.h"
 
 #if defined(_WIN32)
@@ -187,6 +189,26 @@ bool ReadRecordFile(const std::string& path, uint8_t* out, std::size_t size) {
   std::fclose(file);
   if (got != size) return false;
   if (size > 0) std::memcpy(out, buffer.data(), size);
+  return true;
+}
+
+bool LoadRecordImage(std::string_view name, uint8_t* out, int size) {
+  const auto path = SaveFolderPath(name);
+  if (!path || size <= 0) return false;
+  const long long length = RecordFileSize(*path);
+  Diag("iGetFileSize = %d\n", static_cast<int>(std::min<long long>(length, INT_MAX)));
+  if (length != size) {
+    Diag("File szie != struct size!\n");
+    return false;
+  }
+  std::vector<uint8_t> image(static_cast<std::size_t>(size));
+  if (!ReadRecordFile(*path, image.data(), image.size())) {
+    Diag("Open file - \"%s\" err!\n", path->c_str());
+    return false;
+  }
+  Diag("Open file - \"%s\" success!\n", path->c_str());
+  UnscrambleBytes(image.data(), size);
+  std::memcpy(out, image.data(), image.size());
   return true;
 }
 

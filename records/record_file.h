@@ -26,6 +26,11 @@ long long RecordFileSize(const std::string& path);
 // be opened or holds fewer bytes; out is then left as it was.
 bool ReadRecordFile(const std::string& path, uint8_t* out, std::size_t size);
 
+// Reads the file `name` of SaveFolder into out, unscrambled, when it is
+// exactly `size` bytes long, logging its length and whether it opened.
+// False, with out left as it was, when there is no such file of that size.
+bool LoadRecordImage(std::string_view name, uint8_t* out, int size);
+
 enum class WriteOutcome {
   Written,       // the file is complete, flushed and in place
   CreateFailed,  // the temporary file could not be created: nothing changed

@@ -211,22 +211,8 @@ int LoadSendSet(int verify) {
   const int size = SendSetFileSize();
   Diag("sizeof = %d\n", size);
 
-  const auto path = SaveFolderPath(kSendSetFileName);
-  if (!path) return 0;
-  const long long length = RecordFileSize(*path);
-  Diag("iGetFileSize = %d\n", static_cast<int>(std::min<long long>(length, INT_MAX)));
-  if (length != size) {
-    Diag("File szie != struct size!\n");
-    return 0;
-  }
-
   uint8_t image[sizeof(SendSetTarn)] = {};
-  if (!ReadRecordFile(*path, image, static_cast<std::size_t>(size))) {
-    Diag("Open file - \"%s\" err!\n", path->c_str());
-    return 0;
-  }
-  Diag("Open file - \"%s\" success!\n", path->c_str());
-  UnscrambleBytes(image, size);
+  if (!LoadRecordImage(kSendSetFileName, image, size)) return 0;
   // A verifying load that finds another file (another stamp) leaves the working record as it was.
   if (verify != 0 && std::memcmp(image + offsetof(SendSet, sTime), &LastGenerateTime, sizeof(SendTime)) != 0) return 0;
   if (tarn) {
