@@ -77,6 +77,10 @@ void CheckEditRange(platform::Dialog& dlg, int id, uint16_t min, uint16_t max) {
   Diag("Input value error!\n");
 }
 
+bool IsMailWellFormed(std::string_view text) {
+  return CheckMailFormat(text.data(), static_cast<int>(text.size())) == kMailWellFormed;
+}
+
 int CheckMailFormat(const char* text, int length) {
   if (!text || length <= 0 || text[0] == '\0') return 0;
   int result = 0;

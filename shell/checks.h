@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "platform/dialog.h"
 
@@ -37,3 +38,7 @@ void CheckEditRange(platform::Dialog& dlg, int id, uint16_t min, uint16_t max);
 // marker seen was an '@', 2 when only '.' were seen, 0 when neither.
 // An address is accepted only for 3.
 int CheckMailFormat(const char* text, int length);
+// CheckMailFormat's answer for an address with a '.' after its '@'.
+inline constexpr int kMailWellFormed = 3;
+// Whether the text is an address CheckMailFormat accepts.
+bool IsMailWellFormed(std::string_view text);

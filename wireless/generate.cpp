@@ -18,9 +18,6 @@
 
 namespace {
 
-// CheckMailFormat's answer for an address with a '.' after its '@'.
-constexpr int kMailWellFormed = 3;
-
 template <std::size_t N>
 bool Empty(const char (&field)[N]) {
   return field[0] == '\0';
@@ -28,8 +25,7 @@ bool Empty(const char (&field)[N]) {
 
 template <std::size_t N>
 bool MailWellFormed(const char (&field)[N]) {
-  const std::string_view text = ReadTextField(field);
-  return CheckMailFormat(text.data(), static_cast<int>(text.size())) == kMailWellFormed;
+  return IsMailWellFormed(ReadTextField(field));
 }
 
 uint8_t ByteOf(int value) { return static_cast<uint8_t>(value & 0xFF); }

@@ -22,8 +22,6 @@ using namespace gps_ids;
 
 namespace {
 
-constexpr int kMailFormatOk = 3;
-
 constexpr int kLabelIds[] = {kSenderFrame,   kServerLabel, kPortLabel,  kAddrLabel, kAccountLabel,
                              kPasswordLabel, kInboxFrame,  kInboxAddrLabel, kOk};
 const UiText* const kLabelTexts[] = {&kTxtSenderSettings, &kTxtServer,   &kTxtPort,
@@ -47,8 +45,7 @@ void StoreEdit(platform::Dialog& dlg, int id, int chars, char (&field)[N]) {
 bool Empty(const char* field, std::size_t width) { return ReadTextField(field, width).empty(); }
 
 bool MailFormatOk(const char* field, std::size_t width) {
-  const std::string text(ReadTextField(field, width));
-  return CheckMailFormat(text.c_str(), static_cast<int>(text.size())) == kMailFormatOk;
+  return IsMailWellFormed(ReadTextField(field, width));
 }
 
 class GpsMailboxWindow : public platform::Window {

@@ -21,8 +21,6 @@ using namespace wp_ids;
 
 namespace {
 
-constexpr int kMailFormatOk = 3;
-
 void ReadMmsEdits(platform::Dialog& dlg) {
   MmsSet& mms = g_sSendSet.sMmsSet;
   ReadField(dlg, kMmsUrl, mms.szUrl);
@@ -130,9 +128,7 @@ bool WirelessPage::CheckEntries(platform::Dialog& dlg, bool sender_check) {
   if (FieldEmpty(smtp.szServer)) return Warn(dlg, kMsgEnterSenderServer);
   if (smtp.iPort == 0) return Warn(dlg, kMsgEnterSenderPort);
   if (FieldEmpty(smtp.szAddr)) return Warn(dlg, kMsgEnterSenderAddress);
-  const std::string addr = TextFieldString(smtp.szAddr);
-  if (CheckMailFormat(addr.c_str(), static_cast<int>(addr.size())) != kMailFormatOk)
-    return Warn(dlg, kMsgSenderAddressError);
+  if (!IsMailWellFormed(ReadTextField(smtp.szAddr))) return Warn(dlg, kMsgSenderAddressError);
   if (FieldEmpty(smtp.szPassword)) return Warn(dlg, kMsgEnterSenderPassword);
   return true;
 }

@@ -200,4 +200,14 @@ TEST(CheckMailFormat, ShapesOfAddresses) {
   EXPECT_EQ(CheckMailFormat("a@b\0.c", 6), 1);  // so does a terminating zero
 }
 
+// A record field read as a bounded view: the '.' beyond the field's width
+// does not make the address well formed.
+TEST(CheckMailFormat, WellFormedOnlyWithinTheView) {
+  const char field[] = {'a', '@', 'b', '.', 'c', 'x', '@', 'y', '.', 'z'};
+  EXPECT_TRUE(IsMailWellFormed(std::string_view(field, 5)));
+  EXPECT_FALSE(IsMailWellFormed(std::string_view(field, 3)));
+  EXPECT_FALSE(IsMailWellFormed(std::string_view(field + 5, 3)));
+  EXPECT_FALSE(IsMailWellFormed({}));
+}
+
 }  // namespace
