@@ -212,9 +212,9 @@ void SetFtpBoxPresentation(platform::Dialog& dlg) {
     dlg.SetLimit(kBox3, 48);
     dlg.SetMasked(kBox2, false);
   } else {
-    const uint16_t code = GetModelCode();
-    const bool cloud_number = code == 514 || code == 523 || code == 524 || code == 526 ||
-                              code == 527 || code == 532;
+    // Models that send through WiFi only have no SIM card number to give:
+    // the third box asks for the camera's cloud number instead.
+    const bool cloud_number = IsWifiGroupModel();
     dlg.SetText(kBoxFrame, UiStr(kTxtCloudParams));
     dlg.SetText(kBox1Label, UiStr(kTxtRegisteredMail));
     dlg.SetText(kBox2Label, UiStr(kTxtLoginPassword));
