@@ -12,6 +12,7 @@
 #include "records/menu_record.h"
 #include "records/record_file.h"
 #include "shell/app.h"
+#include "shell/utf8_chars.h"
 
 #if defined(TRAILSET_HAVE_BITMAPS)
 #include "resources/bitmaps.h"
@@ -767,8 +768,13 @@ bool Interpreter::Execute(const std::vector<Token>& tokens, std::string& failure
     const std::size_t ti = like ? 4 : 3;
     if (c.size() != ti + 1 || !c.quoted(ti)) return bad("expect " + what + " <id> [like] \"text\"");
     const std::string found = what == "text" ? s.Text(id, tpl) : s.ShownText(id, tpl);
-    if (like ? !Glob(c.word(ti), found) : found != c.word(ti))
-      return fail("expected " + what + " of " + ctl + " " + (like ? "like " : "") + Q(c.word(ti)) + ", found " + Q(found));
+    if (like ? !Glob(c.word(ti), found) : found != c.word(ti)) {
+      // A password edit's text is never printed: only how long it is.
+      const std::string seen = what == "text" && s.Masked(id, tpl)
+                                   ? "a masked text of " + std::to_string(utf8::Chars(found).size()) + " characters"
+                                   : Q(found);
+      return fail("expected " + what + " of " + ctl + " " + (like ? "like " : "") + Q(c.word(ti)) + ", found " + seen);
+    }
     return true;
   }
   if (what == "items") {
