@@ -55,7 +55,11 @@ void ReadCapture(const Dialog& dlg, const MenuView& rec, int language_offset) {
   const camopt::GroupTraits& t = camopt::TraitsOf(camopt::CamGroupOf(GetModelCode()));
   ReadLists(dlg, rec, {{camid::kDateFormat, S::DateFormat}, {camid::kBeepSound, t.beep_setting},
                        {camid::kSdCycle, S::SdCycle}});
-  rec.Set(S::Language, static_cast<uint8_t>(Sel(dlg, camid::kLanguage) + language_offset));
+  // The camera menu language is stored as position + 1 in most layouts; a
+  // list without selection (a loaded value the list cannot show) stays 0xFF
+  // like every other list, never the invalid 0 that the offset would make.
+  const int language = dlg.ListSelection(camid::kLanguage);
+  rec.Set(S::Language, language < 0 ? uint8_t{0xFF} : static_cast<uint8_t>(language + language_offset));
 }
 
 // The clock mode; in layouts 2 and 3 with the time zone packed in.

@@ -10,10 +10,10 @@ namespace {
 
 class LoadedRecordTest : public CardFault {};
 
-TEST_F(LoadedRecordTest, DISABLED_MenuLanguageBeyondTheListIsNotWrittenAsZero) {
-  // Known fault: a camera menu language beyond the list leaves the list
-  // without selection, and Generate writes no selection plus the list
-  // offset of 1 as 0, which no camera menu language has.
+TEST_F(LoadedRecordTest, MenuLanguageBeyondTheListIsNotWrittenAsZero) {
+  // A camera menu language beyond the list leaves the list without
+  // selection; Generate must not turn that into 0 (no selection plus the
+  // list offset of 1), which no camera menu language has.
   constexpr uint16_t kModel = 516;
   StartRun();
   OpenCamera(kModel);
@@ -35,7 +35,7 @@ TEST_F(LoadedRecordTest, DISABLED_MenuLanguageBeyondTheListIsNotWrittenAsZero) {
   Bytes written = ReadAll(card_ / "menu.dat");
   ASSERT_EQ(written.size(), 68u);
   UnscrambleBytes(written.data(), static_cast<int>(written.size()));
-  EXPECT_NE(written[static_cast<std::size_t>(at)], 0) << "menu language written as 0";
+  EXPECT_EQ(written[static_cast<std::size_t>(at)], 0xFF) << "no selection is stored as 0xFF, never 0";
 }
 
 }  // namespace
