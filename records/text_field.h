@@ -51,6 +51,12 @@ inline std::string_view ReadTextField(const char (&field)[N]) {
   return ReadTextField(field, N);
 }
 
+// Whether a field holds no text.
+template <std::size_t N>
+inline bool TextFieldEmpty(const char (&field)[N]) {
+  return field[0] == '\0';
+}
+
 // The same as an owned, always zero-terminated string (for printf-style use).
 inline std::string TextFieldString(const char* field, std::size_t width) {
   return std::string(ReadTextField(field, width));

@@ -19,11 +19,6 @@
 namespace {
 
 template <std::size_t N>
-bool Empty(const char (&field)[N]) {
-  return field[0] == '\0';
-}
-
-template <std::size_t N>
 bool MailWellFormed(const char (&field)[N]) {
   return IsMailWellFormed(ReadTextField(field));
 }
@@ -68,34 +63,34 @@ const UiText* CheckRemote(SendSet& s, const SendPageInputs& in) {
 
 const UiText* CheckOutbox(const SendSet& s, bool apn_required) {
   Diag(":: g_sSendSet.sSmtpSet.szServer[0]=%d\n", static_cast<unsigned char>(s.sSmtpSet.szServer[0]));
-  if (apn_required && Empty(s.sSmtpSet.szWLNetApN)) return &kMsgGenFailNetworkApn;
-  if (Empty(s.sSmtpSet.szServer)) return &kMsgGenFailOutboxServer;
+  if (apn_required && TextFieldEmpty(s.sSmtpSet.szWLNetApN)) return &kMsgGenFailNetworkApn;
+  if (TextFieldEmpty(s.sSmtpSet.szServer)) return &kMsgGenFailOutboxServer;
   if (s.sSmtpSet.iPort == 0) return &kMsgGenFailOutboxPort;
   if (!MailWellFormed(s.sSmtpSet.szAddr)) return &kMsgGenFailOutboxAddress;
-  if (Empty(s.sSmtpSet.szPassword)) return &kMsgGenFailOutboxPassword;
+  if (TextFieldEmpty(s.sSmtpSet.szPassword)) return &kMsgGenFailOutboxPassword;
   return nullptr;
 }
 
 const UiText* CheckFtp(const SendSet& s, bool apn_required) {
-  if (apn_required && Empty(s.sSmtpSet.szWLNetApN)) return &kMsgGenFailNetworkApn;
-  if (Empty(s.sFtpSet.szServer)) return &kMsgGenFailFtpServer;
+  if (apn_required && TextFieldEmpty(s.sSmtpSet.szWLNetApN)) return &kMsgGenFailNetworkApn;
+  if (TextFieldEmpty(s.sFtpSet.szServer)) return &kMsgGenFailFtpServer;
   if (s.sFtpSet.iPort == 0) return &kMsgGenFailFtpPort;
-  if (Empty(s.sFtpSet.szUserName)) return &kMsgGenFailFtpAccount;
-  if (Empty(s.sFtpSet.szPassword)) return &kMsgGenFailFtpPassword;
+  if (TextFieldEmpty(s.sFtpSet.szUserName)) return &kMsgGenFailFtpAccount;
+  if (TextFieldEmpty(s.sFtpSet.szPassword)) return &kMsgGenFailFtpPassword;
   return nullptr;
 }
 
 const UiText* CheckCloud(const SendSet& s, bool apn_required) {
-  if (apn_required && Empty(s.sSmtpSet.szWLNetApN)) return &kMsgGenFailNetworkApn;
-  if (Empty(s.sVornCloudSet.szAppKey)) return &kMsgGenFailRegisteredMail;
-  if (Empty(s.sVornCloudSet.szSimCardNum)) return &kMsgGenFailSimPhone;
+  if (apn_required && TextFieldEmpty(s.sSmtpSet.szWLNetApN)) return &kMsgGenFailNetworkApn;
+  if (TextFieldEmpty(s.sVornCloudSet.szAppKey)) return &kMsgGenFailRegisteredMail;
+  if (TextFieldEmpty(s.sVornCloudSet.szSimCardNum)) return &kMsgGenFailSimPhone;
   return nullptr;
 }
 
 const UiText* CheckMmsManual(const SendSet& s) {
-  if (Empty(s.sMmsSet.szUrl)) return &kMsgGenFailMmsUrl;
-  if (Empty(s.sMmsSet.szApn)) return &kMsgGenFailMmsApn;
-  if (Empty(s.sMmsSet.szGateway)) return &kMsgGenFailMmsGateway;
+  if (TextFieldEmpty(s.sMmsSet.szUrl)) return &kMsgGenFailMmsUrl;
+  if (TextFieldEmpty(s.sMmsSet.szApn)) return &kMsgGenFailMmsApn;
+  if (TextFieldEmpty(s.sMmsSet.szGateway)) return &kMsgGenFailMmsGateway;
   return nullptr;
 }
 

@@ -42,8 +42,6 @@ void StoreEdit(platform::Dialog& dlg, int id, int chars, char (&field)[N]) {
   CopyTextField(field, platform::GetServices().ToRecordText(FirstChars(dlg.Text(id), chars)));
 }
 
-bool Empty(const char* field, std::size_t width) { return ReadTextField(field, width).empty(); }
-
 bool MailFormatOk(const char* field, std::size_t width) {
   return IsMailWellFormed(ReadTextField(field, width));
 }
@@ -94,17 +92,17 @@ class GpsMailboxWindow : public platform::Window {
     StoreGpsMailFields(dlg);
     const GpsMail& gps = g_sSendSetTarn.sGpsMail;
     const UiText* fail = nullptr;
-    if (Empty(gps.szGpsServer, sizeof gps.szGpsServer))
+    if (TextFieldEmpty(gps.szGpsServer))
       fail = &kMsgEnterSenderServer;
     else if (gps.iPort == 0)
       fail = &kMsgEnterSenderPort;
-    else if (Empty(gps.szGpsSmtpAccount, sizeof gps.szGpsSmtpAccount))
+    else if (TextFieldEmpty(gps.szGpsSmtpAccount))
       fail = &kMsgEnterSenderAddress;
     else if (!MailFormatOk(gps.szGpsSmtpAccount, sizeof gps.szGpsSmtpAccount))
       fail = &kMsgSenderAddressError;
-    else if (Empty(gps.szGpsSmtpPassword, sizeof gps.szGpsSmtpPassword))
+    else if (TextFieldEmpty(gps.szGpsSmtpPassword))
       fail = &kMsgEnterSenderPassword;
-    else if (Empty(gps.szGpsAddr, sizeof gps.szGpsAddr))
+    else if (TextFieldEmpty(gps.szGpsAddr))
       fail = &kMsgEnterInboxAddress;
     else if (!MailFormatOk(gps.szGpsAddr, sizeof gps.szGpsAddr))
       fail = &kMsgInboxAddressError;

@@ -65,12 +65,6 @@ void ReadCloudEdits(platform::Dialog& dlg) {
   ReadField(dlg, kBox3, cloud.szSimCardNum);
 }
 
-bool FieldEmpty(const char* field, std::size_t width) { return ReadTextField(field, width).empty(); }
-template <std::size_t N>
-bool FieldEmpty(const char (&field)[N]) {
-  return FieldEmpty(field, N);
-}
-
 // The GPS mailbox goes with the record only while its box is ticked.
 void DropGpsMailUnlessTicked(platform::Dialog& dlg) {
   if (IsGpsMailboxModel() && !dlg.IsChecked(kGpsMailbox))
@@ -118,18 +112,18 @@ bool WirelessPage::CheckEntries(platform::Dialog& dlg, bool sender_check) {
   const bool sending = rec.bySendBy != kSendOff;
 
   if (IsWifiOnlyModel()) {
-    if (sending && FieldEmpty(smtp.szWLNetAccount)) return Warn(dlg, kMsgEnterWifiSsid);
-    if (sending && FieldEmpty(smtp.szWLNetPassword)) return Warn(dlg, kMsgEnterWifiPassword);
-  } else if (bCheckSmtpAPN() && sending && FieldEmpty(smtp.szWLNetApN)) {
+    if (sending && TextFieldEmpty(smtp.szWLNetAccount)) return Warn(dlg, kMsgEnterWifiSsid);
+    if (sending && TextFieldEmpty(smtp.szWLNetPassword)) return Warn(dlg, kMsgEnterWifiPassword);
+  } else if (bCheckSmtpAPN() && sending && TextFieldEmpty(smtp.szWLNetApN)) {
     return Warn(dlg, kMsgEnterNetworkApn);
   }
 
   if (!sender_check) return true;
-  if (FieldEmpty(smtp.szServer)) return Warn(dlg, kMsgEnterSenderServer);
+  if (TextFieldEmpty(smtp.szServer)) return Warn(dlg, kMsgEnterSenderServer);
   if (smtp.iPort == 0) return Warn(dlg, kMsgEnterSenderPort);
-  if (FieldEmpty(smtp.szAddr)) return Warn(dlg, kMsgEnterSenderAddress);
+  if (TextFieldEmpty(smtp.szAddr)) return Warn(dlg, kMsgEnterSenderAddress);
   if (!IsMailWellFormed(ReadTextField(smtp.szAddr))) return Warn(dlg, kMsgSenderAddressError);
-  if (FieldEmpty(smtp.szPassword)) return Warn(dlg, kMsgEnterSenderPassword);
+  if (TextFieldEmpty(smtp.szPassword)) return Warn(dlg, kMsgEnterSenderPassword);
   return true;
 }
 
