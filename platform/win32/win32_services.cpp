@@ -3,6 +3,8 @@
 
 #include <shlobj.h>
 
+#include "records/time_zone.h"
+
 namespace platform::win32 {
 
 LocalTime Win32Services::Now() {
@@ -23,14 +25,7 @@ std::optional<std::string> Win32Services::WorkingDirectory() {
   return Narrow(dir);
 }
 
-int Win32Services::PcUtcOffsetHours() {
-  TIME_ZONE_INFORMATION tz{};
-  if (GetTimeZoneInformation(&tz) == TIME_ZONE_ID_INVALID) return 0;
-  // UTC = local time + bias; in standard time the bias is Bias + StandardBias.
-  // Whole hours rounded down, so UTC-03:30 counts as UTC-04.
-  const long minutes = -(tz.Bias + tz.StandardBias);
-  return static_cast<int>(minutes >= 0 ? minutes / 60 : -((-minutes + 59) / 60));
-}
+int Win32Services::PcUtcOffsetHours() { return LocalStandardUtcOffsetHours(); }
 
 std::optional<std::string> Win32Services::PickFolder() {
   BROWSEINFOW bi{};
