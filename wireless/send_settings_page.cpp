@@ -425,9 +425,18 @@ void SendSettingsPage::OnEditChange(platform::Dialog& dlg, int id) {
 }
 
 void SendSettingsPage::OnBrowse(platform::Dialog& dlg) {
-  // A folder whose path does not fit is not taken; the page keeps showing
-  // the folder it writes to.
-  if (ChooseSaveFolder() == FolderChoice::Taken) dlg.SetText(kFolder, ReadTextField(SaveFolder));
+  // A folder whose path does not fit is not taken, and the user is told so,
+  // as in camera setup; the page keeps showing the folder it writes to.
+  switch (ChooseSaveFolder()) {
+    case FolderChoice::Taken:
+      dlg.SetText(kFolder, ReadTextField(SaveFolder));
+      break;
+    case FolderChoice::TooLong:
+      dlg.MessageBox(UiStr(kMsgFolderPathTooLong), UiStr(kTxtWarning), platform::MsgIcon::Warning);
+      break;
+    default:
+      break;
+  }
 }
 
 void SendSettingsPage::OnPreviousPage(platform::Dialog& dlg) {

@@ -444,9 +444,15 @@ TEST_F(SendPageHandlers, BrowseReplacesTheFolderOnlyWhenAFolderIsChosen) {
   ASSERT_TRUE(s().Click(kBrowse));
   EXPECT_EQ(std::string(SaveFolder), chosen);
 
-  // A path that SaveFolder cannot hold whole is not cut to another folder.
+  // A path that SaveFolder cannot hold whole is not cut to another folder,
+  // and the user is told why, as in camera setup.
   s().services().QueuePickFolder("/" + std::string(300, 'd'));
   ASSERT_TRUE(s().Click(kBrowse));
+  auto box = s().Box();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(box->caption, "Warning");
+  EXPECT_EQ(box->text, UiStr(kMsgFolderPathTooLong));
+  ASSERT_TRUE(s().Answer());
   EXPECT_EQ(std::string(SaveFolder), chosen);
   EXPECT_EQ(s().Text(kFolder), chosen);
 
