@@ -240,16 +240,7 @@ int RunCamera(const CameraOptions& o, std::ostream& out, std::ostream& err) {
   if (o.defaults && (!o.sets.empty() || !o.from.empty()))
     throw UsageError("--defaults writes the factory values: it takes no --set and no --from");
   const PreparedRun p = PrepareRun(o);
-  CameraResult result;
-  try {
-    result = RunWindow(o, p, err);
-  } catch (const WindowRefusal& e) {
-    if (o.json) out << DumpJson(Json{{"result", "refused"}, {"caption", e.caption}, {"message", e.text}}) << "\n";
-    throw;
-  } catch (const Refusal& e) {
-    if (o.json) out << DumpJson(Json{{"result", "refused"}, {"message", e.what()}}) << "\n";
-    throw;
-  }
+  const CameraResult result = RunReportingRefusals(o.json, out, [&] { return RunWindow(o, p, err); });
 
   const std::filesystem::path written = p.out_dir / "menu.dat";
   ReportOptions ro;

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <filesystem>
-#include <iosfwd>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "apps/cli/cli_commands.h"
+#include "apps/cli/cli_common.h"
+#include "apps/cli/cli_report.h"
 #include "apps/cli/cli_session.h"
 
 namespace cli {
@@ -25,5 +27,20 @@ PreparedRun PrepareRun(const RunOptions& o);
 
 // The program's diagnostic lines of a run, for --log.
 void PrintLog(const std::vector<std::string>& lines, std::ostream& err);
+
+// Runs the windows of a command; a refusal is also written as a JSON result
+// when the command was asked for JSON, then passed on.
+template <typename Run>
+auto RunReportingRefusals(bool json, std::ostream& out, Run run) -> decltype(run()) {
+  try {
+    return run();
+  } catch (const WindowRefusal& e) {
+    if (json) out << DumpJson(Json{{"result", "refused"}, {"caption", e.caption}, {"message", e.text}}) << "\n";
+    throw;
+  } catch (const Refusal& e) {
+    if (json) out << DumpJson(Json{{"result", "refused"}, {"message", e.what()}}) << "\n";
+    throw;
+  }
+}
 
 }  // namespace cli

@@ -322,16 +322,7 @@ std::string WirelessSettingNames() {
 int RunWireless(const RunOptions& o, std::ostream& out, std::ostream& err) {
   const PreparedRun p = PrepareRun(o);
   for (const SetRequest& r : ParseSets(o.sets)) (void)Resolve(r.name);
-  WirelessResult result;
-  try {
-    result = RunPages(o, p, err);
-  } catch (const WindowRefusal& e) {
-    if (o.json) out << DumpJson(Json{{"result", "refused"}, {"caption", e.caption}, {"message", e.text}}) << "\n";
-    throw;
-  } catch (const Refusal& e) {
-    if (o.json) out << DumpJson(Json{{"result", "refused"}, {"message", e.what()}}) << "\n";
-    throw;
-  }
+  const WirelessResult result = RunReportingRefusals(o.json, out, [&] { return RunPages(o, p, err); });
   const std::filesystem::path written = p.out_dir / "CFG.BIN";
   ReportOptions ro;
   ro.opening = false;
