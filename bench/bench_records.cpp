@@ -64,7 +64,7 @@ void BM_MenuSaveAndLoad(benchmark::State& state) {
   ChooseMenuLayout();
   ApplyMenuDefaults();
   for (auto _ : state) {
-    if (!SaveMenuFile() || LoadMenuFile() != 1) state.SkipWithError("menu.dat did not round-trip");
+    if (!SaveMenuFile() || LoadMenuFile(8) != 1) state.SkipWithError("menu.dat did not round-trip");
   }
   state.SetLabel(std::to_string(MenuSize(MenuLayout)) + " bytes");
 }

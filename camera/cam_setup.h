@@ -38,6 +38,10 @@ void EnableTimeLapse(platform::Dialog& dlg, bool on);
 // True when `pos` is the "On" entry of the time lapse list of the current model.
 bool TimeLapseIsOn(int pos);
 
+// The PC's standard offset from UTC in whole hours, from the services in
+// use (or the system's own zone when none are set).
+int PcUtcOffset();
+
 // Days of a month (1..12) of a year, February with 29 in leap years; 31 for
 // a month outside 1..12.
 int DaysInMonth(int year, int month);

@@ -10,6 +10,7 @@
 #include "records/catalogue.h"
 #include "records/diag.h"
 #include "records/text_field.h"
+#include "text/utf8.h"
 
 using platform::Dialog;
 using S = MenuSetting;
@@ -166,11 +167,7 @@ void ReadLayout3(const Dialog& dlg) {
   ReadPosition(dlg, rec);
   // At most ten characters, zero-terminated in the field's eleven bytes.
   const std::string text = dlg.Text(camid::kSerialText);
-  std::size_t n = 0;
-  for (int chars = 0; n < text.size() && chars < kSerialTextSize - 1; ++chars) {
-    ++n;
-    while (n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) ++n;
-  }
+  const std::size_t n = utf8::PrefixBytes(text, kSerialTextSize - 1);
   if (char* field = rec.Bytes(S::SerialText)) CopyTextField(field, kSerialTextSize, std::string_view(text).substr(0, n));
 }
 
@@ -178,14 +175,7 @@ void ReadLayout3(const Dialog& dlg) {
 
 bool ParseEditNumber(const std::string& text, int max_chars, long& value) {
   // The first max_chars characters, as a fixed-size read of the edit gives them.
-  std::string head;
-  int chars = 0;
-  for (std::size_t i = 0; i < text.size() && chars < max_chars; ++chars) {
-    std::size_t j = i + 1;
-    while (j < text.size() && (static_cast<unsigned char>(text[j]) & 0xC0) == 0x80) ++j;
-    head.append(text, i, j - i);
-    i = j;
-  }
+  const std::string head = text.substr(0, utf8::PrefixBytes(text, max_chars));
   std::size_t i = 0;
   while (i < head.size() && std::isspace(static_cast<unsigned char>(head[i]))) ++i;
   bool negative = false;

@@ -14,6 +14,7 @@
 #include "records/diag.h"
 #include "records/menu_record.h"
 #include "records/text_field.h"
+#include "records/time_zone.h"
 #include "shell/checks.h"
 #include "shell/save_folder.h"
 #include "shell/ui_strings.h"
@@ -203,7 +204,7 @@ bool WriteAndVerify() {
   if (!rec || size <= 0) return false;
   const std::vector<uint8_t> written(rec, rec + size);
   const int zone = TimeZoneIndex;
-  if (LoadMenuFile() != 1) return false;
+  if (LoadMenuFile(PcUtcOffset()) != 1) return false;
   // Loading takes the time zone out of the clock mode byte.
   std::vector<uint8_t> expect = written;
   const int clock_at = FieldLocation(S::SetClock, layout);
@@ -257,7 +258,7 @@ class DlgCamSetup final : public platform::Window {
     }
 
     ChooseMenuLayout();
-    LoadOrDefaultMenuOnce();
+    LoadOrDefaultMenuOnce(PcUtcOffset());
 
     FillCamSetupControls(dlg, 0);
     ApplyCamSetupEnabling(dlg);
@@ -322,6 +323,11 @@ class DlgCamSetup final : public platform::Window {
 };
 
 }  // namespace
+
+int PcUtcOffset() {
+  if (platform::HasServices()) return platform::GetServices().PcUtcOffsetHours();
+  return LocalStandardUtcOffsetHours();
+}
 
 int DaysInMonth(int year, int month) {
   static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

@@ -16,16 +16,6 @@ namespace {
 using G = CamGroup;
 using S = MenuSetting;
 
-// Model codes and their groups; every other code is a template-108 row.
-struct CodeRange {
-  uint16_t first, last;
-  CamGroup group;
-};
-constexpr CodeRange kGroupOfCode[] = {
-    {512, 512, G::NanoA}, {513, 513, G::NanoB}, {514, 514, G::NanoA}, {515, 516, G::P2},
-    {517, 519, G::P3},    {520, 521, G::P4},    {522, 523, G::P5},    {524, 533, G::Ultra},
-};
-
 // Technical names, the same in both languages.
 const char* const kImg5Large[] = {"16 MP", "12 MP", "8 MP", "5 MP", "3 MP"};
 const char* const kImg5Small[] = {"4 MP", "8 MP", "12 MP", "16 MP", "20 MP"};
@@ -223,11 +213,7 @@ bool SameAscii(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-CamGroup CamGroupOf(uint16_t model_code) {
-  for (const CodeRange& r : kGroupOfCode)
-    if (model_code >= r.first && model_code <= r.last) return r.group;
-  return G::Legacy;
-}
+CamGroup CamGroupOf(uint16_t model_code) { return TraitsOfCode(model_code).cam_group; }
 
 const char* CamGroupName(CamGroup g) {
   static const char* const kNames[kCamGroups] = {"Legacy", "NanoA", "NanoB", "P2", "P3", "P4", "P5", "Ultra"};

@@ -12,24 +12,16 @@
 #include <span>
 #include <string>
 
+#include "records/catalogue.h"
 #include "records/menu_record.h"
 #include "shell/ui_text.h"
 
 namespace camopt {
 
-// Models that share their lists, defaults and enabling rules.
-enum class CamGroup : uint8_t {
-  Legacy,  // template 108: the rows of model families 0 and 1 (layout 0)
-  NanoA,   // 512, 514 (layout 2)
-  NanoB,   // 513 (layout 1)
-  P2,      // 515, 516 (layout 2)
-  P3,      // 517..519 (layout 2)
-  P4,      // 520, 521 (layout 2)
-  P5,      // 522, 523 (layout 3)
-  Ultra,   // 524..533 (layout 3)
-  Count
-};
-inline constexpr int kCamGroups = static_cast<int>(CamGroup::Count);
+// Models that share their lists, defaults and enabling rules: the option
+// group of their catalogue row.
+using CamGroup = CamOptionGroup;
+inline constexpr int kCamGroups = kCamOptionGroups;
 
 CamGroup CamGroupOf(uint16_t model_code);
 const char* CamGroupName(CamGroup g);

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "apps/common/all_windows.h"
 #include "platform/layout.h"
 #include "records/app_state.h"
 #include "records/catalogue.h"
@@ -17,7 +18,6 @@
 #include "records/send_set.h"
 #include "records/text_field.h"
 #include "shell/app.h"
-#include "shell/windows.h"
 
 namespace fuzz {
 
@@ -116,8 +116,7 @@ void StartSession(headless::Session& s, platform::WindowKind first) {
   s.SetIdleTimeout(std::chrono::milliseconds(20000));
   s.Start([first](platform::Host& h) {
     platform::SetCurrentHost(&h);
-    RegisterAllWindows();
-    platform::RunWindowChain(h, first);
+    platform::RunWindowChain(h, AllWindows(), first);
   });
 }
 

@@ -10,7 +10,7 @@ namespace {
 // Start-of-process values of the main window's state.
 constexpr int32_t kStartFamily = 2;
 constexpr int32_t kStartIndex = 0;
-constexpr uint16_t kStartCode = 512;
+constexpr uint16_t kStartCode = (kStartFamily << 8) | kStartIndex;
 constexpr uint16_t kStartSetupDlgId = 108;
 constexpr uint16_t kStartPictureId = 107;
 constexpr int32_t kStartLanguage = 1;

@@ -4,13 +4,11 @@
 #include <array>
 #include <cstring>
 
-#include "platform/services.h"
 #include "records/app_state.h"
 #include "records/catalogue.h"
 #include "records/diag.h"
 #include "records/record_file.h"
 #include "records/text_field.h"
-#include "records/time_zone.h"
 
 int MenuLayout = 0;
 int TimeZoneIndex = 0;
@@ -150,46 +148,27 @@ constexpr DefaultValue kDefaultsL3[] = {
 };
 
 // Settings whose default differs between the models of a layout: one
-// column per group of models.
+// column per group of models; a model's default_column trait picks it.
 constexpr int kColumns = 3;
 struct ModelColumnValue {
   MenuSetting setting;
   std::array<uint8_t, kColumns> value;
 };
 
-struct ModelColumn {
-  uint16_t first_code;
-  uint16_t last_code;
-  int column;
-};
-
-//                                          512,514,515,516  517..519  520,521
+//                                          NANO-A, P2  P3   P4
 constexpr ModelColumnValue kColumnsL2[] = {
     {S::CapMode,     {0, 2, 0}},
     {S::ImgSize,     {2, 1, 0}},
     {S::SidePir,     {1, 0, 0}},
     {S::VideoLength, {9, 10, 9}},
 };
-constexpr ModelColumn kColumnOfL2[] = {
-    {512, 516, 0}, {517, 519, 1}, {520, 521, 2},
-};
 
-//                                          522   523   524..533
+//                                          P5-4G P5-WIFI ULTRA
 constexpr ModelColumnValue kColumnsL3[] = {
     {S::CapMode,     {0, 1, 0}},
     {S::ImgSize,     {0, 0, 2}},
     {S::PirInterval, {0x00, 0x8A, 0x00}},
 };
-constexpr ModelColumn kColumnOfL3[] = {
-    {522, 522, 0}, {523, 523, 1}, {524, 533, 2},
-};
-
-template <std::size_t N>
-int ColumnOf(const ModelColumn (&columns)[N], uint16_t code) {
-  for (const ModelColumn& c : columns)
-    if (code >= c.first_code && code <= c.last_code) return c.column;
-  return 0;
-}
 
 void SetIn(int layout, MenuSetting s, uint16_t value);
 
@@ -198,11 +177,11 @@ void ApplyValues(int layout, const DefaultValue (&values)[N]) {
   for (const DefaultValue& d : values) SetIn(layout, d.setting, d.value);
 }
 
-template <std::size_t N, std::size_t M>
-void ApplyColumn(int layout, const ModelColumnValue (&values)[N], const ModelColumn (&columns)[M],
-                 uint16_t code) {
-  const int column = ColumnOf(columns, code);
-  for (const ModelColumnValue& v : values) SetIn(layout, v.setting, v.value[static_cast<std::size_t>(column)]);
+template <std::size_t N>
+void ApplyColumn(int layout, const ModelColumnValue (&values)[N], uint16_t code) {
+  const std::size_t column = TraitsOfCode(code).default_column;
+  if (column >= kColumns) return;
+  for (const ModelColumnValue& v : values) SetIn(layout, v.setting, v.value[column]);
 }
 
 // --- Record access ---------------------------------------------------------
@@ -233,13 +212,6 @@ void SetIn(int layout, MenuSetting s, uint16_t value) {
       break;
     default: break;  // a text, written through SetMenuSerialText
   }
-}
-
-// --- PC time zone ----------------------------------------------------------
-
-int PcStandardOffsetHours() {
-  if (platform::HasServices()) return platform::GetServices().PcUtcOffsetHours();
-  return LocalStandardUtcOffsetHours();
 }
 
 // --- Logging after a load --------------------------------------------------
@@ -319,12 +291,14 @@ void SetMenuSerialText(std::string_view text) {
 }
 
 int MenuLayoutForModel(uint16_t code, uint16_t setup_dlg_id) {
-  if (code >= 515 && code <= 521) return 2;
-  if (code == 522 || code == 523 || IsR1Code(code, kVariantAny) || IsR2Code(code, kVariantAny) ||
-      IsK3UltraCode(code, kVariantAny))
-    return 3;
-  if (setup_dlg_id == 113) return (code == 512 || code == 514) ? 2 : 1;
-  return 0;
+  const ModelTraits& t = TraitsOfCode(code);
+  // The NANO rows share their controls with template 108's layout 0 and
+  // read the layout of the template they open; the later groups keep their
+  // record's layout whatever the template.
+  const bool follows_template = t.cam_group == CamOptionGroup::Legacy || t.cam_group == CamOptionGroup::NanoA ||
+                                t.cam_group == CamOptionGroup::NanoB;
+  if (follows_template && setup_dlg_id != 113) return 0;
+  return t.menu_layout;
 }
 
 uint16_t CheckFlagPreset(int layout) {
@@ -338,8 +312,8 @@ void ChooseMenuLayout() {
   SetIn(MenuLayout, S::CheckFlag, CheckFlagPreset(MenuLayout));
 }
 
-void PcTimeZoneIndex() {
-  TimeZoneIndex = std::clamp(PcStandardOffsetHours(), -12, 12) + 12;
+void PcTimeZoneIndex(int pc_offset_hours) {
+  TimeZoneIndex = std::clamp(pc_offset_hours, -12, 12) + 12;
 }
 
 void ApplyMenuDefaults() {
@@ -352,17 +326,17 @@ void ApplyMenuDefaults() {
     case 1: ApplyValues(1, kDefaultsL1); break;
     case 2:
       ApplyValues(2, kDefaultsL2);
-      ApplyColumn(2, kColumnsL2, kColumnOfL2, code);
+      ApplyColumn(2, kColumnsL2, code);
       break;
     default:
       ApplyValues(3, kDefaultsL3);
-      ApplyColumn(3, kColumnsL3, kColumnOfL3, code);
+      ApplyColumn(3, kColumnsL3, code);
       break;
   }
 }
 
-int LoadMenuFile() {
-  PcTimeZoneIndex();
+int LoadMenuFile(int pc_offset_hours) {
+  PcTimeZoneIndex(pc_offset_hours);
   const int layout = MenuLayout;
   if (!ValidLayout(layout)) return 0;
   const int size = MenuSize(layout);
@@ -417,17 +391,17 @@ bool SaveMenuFile() {
 }
 
 // Last position of the video length list: "60" seconds is the last of 61
-// entries ("Auto", "1".."60") on the VORN-P3 models and of 60 entries on the
+// entries ("Auto", "1".."60") on some models and of 60 entries on the
 // others. A loaded value beyond it is repaired; one within it is the user's.
-int LastVideoLengthEntry(uint16_t code) { return (code >= 517 && code <= 519) ? 60 : 59; }
+int LastVideoLengthEntry(uint16_t code) { return TraitsOfCode(code).video_length_last; }
 
-void LoadOrDefaultMenuOnce() {
+void LoadOrDefaultMenuOnce(int pc_offset_hours) {
   const int bit = 16 * ModelFamily + ModelIndex;
   const bool trackable = bit >= 0 && bit < 64;
   const uint64_t mask = trackable ? (uint64_t{1} << bit) : 0;
   if (trackable && (MenuLoadedMask & mask) != 0) return;
   MenuLoadedMask |= mask;
-  if (LoadMenuFile()) {
+  if (LoadMenuFile(pc_offset_hours)) {
     if (MenuGet(S::VideoLength) > LastVideoLengthEntry(GetModelCode())) MenuSet(S::VideoLength, 9);
   } else {
     ApplyMenuDefaults();

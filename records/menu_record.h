@@ -61,16 +61,19 @@ uint16_t CheckFlagPreset(int layout);
 // Sets MenuLayout for the current model and presets uwCheckFlag.
 void ChooseMenuLayout();
 
-void PcTimeZoneIndex();
+// TimeZoneIndex from the PC's standard offset from UTC in hours (clamped to -12..+12).
+void PcTimeZoneIndex(int pc_offset_hours);
 void ApplyMenuDefaults();
-int LoadMenuFile();
+// Reads menu.dat of the current layout; the time zone starts as the PC's
+// and is replaced by the one the file holds, if any. 1 on success.
+int LoadMenuFile(int pc_offset_hours);
 // True when the file was written completely and is in place.
 bool SaveMenuFile();
 
 // The opening step of the camera setup window: load once per model and
 // run (or default), with the corrections that follow.
-void LoadOrDefaultMenuOnce();
-// Last valid position of the model's video length list (59, or 60 on 517..519).
+void LoadOrDefaultMenuOnce(int pc_offset_hours);
+// Last valid position of the model's video length list (its catalogue trait).
 int LastVideoLengthEntry(uint16_t code);
 
 void ScrambleBytes(uint8_t* buffer, int length);

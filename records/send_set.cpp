@@ -32,13 +32,10 @@ constexpr uint16_t kFlagPlain = 22;
 constexpr uint8_t kRemoteOff = 25;
 constexpr uint8_t kMaxSendFiles = 4;
 
-bool HasGpsMail(uint16_t code) { return code == 518 || code == 519; }
+bool HasGpsMail(uint16_t code) { return Has(TraitsOfCode(code).gps_mailbox); }
 
 // The models whose StructFlag stores the send-module choice.
-bool ChoosesSendModule(uint16_t code) {
-  return IsR1Code(code, kVariantCellular) || IsR2Code(code, kVariantCellular) ||
-         IsK3UltraCode(code, kVariantCellular);
-}
+bool ChoosesSendModule(uint16_t code) { return Has(TraitsOfCode(code).send_module); }
 
 uint8_t CurrentWirelessFunc() {
   const uint16_t code = GetModelCode();
@@ -94,8 +91,9 @@ void LogNetworkAndMailbox(const SendSet& s) {
 }
 
 // The stored remote switch is never trusted: it follows from the interval.
+// Interval 0 is "10 Minutes" where the list offers it, else one hour.
 void NormaliseRemoteControl(SendSet& s, uint16_t code) {
-  if (code != 518 && s.byRemoteInterval == 0) s.byRemoteInterval = 1;
+  if (!Has(TraitsOfCode(code).ten_minutes) && s.byRemoteInterval == 0) s.byRemoteInterval = 1;
   Diag("g_sSendSet.byRemoteInterval=%d\n", s.byRemoteInterval);
   if (s.byRemoteInterval > kRemoteOff) {
     s.byRemoteInterval = 0;

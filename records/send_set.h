@@ -103,8 +103,8 @@ struct GpsMail {
   char szGpsAddr[49];
 };
 
-// The longer variant of models 518 and 519: the record followed by the
-// mailbox to which the camera mails its GPS coordinates.
+// The longer variant of the models with the GPS coordinates mailbox: the
+// record followed by the mailbox to which the camera mails its coordinates.
 struct SendSetTarn {
   SendSet sSendSet;
   GpsMail sGpsMail;
@@ -130,7 +130,7 @@ extern SendTime LastGenerateTime;
 
 // StructFlag the current model's record must carry.
 uint16_t ExpectedStructFlag();
-// Size of CFG.BIN for the current model: 1500 for 518 and 519, else 1320.
+// Size of CFG.BIN for the current model: 1500 with the GPS coordinates mailbox, else 1320.
 int SendSetFileSize();
 // The default record for the current model (all zero, then the defaults).
 void ApplySendSetDefaults();

@@ -4,6 +4,12 @@
 #include "shell/checks.h"
 #include "shell/main_window.h"
 
+int RunApplication(platform::Host& host, const platform::WindowRegistry& windows) {
+  platform::SetCurrentHost(&host);
+  platform::RunWindowChain(host, windows, platform::WindowKind::Main);
+  return 0;
+}
+
 void ResetShellState() {
   ResetAppState();
   FirstStart = true;

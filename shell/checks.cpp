@@ -8,7 +8,7 @@
 
 #include "records/diag.h"
 #include "shell/ui_strings.h"
-#include "shell/utf8_chars.h"
+#include "text/utf8.h"
 
 bool RangeWarnArmed = false;
 

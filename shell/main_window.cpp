@@ -9,7 +9,6 @@
 #include "records/catalogue.h"
 #include "records/diag.h"
 #include "shell/ui_strings.h"
-#include "shell/windows.h"
 
 bool FirstStart = true;
 

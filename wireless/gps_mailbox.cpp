@@ -14,7 +14,7 @@
 #include "records/text_field.h"
 #include "shell/checks.h"
 #include "shell/ui_strings.h"
-#include "shell/utf8_chars.h"
+#include "text/utf8.h"
 #include "wireless/wireless_page.h"
 #include "wireless/wireless_state.h"
 
@@ -30,16 +30,9 @@ const UiText* const kLabelTexts[] = {&kTxtSenderSettings, &kTxtServer,   &kTxtPo
 static_assert(std::size(kLabelIds) == std::size(kLabelTexts));
 const UiLabelList kLabels = {kLabelIds, kLabelTexts};
 
-// The first `chars` characters of an edit's text, counted as the edit counts them.
-std::string FirstChars(std::string_view text, int chars) {
-  std::vector<std::string_view> c = utf8::Chars(text);
-  if (c.size() > static_cast<std::size_t>(chars)) c.resize(static_cast<std::size_t>(chars));
-  return utf8::Join(c);
-}
-
 template <std::size_t N>
 void StoreEdit(platform::Dialog& dlg, int id, int chars, char (&field)[N]) {
-  CopyTextField(field, platform::GetServices().ToRecordText(FirstChars(dlg.Text(id), chars)));
+  CopyTextField(field, platform::GetServices().ToRecordText(utf8::FirstChars(dlg.Text(id), chars)));
 }
 
 bool MailFormatOk(const char* field, std::size_t width) {
@@ -125,7 +118,7 @@ void StoreGpsMailFields(platform::Dialog& dlg) {
   GpsMail& gps = g_sSendSetTarn.sGpsMail;
   StoreEdit(dlg, kServer, kGpsServerChars, gps.szGpsServer);
   // An emptied port field is no port: OK then asks for one.
-  const std::string port = FirstChars(dlg.Text(kPort), kGpsPortChars);
+  const std::string port = utf8::FirstChars(dlg.Text(kPort), kGpsPortChars);
   int32_t value = 0;
   std::from_chars(port.data(), port.data() + port.size(), value);
   gps.iPort = value;

@@ -18,8 +18,8 @@ constexpr uint8_t kSendByMms = 1;
 constexpr uint8_t kSendByEmail = 2;
 constexpr uint8_t kSendByModeMask = 0x7F;  // bit 7 only marks a record written by this program
 
-// The models that see "SFR": the two with the GPS coordinates mailbox.
-bool OffersSfr(uint16_t model_code) { return model_code == 518 || model_code == 519; }
+// The models that see "SFR" (their catalogue trait).
+bool OffersSfr(uint16_t model_code) { return Has(TraitsOfCode(model_code).third_french_operator); }
 
 int Plane(int language) { return language == 0 ? 0 : 1; }
 

@@ -26,13 +26,12 @@ using namespace send_ids;
 
 namespace {
 
-constexpr uint16_t kTenMinutesModel = 518;  // VORN-P3-4G
 constexpr int kIntervalTexts = 26;           // "Remote Off", "10 Minutes", "01 Hours" .. "24 Hours"
 constexpr uint8_t kMaxRemoteHours = 24;
 
 }  // namespace
 
-bool OffersTenMinutes(uint16_t model_code) { return model_code == kTenMinutesModel; }
+bool OffersTenMinutes(uint16_t model_code) { return Has(TraitsOfCode(model_code).ten_minutes); }
 
 int RemoteIntervalCount(uint16_t model_code) {
   return OffersTenMinutes(model_code) ? kIntervalTexts : kIntervalTexts - 1;
@@ -339,11 +338,10 @@ void SendSettingsPage::HidePositionSection(platform::Dialog& dlg) {
 
 // 6.-8. Models without a position, the picture size, the maximum number.
 void SendSettingsPage::ApplyModel(platform::Dialog& dlg) {
-  const uint16_t code = GetModelCode();
-  if (code == 516 || code == 518 || code == 519) HidePositionSection(dlg);
+  const ModelTraits& model = CurrentTraits();
+  if (!Has(model.send_page_position)) HidePositionSection(dlg);
 
-  const bool fixed_size = (code >= 520 && code <= 523) || IsUltraFamilyModel(kVariantAny);
-  dlg.Enable(kImageSize, !fixed_size);
+  dlg.Enable(kImageSize, !Has(model.fixed_picture_size));
   dlg.ListSelect(kImageSize, g_sSendSet.bySendImgSize == 1 ? 1 : 0);
 
   dlg.SetText(kMaxNum, "");
@@ -381,16 +379,17 @@ void SendSettingsPage::ShowRemote(platform::Dialog& dlg) {
 }
 
 // 13., 14. WiFi and ULTRA models: no position, fixed size, and remote
-// control only on the K3 ULTRA. Every model: the daily time is not used.
+// control only where the model offers it. Every model: the daily time is
+// not used.
 void SendSettingsPage::ApplyFinalModelRules(platform::Dialog& dlg) {
   if (GetCamWirelessFunc() == kWirelessWifi || IsUltraFamilyModel(kVariantAny)) {
     HidePositionSection(dlg);
     dlg.Enable(kImageSize, false);
     dlg.Enable(kSendMode, false);
     dlg.Enable(kDailyTimeLabel, false);
-    const bool k3_ultra = GetModelCode() == 532;
-    dlg.Enable(kRemoteInterval, k3_ultra);
-    if (!k3_ultra)
+    const bool remote = Has(CurrentTraits().remote_control);
+    dlg.Enable(kRemoteInterval, remote);
+    if (!remote)
       for (int id : {kRemoteIntervalLabel, kRemotePhoneLabel, kRemoteEmailLabel}) dlg.Enable(id, false);
   }
   dlg.Enable(kDailyTimeLabel, false);

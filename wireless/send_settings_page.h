@@ -72,7 +72,7 @@ inline constexpr int kSendSettingsTemplate = 115;
 inline constexpr uint8_t kRemoteOff = 25;
 
 // The remote interval list of a model: 26 entries for the model that
-// offers "10 Minutes" (518), 25 for the others.
+// offers "10 Minutes", 25 for the others.
 bool OffersTenMinutes(uint16_t model_code);
 int RemoteIntervalCount(uint16_t model_code);
 // The entry of the full 26-entry text list shown at list position k.

@@ -45,11 +45,8 @@ bool HasGpsMailEntries() {
          !ReadTextField(gps.szGpsSmtpPassword).empty() || gps.iPort > 0;
 }
 
-// Cloud numbers of these models carry letters; all others are digits only.
-bool CloudNumberTakesLetters() {
-  const uint16_t code = GetModelCode();
-  return code == 523 || code == 524 || code == 526 || code == 527 || code == 532;
-}
+// Cloud numbers of some models carry letters; all others are digits only.
+bool CloudNumberTakesLetters() { return Has(CurrentTraits().cloud_letters); }
 
 void EmptyEdits(platform::Dialog& dlg, std::initializer_list<int> ids) {
   for (int id : ids) dlg.SetText(id, "");
@@ -142,10 +139,10 @@ void WirelessPage::LoadOrRestoreRecord(platform::Dialog& dlg) {
       if (IsGpsMailboxModel()) std::memset(&g_sSendSetTarn.sGpsMail, 0, sizeof(GpsMail));
       dlg.Enable(kFtpDir, false);
     }
-    // The cloud box is the one shown unless the record sends by FTP; the
+    // The cloud box is the one shown unless the record sends by FTP; a
     // model without FTP shows its cloud box for a stored FTP mode too.
     if (g_sSendSet.bySendBy == kSendFtp)
-      s_eFtpEditUse = GetModelCode() == 514 ? 1 : 0;
+      s_eFtpEditUse = Has(CurrentTraits().ftp) ? 0 : 1;
     else
       s_eFtpEditUse = 1;
   } else {

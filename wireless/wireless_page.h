@@ -92,14 +92,14 @@ inline constexpr uint8_t kSendCloud = 4;
 inline constexpr uint8_t kManualCountry = 43;
 
 // Model groups of the page, on the current model.
-// WiFi-only: CamWirelessFunc 1 (codes 514, 523).
+// WiFi-only: CamWirelessFunc 1.
 bool IsWifiOnlyModel();
-// WiFi-only plus the ULTRA rows without a cellular modem: no operator
-// presets, a WiFi network row.
+// The WiFi network row (WiFi-only plus the ULTRA rows without a cellular
+// modem): no operator presets.
 bool IsWifiGroupModel();
 // Models with a WiFi and a cellular module and the "Send module" list.
 bool IsModuleChoiceModel();
-// Models that carry the GPS coordinates mailbox (518, 519).
+// Models that carry the GPS coordinates mailbox.
 bool IsGpsMailboxModel();
 
 // One entry of the send-by list: the entry of the five-text send-by list

@@ -23,14 +23,11 @@ using namespace wp_ids;
 
 bool IsWifiOnlyModel() { return ModelWirelessFunc(ModelFamily, ModelIndex) == kWirelessWifi; }
 
-bool IsWifiGroupModel() { return IsWifiOnlyModel() || IsUltraFamilyModel(kVariantNoModem); }
+bool IsWifiGroupModel() { return Has(CurrentTraits().wifi_row); }
 
-bool IsModuleChoiceModel() { return IsUltraFamilyModel(kVariantCellular); }
+bool IsModuleChoiceModel() { return Has(CurrentTraits().send_module); }
 
-bool IsGpsMailboxModel() {
-  const uint16_t code = GetModelCode();
-  return code == 518 || code == 519;
-}
+bool IsGpsMailboxModel() { return Has(CurrentTraits().gps_mailbox); }
 
 // ---------------------------------------------------------------------------
 // Send-by list. Entries name a text of kListSendBy and the mode they select;
@@ -46,8 +43,7 @@ constexpr SendByEntry kSendByAll[] = {
 }  // namespace
 
 std::span<const SendByEntry> SendByEntries(uint16_t model_code) {
-  if (model_code == 514) return kSendByWithoutFtp;
-  return kSendByAll;
+  return Has(TraitsOfCode(model_code).ftp) ? std::span<const SendByEntry>(kSendByAll) : kSendByWithoutFtp;
 }
 
 uint8_t SendByListIndexToMode(int index) {

@@ -6,12 +6,12 @@
 #include "apps/cli/cli_commands.h"
 #include "apps/cli/cli_common.h"
 #include "apps/cli/cli_report.h"
+#include "apps/common/all_windows.h"
 #include "camera/option_lists.h"
 #include "records/app_state.h"
 #include "records/catalogue.h"
 #include "records/menu_record.h"
 #include "records/send_set.h"
-#include "shell/windows.h"
 #include "wireless/operator_presets.h"
 
 namespace cli {

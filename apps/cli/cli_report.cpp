@@ -9,6 +9,7 @@
 #include "apps/cli/cli_common.h"
 #include "apps/cli/cli_menu.h"
 #include "apps/cli/cli_session.h"
+#include "apps/common/all_windows.h"
 #include "camera/option_lists.h"
 #include "records/app_state.h"
 #include "records/catalogue.h"
@@ -16,7 +17,6 @@
 #include "records/menu_record.h"
 #include "records/send_set.h"
 #include "records/text_field.h"
-#include "shell/windows.h"
 
 namespace cli {
 

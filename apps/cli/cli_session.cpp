@@ -5,12 +5,13 @@
 #include <stdexcept>
 
 #include "apps/cli/cli_common.h"
+#include "apps/common/all_windows.h"
 #include "records/app_state.h"
 #include "records/menu_record.h"
 #include "records/record_file.h"
+#include "records/time_zone.h"
 #include "shell/app.h"
 #include "shell/main_window.h"
-#include "shell/windows.h"
 
 namespace cli {
 
@@ -24,11 +25,7 @@ platform::LocalTime MachineNow() {
 int MachineUtcOffset() {
   // Without services in place the records read the PC's zone natively.
   if (platform::HasServices()) return 0;
-  const int saved = TimeZoneIndex;
-  PcTimeZoneIndex();
-  const int offset = TimeZoneIndex - 12;
-  TimeZoneIndex = saved;
-  return offset;
+  return std::clamp(LocalStandardUtcOffsetHours(), -12, 12);
 }
 
 AppRun::AppRun(const RunSettings& settings) : model_(settings.model) {
@@ -39,7 +36,7 @@ AppRun::AppRun(const RunSettings& settings) : model_(settings.model) {
   sv.SetWorkingDirectory(settings.workdir.string());
   sv.SetNow(settings.now);
   sv.SetPcUtcOffsetHours(settings.utc_offset);
-  s_->Start([](platform::Host& h) { RunApplication(h); });
+  s_->Start([](platform::Host& h) { RunApplication(h, AllWindows()); });
   if (s_->TopTemplate() != 100) throw std::runtime_error("the main window did not open");
   const std::vector<uint16_t> models = SelectableModels();
   const auto row = std::find(models.begin(), models.end(), model_) - models.begin();

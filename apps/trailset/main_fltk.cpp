@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "apps/common/all_windows.h"
 #include "platform/fltk/fltk_host.h"
 #include "shell/app.h"
 
@@ -15,5 +16,5 @@ int main() {
   platform::fltk::FltkServices services;
   platform::SetServices(&services);
   platform::fltk::FltkHost host;
-  return RunApplication(host);
+  return RunApplication(host, AllWindows());
 }

@@ -1,30 +1,4 @@
 // trailset.exe: the Windows dialog application.
-#include <objbase.h>
+#include "apps/trailset/win32_app.h"
 
-#include "platform/win32/win32_host.h"
-#include "shell/app.h"
-
-#ifdef TRAILSET_TEST_DRIVER
-#include "tests/win32/driver.h"
-#endif
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  platform::win32::SetInstance(instance);
-  platform::win32::InitCommonControls();
-  // The folder picker is a shell object and needs COM on this thread.
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-
-  static platform::win32::Win32Host host;
-  static platform::win32::Win32Services services;
-  platform::SetServices(&services);
-  platform::SetCurrentHost(&host);
-#ifdef TRAILSET_TEST_DRIVER
-  StartTestDriver();
-#endif
-  int code = RunApplication(host);
-#ifdef TRAILSET_TEST_DRIVER
-  code = FinishTestDriver();
-#endif
-  if (SUCCEEDED(com)) CoUninitialize();
-  return code;
-}
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) { return RunWin32Application(instance); }

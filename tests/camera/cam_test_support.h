@@ -13,13 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "apps/common/all_windows.h"
 #include "camera/cam_setup_ids.h"
 #include "platform/headless/headless.h"
 #include "records/app_state.h"
 #include "records/catalogue.h"
 #include "records/menu_record.h"
 #include "shell/app.h"
-#include "shell/windows.h"
 
 namespace camtest {
 
@@ -79,7 +79,7 @@ class CamTest : public ::testing::Test {
     s_->services().SetWorkingDirectory(folder.empty() ? folder_ : folder);
     s_->services().SetNow(now_);
     s_->services().SetPcUtcOffsetHours(utc_offset_);
-    s_->Start([](platform::Host& h) { RunApplication(h); });
+    s_->Start([](platform::Host& h) { RunApplication(h, AllWindows()); });
     ASSERT_EQ(s_->TopTemplate(), kMainTemplate);
   }
 

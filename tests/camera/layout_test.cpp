@@ -160,8 +160,7 @@ TEST_F(Legacy, Template108WritesTheShortRecord) {
   s_->services().SetNow(now_);
   s_->Start([](platform::Host& h) {
     platform::SetCurrentHost(&h);
-    RegisterAllWindows();
-    platform::RunWindowChain(h, platform::WindowKind::CameraSetup);
+    platform::RunWindowChain(h, AllWindows(), platform::WindowKind::CameraSetup);
   });
   ASSERT_EQ(s().TopTemplate(), id::kTemplateLegacy);
   EXPECT_EQ(s().Items(id::kImgSize), (std::vector<std::string>{"30 MP", "14 MP", "10 MP", "3 MP"}));

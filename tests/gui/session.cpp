@@ -9,6 +9,7 @@
 // The session starts in the system language (LANG), so running it under
 // LANG=zh_CN.UTF-8 and LANG=en_US.UTF-8 shows every window in both.
 // It runs in the working directory, which becomes the save folder.
+#include "apps/common/all_windows.h"
 #include "camera/cam_setup_ids.h"
 #include "platform/fltk/fltk_host.h"
 #include "records/app_state.h"
@@ -324,7 +325,7 @@ void WirelessSteps(Script& s) {
         Shot("wireless-page-filled");
         guitest::Click(page, wp_ids::kNextPage);
       });
-  if (platform::CreateWindow(platform::WindowKind::SendSettings)) {
+  if (AllWindows().Has(platform::WindowKind::SendSettings)) {
     s.WaitDialog(kSendSettingsTemplate)
         .Do("look at the send settings page", [] {
           auto& send = Dialog(kSendSettingsTemplate);
@@ -441,16 +442,16 @@ int main(int argc, char** argv) {
   Fl::option(Fl::OPTION_FNFC_USES_GTK, false);
   g_lang = services.SystemLanguageId() == 2052 ? 0 : 1;
 
-  RegisterAllWindows();
+  const platform::WindowRegistry windows = AllWindows();
   Script script;
   MainWindowSteps(script);
-  if (platform::CreateWindow(platform::WindowKind::CameraSetup)) CameraSetupSteps(script);
-  if (platform::CreateWindow(platform::WindowKind::WirelessParams)) WirelessSteps(script);
+  if (windows.Has(platform::WindowKind::CameraSetup)) CameraSetupSteps(script);
+  if (windows.Has(platform::WindowKind::WirelessParams)) WirelessSteps(script);
   Finish(script);
   script.Start();
   Script::Watchdog(120);
 
-  RunApplication(host);
+  RunApplication(host, windows);
 
   GUI_EXPECT(g_main_closed && script.Done(), "the session ran to its end");
   std::printf("GUI_STARTUP_MS=%.1f\n", g_startup_ms);

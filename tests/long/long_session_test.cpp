@@ -18,13 +18,13 @@
 
 #include <unistd.h>
 
+#include "apps/common/all_windows.h"
 #include "camera/cam_setup_ids.h"
 #include "platform/headless/headless.h"
 #include "records/send_set.h"
 #include "records/text_field.h"
 #include "shell/app.h"
 #include "shell/main_window.h"
-#include "shell/windows.h"
 #include "wireless/send_settings_page.h"
 #include "wireless/wireless_page.h"
 
@@ -83,7 +83,7 @@ class LongSession : public ::testing::Test {
     s_->services().SetSystemLanguageId(1033);
     s_->services().SetWorkingDirectory(dir_.string());
     s_->services().SetNow(platform::LocalTime{2026, 3, 14, 15, 9, 26});
-    s_->Start([](platform::Host& h) { RunApplication(h); });
+    s_->Start([](platform::Host& h) { RunApplication(h, AllWindows()); });
     ASSERT_EQ(s_->TopTemplate(), 100);
   }
   void TearDown() override {

@@ -31,7 +31,7 @@ TEST_F(DamagedFile, RandomMenuFilesLoadAndKeepTheClockModeInRange) {
     for (int round = 0; round < 50; ++round) {
       const std::vector<uint8_t> bytes = RandomBytes(rng, static_cast<std::size_t>(MenuSize(MenuLayout)));
       WriteAll(MenuPath(), bytes);
-      ASSERT_EQ(LoadMenuFile(), 1);
+      ASSERT_EQ(LoadMenuFile(services_.utc_offset_hours), 1);
       if (MenuLayout >= 2) {
         EXPECT_LE(MenuGet(MenuSetting::SetClock), 3);
         EXPECT_LE(TimeZoneIndex, 31);

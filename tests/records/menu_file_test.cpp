@@ -59,7 +59,7 @@ TEST_F(PcTimeZone, StandardOffsetOfThePcInWholeHoursClampedToTheCameraRange) {
   const std::pair<int, int> cases[] = {{8, 20}, {-5, 7}, {0, 12}, {-12, 0}, {12, 24}, {14, 24}, {-13, 0}};
   for (const auto& [offset, index] : cases) {
     services_.utc_offset_hours = offset;
-    PcTimeZoneIndex();
+    PcTimeZoneIndex(services_.utc_offset_hours);
     EXPECT_EQ(TimeZoneIndex, index) << "UTC" << offset;
   }
 }
@@ -89,7 +89,7 @@ TEST_F(PcTimeZone, NativeLookupUsesTheCurrentStandardOffset) {
   for (const auto& [zone, index] : cases) {
     setenv("TZ", zone, 1);
     tzset();
-    PcTimeZoneIndex();
+    PcTimeZoneIndex(LocalStandardUtcOffsetHours());
     EXPECT_EQ(TimeZoneIndex, index) << zone;
   }
   if (old) setenv("TZ", saved.c_str(), 1); else unsetenv("TZ");
@@ -122,7 +122,7 @@ TEST_F(MenuFile, LoadTakesTheTimeZoneOutOfTheClockByteOnLayoutsTwoAndThree) {
     plain[13] = c.stored;
     PutMenuFile(plain);
     TimeZoneIndex = 5;
-    ASSERT_EQ(LoadMenuFile(), 1);
+    ASSERT_EQ(LoadMenuFile(services_.utc_offset_hours), 1);
     EXPECT_EQ(TimeZoneIndex, c.zone);
     EXPECT_EQ(MenuGet(S::SetClock), c.mode);
   }
@@ -133,7 +133,7 @@ TEST_F(MenuFile, LayoutsZeroAndOneKeepTheClockByteAsItIs) {
   std::vector<uint8_t> plain(60, 0);
   plain[14] = 0xD1;
   PutMenuFile(plain);
-  ASSERT_EQ(LoadMenuFile(), 1);
+  ASSERT_EQ(LoadMenuFile(services_.utc_offset_hours), 1);
   EXPECT_EQ(MenuGet(S::SetClock), 0xD1);
   EXPECT_EQ(TimeZoneIndex, 20);
 }
@@ -146,7 +146,7 @@ TEST_F(MenuFile, WrongSizeIsRefusedAndTheRecordKept) {
     SCOPED_TRACE(size);
     PutMenuFile(std::vector<uint8_t>(size, 0x33));
     DiagCapture capture;
-    EXPECT_EQ(LoadMenuFile(), 0);
+    EXPECT_EQ(LoadMenuFile(services_.utc_offset_hours), 0);
     EXPECT_NE(capture.Text().find("iGetFileSize = " + std::to_string(size) + "\n"), std::string::npos);
     EXPECT_NE(capture.Text().find("File szie != struct size!\n"), std::string::npos);
     EXPECT_EQ(Record(), before);
@@ -156,7 +156,7 @@ TEST_F(MenuFile, WrongSizeIsRefusedAndTheRecordKept) {
 TEST_F(MenuFile, MissingFileLoadsNothing) {
   OpenModel(524);
   DiagCapture capture;
-  EXPECT_EQ(LoadMenuFile(), 0);
+  EXPECT_EQ(LoadMenuFile(services_.utc_offset_hours), 0);
   EXPECT_EQ(capture.Text(),
             "___sizeof menu data:188___\n___sizeof S_SET_MENU_DATA1:68___\niGetFileSize = 0\n"
             "File szie != struct size!\n");
@@ -191,7 +191,7 @@ TEST_F(MenuFile, ForeignCheckFlagIsAcceptedOnLoadAndLoggedPerLayout) {
     PutMenuFile(plain);
 
     DiagCapture capture;
-    ASSERT_EQ(LoadMenuFile(), 1);
+    ASSERT_EQ(LoadMenuFile(services_.utc_offset_hours), 1);
     EXPECT_EQ(MenuGet(S::CheckFlag), 0x1234);
     std::vector<std::string> expected = {
         "___sizeof menu data:" + std::to_string(size) + "___\n", "___sizeof S_SET_MENU_DATA1:68___\n",
@@ -245,7 +245,7 @@ TEST_F(MenuFile, SavedFileLoadsBackUnchanged) {
     ASSERT_TRUE(SaveMenuFile());
     const std::vector<uint8_t> saved = Record();
     for (int i = 0; i < MenuSize(MenuLayout); ++i) MenuRecord(MenuLayout)[i] = 0;
-    ASSERT_EQ(LoadMenuFile(), 1);
+    ASSERT_EQ(LoadMenuFile(services_.utc_offset_hours), 1);
     EXPECT_EQ(Record(), saved);
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"menu.dat"});
   }
@@ -273,7 +273,7 @@ TEST_F(MenuFile, OpeningLoadsOncePerModelThenCorrectsVideoLengthAndClock) {
   plain[13] = 0xD1; // SetClock: input, zone 20
   plain[0] = 2;
   PutMenuFile(plain);
-  LoadOrDefaultMenuOnce();
+  LoadOrDefaultMenuOnce(services_.utc_offset_hours);
   EXPECT_EQ(MenuGet(S::VideoLength), 9);
   EXPECT_EQ(MenuGet(S::SetClock), 0);
   EXPECT_EQ(MenuGet(S::CapMode), 2);
@@ -283,7 +283,7 @@ TEST_F(MenuFile, OpeningLoadsOncePerModelThenCorrectsVideoLengthAndClock) {
   MenuSet(S::CapMode, 1);
   MenuSet(S::SetClock, 1);
   PutMenuFile(std::vector<uint8_t>(68, 0));
-  LoadOrDefaultMenuOnce();
+  LoadOrDefaultMenuOnce(services_.utc_offset_hours);
   EXPECT_EQ(MenuGet(S::CapMode), 1);
   EXPECT_EQ(MenuGet(S::SetClock), 1);
 
@@ -293,14 +293,14 @@ TEST_F(MenuFile, OpeningLoadsOncePerModelThenCorrectsVideoLengthAndClock) {
   plain[0] = 0;
   PutMenuFile(plain);
   OpenModel(520);
-  LoadOrDefaultMenuOnce();
+  LoadOrDefaultMenuOnce(services_.utc_offset_hours);
   EXPECT_EQ(MenuGet(S::VideoLength), 59);
   EXPECT_EQ(MenuGet(S::CapMode), 0);
   EXPECT_EQ(MenuLoadedMask, (uint64_t{1} << 38) | (uint64_t{1} << 40));
   plain[7] = 60;
   PutMenuFile(plain);
   OpenModel(521);
-  LoadOrDefaultMenuOnce();
+  LoadOrDefaultMenuOnce(services_.utc_offset_hours);
   EXPECT_EQ(MenuGet(S::VideoLength), 9);
 }
 
@@ -313,7 +313,7 @@ TEST_F(MenuFile, SixtySecondsOfTheP3ListSurvivesAFreshRun) {
     std::vector<uint8_t> plain(68, 0);
     plain[7] = 60;
     PutMenuFile(plain);
-    LoadOrDefaultMenuOnce();
+    LoadOrDefaultMenuOnce(services_.utc_offset_hours);
     EXPECT_EQ(MenuGet(S::VideoLength), 60) << code;
   }
 }
@@ -321,7 +321,7 @@ TEST_F(MenuFile, SixtySecondsOfTheP3ListSurvivesAFreshRun) {
 TEST_F(MenuFile, OpeningWithoutAFileShowsTheDefaultsWithTheClockOnAuto) {
   OpenModel(513);
   MenuRecord(1)[14] = 2;
-  LoadOrDefaultMenuOnce();
+  LoadOrDefaultMenuOnce(services_.utc_offset_hours);
   EXPECT_EQ(MenuGet(S::CheckFlag), 0x8082);
   EXPECT_EQ(MenuGet(S::VideoLength), 9);
   EXPECT_EQ(MenuGet(S::SetClock), 0);
@@ -345,7 +345,7 @@ TEST_F(MenuFile, UnterminatedSaveFolderIsBoundedAndFailsCleanly) {
   EXPECT_EQ(SaveFolderText().size(), 260u);
   DiagCapture capture;
   EXPECT_FALSE(SaveMenuFile());
-  EXPECT_EQ(LoadMenuFile(), 0);
+  EXPECT_EQ(LoadMenuFile(services_.utc_offset_hours), 0);
   EXPECT_NE(capture.Text().find("Open file - \"" + std::string(260, 'x') + "/menu.dat\" err!\n"), std::string::npos);
 }
 

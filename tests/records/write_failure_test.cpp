@@ -89,7 +89,7 @@ void SmallCard::SaveMenuOntoBrokenCard(void (SmallCard::*breaker)()) {
   EXPECT_EQ(ReadAll(file), old_file);
   EXPECT_EQ(capture.Lines().back(), std::string(48, '_') + "\n");
   EXPECT_NE(capture.Text().find(" err!\n"), std::string::npos);
-  EXPECT_EQ(LoadMenuFile(), 1);
+  EXPECT_EQ(LoadMenuFile(services_.utc_offset_hours), 1);
   EXPECT_EQ(MenuGet(MenuSetting::CapMode), 0) << "the old file is still the one on the card";
 }
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "apps/common/all_windows.h"
 #include "platform/headless/headless.h"
 #include "records/app_state.h"
 #include "shell/app.h"
 #include "shell/main_window.h"
-#include "shell/windows.h"
 
 namespace {
 
@@ -54,15 +54,17 @@ const platform::ControlDef kProbeControls[] = {
 const platform::DialogLayout kCameraProbe = {900, "camera probe", 50, 50, kProbeControls};
 const platform::DialogLayout kWirelessProbe = {901, "wireless probe", 50, 50, kProbeControls};
 
+platform::WindowRegistry g_windows;
+
 void RunMainOnly(platform::Host& host) {
-  platform::RegisterWindow(WindowKind::Main, &MakeMainWindow);
-  platform::RegisterWindow(WindowKind::CameraSetup, [] {
+  g_windows.Register(WindowKind::Main, &MakeMainWindow);
+  g_windows.Register(WindowKind::CameraSetup, [] {
     return std::unique_ptr<platform::Window>(new ProbeWindow(900));
   });
-  platform::RegisterWindow(WindowKind::WirelessParams, [] {
+  g_windows.Register(WindowKind::WirelessParams, [] {
     return std::unique_ptr<platform::Window>(new ProbeWindow(901));
   });
-  platform::RunWindowChain(host, WindowKind::Main);
+  platform::RunWindowChain(host, g_windows, WindowKind::Main);
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -77,7 +79,7 @@ class MainWindowTest : public ::testing::Test {
   }
   void TearDown() override {
     for (auto kind : {WindowKind::CameraSetup, WindowKind::WirelessParams})
-      platform::RegisterWindow(kind, nullptr);
+      g_windows.Register(kind, nullptr);
   }
   void Start(int language_id, std::string dir = "/cards/first") {
     s.services().SetSystemLanguageId(language_id);
@@ -292,7 +294,7 @@ TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheApplication) {
 
 TEST_F(MainWindowTest, SetupWindowsMissingFromTheBuildLeadBackToTheMainWindow) {
   Start(1033);
-  platform::RegisterWindow(WindowKind::CameraSetup, nullptr);
+  g_windows.Register(WindowKind::CameraSetup, nullptr);
   ASSERT_TRUE(s.Click(kCamera));
   EXPECT_EQ(s.TopTemplate(), 100);
   EXPECT_EQ(s.Selection(kModelList), 12);

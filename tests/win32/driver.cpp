@@ -7,8 +7,6 @@
 #include <commctrl.h>
 #include <shlobj.h>
 #include <winver.h>
-// platform::CreateWindow is meant, not the Windows macro.
-#undef CreateWindow
 
 #include <atomic>
 #include <cstdio>
@@ -19,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "apps/common/all_windows.h"
 #include "camera/cam_setup_ids.h"
 #include "platform/layout.h"
 #include "platform/window.h"
@@ -87,15 +86,15 @@ class Sessions {
     HWND main = MainFirstStart();
     if (main) main = MainModelChoice(main);
     if (main) main = MainLanguageSwitch(main);
-    if (main && platform::CreateWindow(platform::WindowKind::CameraSetup)) {
+    if (main && AllWindows().Has(platform::WindowKind::CameraSetup)) {
       main = CameraSetup(main);
       if (main) main = CameraSetupNanoB(main);
     }
-    if (main && platform::CreateWindow(platform::WindowKind::WirelessParams) &&
-        platform::CreateWindow(platform::WindowKind::SendSettings)) {
+    if (main && AllWindows().Has(platform::WindowKind::WirelessParams) &&
+        AllWindows().Has(platform::WindowKind::SendSettings)) {
       main = Wireless(main, kRowR1WUltra, "r1w-ultra");
       // VORN-P3-4G carries the GPS coordinates mailbox and the longer file.
-      if (main && platform::CreateWindow(platform::WindowKind::GpsMailbox)) main = Wireless(main, kRowP34G, "p3-4g");
+      if (main && AllWindows().Has(platform::WindowKind::GpsMailbox)) main = Wireless(main, kRowP34G, "p3-4g");
     }
     if (main) {
       ui_.Close(main);

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "apps/common/all_windows.h"
 #include "platform/headless/headless.h"
 #include "platform/window.h"
 #include "records/app_state.h"
@@ -76,7 +77,7 @@ class SendPageTest : public ::testing::Test {
   // Runs the whole application from the main window.
   void StartApplication() {
     session_->services().SetWorkingDirectory(dir_.string());
-    session_->Start([](platform::Host& h) { RunApplication(h); });
+    session_->Start([](platform::Host& h) { RunApplication(h, AllWindows()); });
     ASSERT_EQ(s().TopTemplate(), 100);
   }
 

@@ -1,0 +1,20 @@
+#include "apps/trailset/win32_app.h"
+
+#include <objbase.h>
+
+#include "apps/common/all_windows.h"
+#include "platform/win32/win32_host.h"
+#include "shell/app.h"
+
+int RunWin32Application(HINSTANCE instance) {
+  platform::win32::SetInstance(instance);
+  platform::win32::InitCommonControls();
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+
+  static platform::win32::Win32Host host;
+  static platform::win32::Win32Services services;
+  platform::SetServices(&services);
+  const int code = RunApplication(host, AllWindows());
+  if (SUCCEEDED(com)) CoUninitialize();
+  return code;
+}
