@@ -13,6 +13,9 @@
 // for the template-108 rows.
 int CamSetupTemplate();
 
+// Whether a camera setup template has a control.
+bool TemplateHas(int template_id, int id);
+
 // Sets the window's title and labels, builds every option list for the
 // current model (refill 0) or keeps them (refill 1, after Default; the
 // interval value list is always rebuilt) and selects what the record of

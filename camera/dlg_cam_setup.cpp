@@ -248,11 +248,10 @@ class DlgCamSetup final : public platform::Window {
     s_bSerialWarned = false;
     dlg.SetIcon(camid::kIconCamSetup);
     const bool full = template_id_ == camid::kTemplateFull;
+    // Each edit takes the characters its record field is read back from.
+    for (const camopt::ControlDesc& c : camopt::Controls())
+      if (c.kind != camopt::ControlKind::List && TemplateHas(template_id_, c.control)) dlg.SetLimit(c.control, c.chars);
     if (full) {
-      dlg.SetLimit(camid::kLongitudeDeg, 3);
-      for (int id : {camid::kLongitudeMin, camid::kLongitudeSec, camid::kLatitudeDeg, camid::kLatitudeMin,
-                     camid::kLatitudeSec})
-        dlg.SetLimit(id, 2);
       dlg.SetLimit(camid::kUnusedEdit0, 47);
       dlg.SetLimit(camid::kUnusedEdit1, 47);
     }
@@ -275,10 +274,7 @@ class DlgCamSetup final : public platform::Window {
     if (MenuGet(S::SetClock) != camopt::kSetClockOff) ShowPcClock(dlg);
     dlg.SetText(camid::kSaveFolder, ReadTextField(SaveFolder));
 
-    dlg.SetLimit(camid::kClockYear, 4);
-    for (int id = camid::kClockMonth; id <= camid::kClockSecond; ++id) dlg.SetLimit(id, 2);
     dlg.SetLimit(camid::kSaveFolder, kSaveFolderSize);
-    if (full) dlg.SetLimit(camid::kSerialText, kSerialTextSize - 1);
 
     if (s_iTimerID == 0) {
       dlg.StartTimer(camid::kClockTimerId, camid::kClockTimerMs);

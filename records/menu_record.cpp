@@ -28,70 +28,71 @@ constexpr char kSeparatorLine[] = "_____________________________________________
 // One live record per layout, zero at start.
 alignas(2) uint8_t g_records[kMenuLayouts][kLargestMenu] = {};
 
-// Where each setting lives in each layout (-1: the layout has none).
+// Each setting's name and where it lives in each layout (-1: the layout has none).
 struct FieldLocationRow {
   MenuSetting setting;
+  const char* name;
   std::array<int16_t, kMenuLayouts> offset;  // L0, L1, L2, L3
 };
 
 constexpr FieldLocationRow kFieldLocationTable[] = {
-    //  setting                 L0   L1   L2   L3
-    {S::CapMode,            {  0,   0,   0,   0}},
-    {S::ImgSize,            {  1,   1,   1,   1}},
-    {S::VideoSize,          {  2,   2,   2,   2}},
-    {S::PicNumber,          {  3,   3,   3,   3}},
-    {S::TimeStamp,          {  4,   7,   4,   4}},
-    {S::SenseLevel,         {  5,   6,   5,   5}},
-    {S::SidePir,            {  6,   8,   6,   6}},
-    {S::VideoLength,        {  7,   4,   7,   7}},
-    {S::PirInterval,        {  8,   5,   8,   8}},
-    {S::DateFormat,         {  9,  12,   9,   9}},
-    {S::BeepSound,          { 10,  13,  10,  10}},
-    {S::SpeakerVolume,      { -1,  -1,  -1,  52}},
-    {S::SdCycle,            { 11,   9,  11,  11}},
-    {S::Language,           { 12,  11,  12,  12}},
-    {S::TvSystem,           { -1,  10,  49,  51}},
-    {S::SetClock,           { 13,  14,  13,  13}},
-    {S::ClockYear,          { 14,  16,  14,  14}},
-    {S::ClockMonth,         { 16,  18,  16,  16}},
-    {S::ClockDay,           { 17,  19,  17,  17}},
-    {S::ClockHour,          { 18,  20,  18,  18}},
-    {S::ClockMinute,        { 19,  21,  19,  19}},
-    {S::ClockSecond,        { 20,  22,  20,  20}},
-    {S::Timer1On,           { 21,  23,  21,  21}},
-    {S::Timer1StartHour,    { 22,  24,  22,  22}},
-    {S::Timer1StartMinute,  { 23,  25,  23,  23}},
-    {S::Timer1EndHour,      { 24,  26,  24,  24}},
-    {S::Timer1EndMinute,    { 25,  27,  25,  25}},
-    {S::Timer2On,           { 26,  28,  26,  26}},
-    {S::Timer2StartHour,    { 27,  29,  27,  27}},
-    {S::Timer2StartMinute,  { 28,  30,  28,  28}},
-    {S::Timer2EndHour,      { 29,  31,  29,  29}},
-    {S::Timer2EndMinute,    { 30,  32,  30,  30}},
-    {S::SerialOn,           { 31,  38,  31,  31}},
-    {S::SerialChar0,        { 32,  39,  32,  32}},
-    {S::SerialChar1,        { 33,  40,  33,  33}},
-    {S::SerialChar2,        { 34,  41,  34,  34}},
-    {S::SerialChar3,        { 35,  42,  35,  35}},
-    {S::TimeLapseOn,        { 36,  43,  36,  36}},
-    {S::TimeLapseHour,      { 37,  44,  37,  37}},
-    {S::TimeLapseMinute,    { 38,  45,  38,  38}},
-    {S::TimeLapseSecond,    { 39,  46,  39,  39}},
-    {S::VideoSound,         { -1,  47,  47,  47}},
-    {S::PhotoEv,            { -1,  48,  50,  50}},
-    {S::LongitudeDir,       { -1,  52,  51,  53}},
-    {S::LongitudeDeg,       { -1,  53,  52,  54}},
-    {S::LongitudeMin,       { -1,  54,  53,  55}},
-    {S::LongitudeSec,       { -1,  55,  54,  56}},
-    {S::LatitudeDir,        { -1,  56,  55,  57}},
-    {S::LatitudeDeg,        { -1,  57,  56,  58}},
-    {S::LatitudeMin,        { -1,  58,  57,  59}},
-    {S::LatitudeSec,        { -1,  59,  58,  60}},
-    {S::Byte40,             { 40,  -1,  40,  40}},
-    {S::CheckFlag,          { 42,  50,  42,  42}},
-    {S::Reset,              { -1,  -1,  46,  46}},
-    {S::Reserved0,          { -1,  -1,  59,  -1}},
-    {S::SerialText,         { -1,  -1,  -1, 157}},
+    //  setting             name                 L0   L1   L2   L3
+    {S::CapMode,           "CapMode",           {  0,   0,   0,   0}},
+    {S::ImgSize,           "ImgSize",           {  1,   1,   1,   1}},
+    {S::VideoSize,         "VideoSize",         {  2,   2,   2,   2}},
+    {S::PicNumber,         "PicNumber",         {  3,   3,   3,   3}},
+    {S::TimeStamp,         "TimeStamp",         {  4,   7,   4,   4}},
+    {S::SenseLevel,        "SenseLevel",        {  5,   6,   5,   5}},
+    {S::SidePir,           "SidePir",           {  6,   8,   6,   6}},
+    {S::VideoLength,       "VideoLength",       {  7,   4,   7,   7}},
+    {S::PirInterval,       "PirInterval",       {  8,   5,   8,   8}},
+    {S::DateFormat,        "DateFormat",        {  9,  12,   9,   9}},
+    {S::BeepSound,         "BeepSound",         { 10,  13,  10,  10}},
+    {S::SpeakerVolume,     "SpeakerVolume",     { -1,  -1,  -1,  52}},
+    {S::SdCycle,           "SdCycle",           { 11,   9,  11,  11}},
+    {S::Language,          "Language",          { 12,  11,  12,  12}},
+    {S::TvSystem,          "TvSystem",          { -1,  10,  49,  51}},
+    {S::SetClock,          "SetClock",          { 13,  14,  13,  13}},
+    {S::ClockYear,         "ClockYear",         { 14,  16,  14,  14}},
+    {S::ClockMonth,        "ClockMonth",        { 16,  18,  16,  16}},
+    {S::ClockDay,          "ClockDay",          { 17,  19,  17,  17}},
+    {S::ClockHour,         "ClockHour",         { 18,  20,  18,  18}},
+    {S::ClockMinute,       "ClockMinute",       { 19,  21,  19,  19}},
+    {S::ClockSecond,       "ClockSecond",       { 20,  22,  20,  20}},
+    {S::Timer1On,          "Timer1On",          { 21,  23,  21,  21}},
+    {S::Timer1StartHour,   "Timer1StartHour",   { 22,  24,  22,  22}},
+    {S::Timer1StartMinute, "Timer1StartMinute", { 23,  25,  23,  23}},
+    {S::Timer1EndHour,     "Timer1EndHour",     { 24,  26,  24,  24}},
+    {S::Timer1EndMinute,   "Timer1EndMinute",   { 25,  27,  25,  25}},
+    {S::Timer2On,          "Timer2On",          { 26,  28,  26,  26}},
+    {S::Timer2StartHour,   "Timer2StartHour",   { 27,  29,  27,  27}},
+    {S::Timer2StartMinute, "Timer2StartMinute", { 28,  30,  28,  28}},
+    {S::Timer2EndHour,     "Timer2EndHour",     { 29,  31,  29,  29}},
+    {S::Timer2EndMinute,   "Timer2EndMinute",   { 30,  32,  30,  30}},
+    {S::SerialOn,          "SerialOn",          { 31,  38,  31,  31}},
+    {S::SerialChar0,       "SerialChar0",       { 32,  39,  32,  32}},
+    {S::SerialChar1,       "SerialChar1",       { 33,  40,  33,  33}},
+    {S::SerialChar2,       "SerialChar2",       { 34,  41,  34,  34}},
+    {S::SerialChar3,       "SerialChar3",       { 35,  42,  35,  35}},
+    {S::TimeLapseOn,       "TimeLapseOn",       { 36,  43,  36,  36}},
+    {S::TimeLapseHour,     "TimeLapseHour",     { 37,  44,  37,  37}},
+    {S::TimeLapseMinute,   "TimeLapseMinute",   { 38,  45,  38,  38}},
+    {S::TimeLapseSecond,   "TimeLapseSecond",   { 39,  46,  39,  39}},
+    {S::VideoSound,        "VideoSound",        { -1,  47,  47,  47}},
+    {S::PhotoEv,           "PhotoEv",           { -1,  48,  50,  50}},
+    {S::LongitudeDir,      "LongitudeDir",      { -1,  52,  51,  53}},
+    {S::LongitudeDeg,      "LongitudeDeg",      { -1,  53,  52,  54}},
+    {S::LongitudeMin,      "LongitudeMin",      { -1,  54,  53,  55}},
+    {S::LongitudeSec,      "LongitudeSec",      { -1,  55,  54,  56}},
+    {S::LatitudeDir,       "LatitudeDir",       { -1,  56,  55,  57}},
+    {S::LatitudeDeg,       "LatitudeDeg",       { -1,  57,  56,  58}},
+    {S::LatitudeMin,       "LatitudeMin",       { -1,  58,  57,  59}},
+    {S::LatitudeSec,       "LatitudeSec",       { -1,  59,  58,  60}},
+    {S::Byte40,            "Byte40",            { 40,  -1,  40,  40}},
+    {S::CheckFlag,         "CheckFlag",         { 42,  50,  42,  42}},
+    {S::Reset,             "Reset",             { -1,  -1,  46,  46}},
+    {S::Reserved0,         "Reserved0",         { -1,  -1,  59,  -1}},
+    {S::SerialText,        "SerialText",        { -1,  -1,  -1, 157}},
 };
 
 constexpr bool TableFollowsEnum() {
@@ -263,6 +264,10 @@ uint8_t RotateLeft2(uint8_t b) { return static_cast<uint8_t>((b << 2) | (b >> 6)
 }  // namespace
 
 int MenuSize(int layout) { return ValidLayout(layout) ? kMenuSizes[static_cast<std::size_t>(layout)] : 0; }
+
+const char* MenuSettingName(MenuSetting s) {
+  return s < S::Count ? kFieldLocationTable[static_cast<std::size_t>(s)].name : "";
+}
 
 int FieldLocation(MenuSetting s, int layout) {
   if (!ValidLayout(layout) || s >= S::Count) return -1;

@@ -39,6 +39,8 @@ extern int IntervalUnit;       // 0 seconds, 1 minutes (PirInterval unit shown)
 
 // Record size of a layout.
 int MenuSize(int layout);
+// The setting's name as the record calls it ("CapMode", "SerialText").
+const char* MenuSettingName(MenuSetting s);
 // Byte offset of a setting in a layout, or -1 when the layout has none.
 int FieldLocation(MenuSetting s, int layout);
 // The live record of a layout (MenuSize(layout) bytes).

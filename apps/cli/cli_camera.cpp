@@ -19,26 +19,22 @@ namespace {
 
 using S = MenuSetting;
 
-// The settings the window shows in edits rather than lists.
-struct EditControl {
-  S setting;
-  int id;
-};
-constexpr EditControl kEdits[] = {
-    {S::ClockYear, camid::kClockYear},       {S::ClockMonth, camid::kClockMonth},
-    {S::ClockDay, camid::kClockDay},         {S::ClockHour, camid::kClockHour},
-    {S::ClockMinute, camid::kClockMinute},   {S::ClockSecond, camid::kClockSecond},
-    {S::LongitudeDeg, camid::kLongitudeDeg}, {S::LongitudeMin, camid::kLongitudeMin},
-    {S::LongitudeSec, camid::kLongitudeSec}, {S::LatitudeDeg, camid::kLatitudeDeg},
-    {S::LatitudeMin, camid::kLatitudeMin},   {S::LatitudeSec, camid::kLatitudeSec},
-    {S::SerialText, camid::kSerialText},
-};
-
 // Written by the window itself.
 constexpr S kNotUserSettings[] = {S::Byte40, S::CheckFlag, S::Reset};
 
-// The switches that open other controls for input come first.
-constexpr S kSwitches[] = {S::CapMode, S::SetClock, S::Timer1On, S::Timer2On, S::SerialOn, S::TimeLapseOn};
+// Why a disabled control takes no input: the switch that opens it.
+struct OpenerHint {
+  camopt::Opener opener;
+  const char* hint;
+};
+constexpr OpenerHint kOpenerHints[] = {
+    {camopt::Opener::ClockInput, "(the clock fields take input with SetClock=Input)"},
+    {camopt::Opener::Timer1, "(the first timer's fields take input with Timer1On=On)"},
+    {camopt::Opener::Timer2, "(the second timer's fields take input with Timer2On=On)"},
+    {camopt::Opener::Serial, "(the serial number takes input with SerialOn=On)"},
+    {camopt::Opener::TimeLapse, "(the time lapse fields take input with TimeLapseOn=On)"},
+    {camopt::Opener::NotVideo60, "(the video size is fixed while CapMode is Video(60FPS))"},
+};
 
 constexpr char kTimeZoneName[] = "TimeZone";
 
@@ -57,14 +53,15 @@ Target Resolve(const std::string& name) {
   const auto s = FindMenuSetting(name);
   if (!s) throw UsageError("unknown camera setting \"" + name + "\"; the settings are:\n" + CameraSettingNames());
   t.setting = *s;
-  for (const EditControl& e : kEdits)
-    if (e.setting == *s) t.edit = e.id;
+  const camopt::ControlDesc* c = camopt::FindControl(*s);
+  if (c && c->kind != camopt::ControlKind::List) t.edit = c->control;
   return t;
 }
 
+// The switches that open other controls for input come first, the edits last.
 int Rank(const Target& t) {
   if (t.edit) return 2;
-  if (!t.time_zone && std::find(std::begin(kSwitches), std::end(kSwitches), t.setting) != std::end(kSwitches)) return 0;
+  if (!t.time_zone && camopt::IsOpener(t.setting)) return 0;
   return 1;
 }
 
@@ -112,23 +109,10 @@ class CameraChoices {
   std::string Hint(const Target& t) const {
     if (t.time_zone)
       return "(the camera setup window of " + ModelDisplayName(code_) + " takes the PC's time zone: give --timezone)";
-    switch (t.setting) {
-      case S::ClockYear: case S::ClockMonth: case S::ClockDay:
-      case S::ClockHour: case S::ClockMinute: case S::ClockSecond:
-        return "(the clock fields take input with SetClock=Input)";
-      case S::Timer1StartHour: case S::Timer1StartMinute: case S::Timer1EndHour: case S::Timer1EndMinute:
-        return "(the first timer's fields take input with Timer1On=On)";
-      case S::Timer2StartHour: case S::Timer2StartMinute: case S::Timer2EndHour: case S::Timer2EndMinute:
-        return "(the second timer's fields take input with Timer2On=On)";
-      case S::SerialChar0: case S::SerialChar1: case S::SerialChar2: case S::SerialChar3: case S::SerialText:
-        return "(the serial number takes input with SerialOn=On)";
-      case S::TimeLapseHour: case S::TimeLapseMinute: case S::TimeLapseSecond:
-        return "(the time lapse fields take input with TimeLapseOn=On)";
-      case S::VideoSize:
-        return "(the video size is fixed while CapMode is Video(60FPS))";
-      default:
-        return "(the camera setup window of " + ModelDisplayName(code_) + " keeps it disabled)";
-    }
+    if (const camopt::ControlDesc* c = camopt::FindControl(t.setting))
+      for (const OpenerHint& h : kOpenerHints)
+        if (h.opener == c->opener) return h.hint;
+    return "(the camera setup window of " + ModelDisplayName(code_) + " keeps it disabled)";
   }
 
   const std::vector<std::string>& warnings() const { return warnings_; }

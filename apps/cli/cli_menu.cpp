@@ -15,20 +15,6 @@ namespace {
 using S = MenuSetting;
 constexpr int kCount = static_cast<int>(S::Count);
 
-constexpr const char* kNames[kCount] = {
-    "CapMode",         "ImgSize",         "VideoSize",         "PicNumber",       "TimeStamp",
-    "SenseLevel",      "SidePir",         "VideoLength",       "PirInterval",     "DateFormat",
-    "BeepSound",       "SpeakerVolume",   "SdCycle",           "Language",        "TvSystem",
-    "SetClock",        "ClockYear",       "ClockMonth",        "ClockDay",        "ClockHour",
-    "ClockMinute",     "ClockSecond",     "Timer1On",          "Timer1StartHour", "Timer1StartMinute",
-    "Timer1EndHour",   "Timer1EndMinute", "Timer2On",          "Timer2StartHour", "Timer2StartMinute",
-    "Timer2EndHour",   "Timer2EndMinute", "SerialOn",          "SerialChar0",     "SerialChar1",
-    "SerialChar2",     "SerialChar3",     "TimeLapseOn",       "TimeLapseHour",   "TimeLapseMinute",
-    "TimeLapseSecond", "VideoSound",      "PhotoEv",           "LongitudeDir",    "LongitudeDeg",
-    "LongitudeMin",    "LongitudeSec",    "LatitudeDir",       "LatitudeDeg",     "LatitudeMin",
-    "LatitudeSec",     "Byte40",          "CheckFlag",         "Reset",           "Reserved0",
-    "SerialText",
-};
 
 std::string Format(const char* fmt, unsigned v) {
   char buf[32];
@@ -99,14 +85,9 @@ std::string PositionMeaning(const std::vector<uint8_t>& plain, bool longitude, i
 
 }  // namespace
 
-const char* MenuSettingName(MenuSetting s) {
-  const int i = static_cast<int>(s);
-  return i >= 0 && i < kCount ? kNames[i] : "";
-}
-
 std::optional<MenuSetting> FindMenuSetting(std::string_view name) {
   for (int i = 0; i < kCount; ++i)
-    if (SameText(name, kNames[i])) return static_cast<MenuSetting>(i);
+    if (SameText(name, MenuSettingName(static_cast<MenuSetting>(i)))) return static_cast<MenuSetting>(i);
   return std::nullopt;
 }
 
