@@ -173,13 +173,8 @@ void WirelessPage::ClampStoredChoices(platform::Dialog& dlg) {
 void WirelessPage::FillEditsFromRecord(platform::Dialog& dlg) {
   const SendSet& rec = g_sSendSet;
   if (rec.bySendBy != kSendEmail && rec.byRemoteSwitch != 1) return;
-  const SmtpSet& smtp = rec.sSmtpSet;
   ShowNetworkFields(dlg);
-  ShowField(dlg, kSenderServer, smtp.szServer);
-  ShowPort(dlg, kSenderPort, smtp.iPort);
-  ShowField(dlg, kSenderAddr, smtp.szAddr);
-  ShowField(dlg, kSenderUser, smtp.szUserName);
-  ShowField(dlg, kSenderPassword, smtp.szPassword);
+  ShowFields(dlg, FieldGroup::Sender);
 }
 
 // ---------------------------------------------------------------------------

@@ -21,50 +21,6 @@ using namespace wp_ids;
 
 namespace {
 
-void ReadMmsEdits(platform::Dialog& dlg) {
-  MmsSet& mms = g_sSendSet.sMmsSet;
-  ReadField(dlg, kMmsUrl, mms.szUrl);
-  ReadField(dlg, kMmsApn, mms.szApn);
-  ReadField(dlg, kMmsGateway, mms.szGateway);
-  ReadField(dlg, kMmsPort, mms.szPort);
-  ReadField(dlg, kMmsAccount, mms.szAccount);
-  ReadField(dlg, kMmsPassword, mms.szPassword);
-}
-
-void ReadNetworkEdits(platform::Dialog& dlg) {
-  SmtpSet& smtp = g_sSendSet.sSmtpSet;
-  ReadField(dlg, kNetApn, smtp.szWLNetApN);
-  ReadField(dlg, kNetAccount, smtp.szWLNetAccount);
-  ReadField(dlg, kNetPassword, smtp.szWLNetPassword);
-}
-
-void ReadSenderEdits(platform::Dialog& dlg) {
-  SmtpSet& smtp = g_sSendSet.sSmtpSet;
-  ReadField(dlg, kSenderServer, smtp.szServer);
-  ReadPort(dlg, kSenderPort, smtp.iPort);
-  ReadField(dlg, kSenderAddr, smtp.szAddr);
-  ReadField(dlg, kSenderUser, smtp.szUserName);
-  ReadField(dlg, kSenderPassword, smtp.szPassword);
-}
-
-void ReadFtpEdits(platform::Dialog& dlg) {
-  FtpSet& ftp = g_sSendSet.sFtpSet;
-  ReadField(dlg, kBox1, ftp.szServer);
-  ReadPort(dlg, kBox2, ftp.iPort);
-  ReadField(dlg, kBox3, ftp.szUserName);
-  ReadField(dlg, kFtpPassword, ftp.szPassword);
-  const int dir_type = dlg.ListSelection(kFtpDirType);
-  if (dir_type >= 0) ftp.iFtpDirType = dir_type;
-  ReadField(dlg, kFtpDir, ftp.szFtpDir);
-}
-
-void ReadCloudEdits(platform::Dialog& dlg) {
-  VornCloudSet& cloud = g_sSendSet.sVornCloudSet;
-  ReadField(dlg, kBox1, cloud.szAppKey);
-  ReadField(dlg, kBox2, cloud.szAppSecret);
-  ReadField(dlg, kBox3, cloud.szSimCardNum);
-}
-
 // The GPS mailbox goes with the record only while its box is ticked.
 void DropGpsMailUnlessTicked(platform::Dialog& dlg) {
   if (IsGpsMailboxModel() && !dlg.IsChecked(kGpsMailbox))
@@ -81,7 +37,7 @@ bool WirelessPage::Warn(platform::Dialog& dlg, const UiText& text) {
 void WirelessPage::ReadBackControls(platform::Dialog& dlg, bool& sender_check) {
   SendSet& rec = g_sSendSet;
   if (dlg.ListSelection(kSource) == 1) {
-    ReadMmsEdits(dlg);
+    ReadFields(dlg, FieldGroup::Mms);
   } else {
     ApplyMmsPreset(dlg);
     ApplyApnPreset(dlg);
@@ -91,18 +47,21 @@ void WirelessPage::ReadBackControls(platform::Dialog& dlg, bool& sender_check) {
   sender_check = false;
   const uint8_t mode = rec.bySendBy;
   if (mode == kSendEmail || rec.byRemoteSwitch == 1) {
-    ReadNetworkEdits(dlg);
-    ReadSenderEdits(dlg);
+    ReadFields(dlg, FieldGroup::Network);
+    ReadFields(dlg, FieldGroup::Sender);
     Diag("** szServer:%s\n", TextFieldString(rec.sSmtpSet.szServer).c_str());
     sender_check = mode == kSendEmail || !NoRemoteCommand22;
     if (mode == kSendEmail) return;
   }
   if (mode == kSendFtp || mode == kSendCloud) {
-    if (mode == kSendFtp)
-      ReadFtpEdits(dlg);
-    else
-      ReadCloudEdits(dlg);
-    ReadNetworkEdits(dlg);
+    if (mode == kSendFtp) {
+      ReadFields(dlg, FieldGroup::Ftp);
+      const int dir_type = dlg.ListSelection(kFtpDirType);
+      if (dir_type >= 0) rec.sFtpSet.iFtpDirType = dir_type;
+    } else {
+      ReadFields(dlg, FieldGroup::Cloud);
+    }
+    ReadFields(dlg, FieldGroup::Network);
   }
 }
 

@@ -1,6 +1,7 @@
 // The wireless parameter page's model groups, its send-by list, and the
 // control state that follows from the send-by mode and the record.
 #include <charconv>
+#include <cstddef>
 #include <cstring>
 #include <string>
 
@@ -86,6 +87,45 @@ void ReadPort(platform::Dialog& dlg, int id, int32_t& port) {
 
 namespace {
 
+constexpr PageField kMmsFields[] = {
+    {kMmsUrl, offsetof(SendSet, sMmsSet.szUrl), sizeof(MmsSet::szUrl)},
+    {kMmsApn, offsetof(SendSet, sMmsSet.szApn), sizeof(MmsSet::szApn)},
+    {kMmsGateway, offsetof(SendSet, sMmsSet.szGateway), sizeof(MmsSet::szGateway)},
+    {kMmsPort, offsetof(SendSet, sMmsSet.szPort), sizeof(MmsSet::szPort)},
+    {kMmsAccount, offsetof(SendSet, sMmsSet.szAccount), sizeof(MmsSet::szAccount)},
+    {kMmsPassword, offsetof(SendSet, sMmsSet.szPassword), sizeof(MmsSet::szPassword)},
+};
+constexpr PageField kNetworkFields[] = {
+    {kNetApn, offsetof(SendSet, sSmtpSet.szWLNetApN), sizeof(SmtpSet::szWLNetApN)},
+    {kNetAccount, offsetof(SendSet, sSmtpSet.szWLNetAccount), sizeof(SmtpSet::szWLNetAccount)},
+    {kNetPassword, offsetof(SendSet, sSmtpSet.szWLNetPassword), sizeof(SmtpSet::szWLNetPassword)},
+};
+// The address before the account: showing the address mirrors it into the
+// account edit, which then shows the stored account.
+constexpr PageField kSenderFields[] = {
+    {kSenderServer, offsetof(SendSet, sSmtpSet.szServer), sizeof(SmtpSet::szServer)},
+    {kSenderPort, offsetof(SendSet, sSmtpSet.iPort), 0},
+    {kSenderAddr, offsetof(SendSet, sSmtpSet.szAddr), sizeof(SmtpSet::szAddr)},
+    {kSenderUser, offsetof(SendSet, sSmtpSet.szUserName), sizeof(SmtpSet::szUserName)},
+    {kSenderPassword, offsetof(SendSet, sSmtpSet.szPassword), sizeof(SmtpSet::szPassword)},
+};
+constexpr PageField kFtpFields[] = {
+    {kBox1, offsetof(SendSet, sFtpSet.szServer), sizeof(FtpSet::szServer)},
+    {kBox2, offsetof(SendSet, sFtpSet.iPort), 0},
+    {kBox3, offsetof(SendSet, sFtpSet.szUserName), sizeof(FtpSet::szUserName)},
+    {kFtpPassword, offsetof(SendSet, sFtpSet.szPassword), sizeof(FtpSet::szPassword)},
+    {kFtpDir, offsetof(SendSet, sFtpSet.szFtpDir), sizeof(FtpSet::szFtpDir)},
+};
+constexpr PageField kCloudFields[] = {
+    {kBox1, offsetof(SendSet, sVornCloudSet.szAppKey), sizeof(VornCloudSet::szAppKey)},
+    {kBox2, offsetof(SendSet, sVornCloudSet.szAppSecret), sizeof(VornCloudSet::szAppSecret)},
+    {kBox3, offsetof(SendSet, sVornCloudSet.szSimCardNum), sizeof(VornCloudSet::szSimCardNum)},
+};
+
+char* FieldBytes(const PageField& f) { return reinterpret_cast<char*>(&g_sSendSet) + f.offset; }
+
+int32_t& FieldPort(const PageField& f) { return *reinterpret_cast<int32_t*>(FieldBytes(f)); }
+
 constexpr int kMmsEdits[] = {kMmsUrl, kMmsApn, kMmsGateway, kMmsPort, kMmsAccount, kMmsPassword};
 constexpr int kMmsLabels[] = {kMmsFrame,       kMmsUrlLabel,     kMmsGatewayLabel,
                               kMmsPortLabel,   kMmsAccountLabel, kMmsPasswordLabel};
@@ -131,17 +171,10 @@ void FillFtpBox(platform::Dialog& dlg) {
   }
   Diag("~~~SendBy=%d, DebugFlag=%d~~~\r\n", g_sSendSet.bySendBy, g_sSendSet.DebugFlag);
   if (g_sSendSet.bySendBy == kSendFtp) {
-    ShowField(dlg, kBox1, ftp.szServer);
-    ShowPort(dlg, kBox2, ftp.iPort);
-    ShowField(dlg, kBox3, ftp.szUserName);
-    ShowField(dlg, kFtpPassword, ftp.szPassword);
-    ShowField(dlg, kFtpDir, ftp.szFtpDir);
+    ShowFields(dlg, FieldGroup::Ftp);
     dlg.SetMasked(kBox2, false);
   } else {
-    const VornCloudSet& cloud = g_sSendSet.sVornCloudSet;
-    ShowField(dlg, kBox1, cloud.szAppKey);
-    ShowField(dlg, kBox2, cloud.szAppSecret);
-    ShowField(dlg, kBox3, cloud.szSimCardNum);
+    ShowFields(dlg, FieldGroup::Cloud);
     dlg.Enable(kFtpDir, false);
     dlg.SetMasked(kBox2, true);
   }
@@ -159,26 +192,42 @@ void ApplyMmsEdits(platform::Dialog& dlg, bool manual, bool remote) {
 
 }  // namespace
 
-void ShowMmsFields(platform::Dialog& dlg) {
-  const MmsSet& mms = g_sSendSet.sMmsSet;
-  ShowField(dlg, kMmsUrl, mms.szUrl);
-  ShowField(dlg, kMmsApn, mms.szApn);
-  ShowField(dlg, kMmsGateway, mms.szGateway);
-  ShowField(dlg, kMmsPort, mms.szPort);
-  ShowField(dlg, kMmsAccount, mms.szAccount);
-  ShowField(dlg, kMmsPassword, mms.szPassword);
+std::span<const PageField> PageFields(FieldGroup group) {
+  switch (group) {
+    case FieldGroup::Mms: return kMmsFields;
+    case FieldGroup::Network: return kNetworkFields;
+    case FieldGroup::Sender: return kSenderFields;
+    case FieldGroup::Ftp: return kFtpFields;
+    case FieldGroup::Cloud: return kCloudFields;
+  }
+  return {};
 }
+
+void ShowFields(platform::Dialog& dlg, FieldGroup group) {
+  for (const PageField& f : PageFields(group)) {
+    if (f.width == 0)
+      ShowPort(dlg, f.id, FieldPort(f));
+    else
+      ShowField(dlg, f.id, FieldBytes(f), f.width);
+  }
+}
+
+void ReadFields(platform::Dialog& dlg, FieldGroup group) {
+  for (const PageField& f : PageFields(group)) {
+    if (f.width == 0)
+      ReadPort(dlg, f.id, FieldPort(f));
+    else
+      ReadField(dlg, f.id, FieldBytes(f), f.width);
+  }
+}
+
+void ShowMmsFields(platform::Dialog& dlg) { ShowFields(dlg, FieldGroup::Mms); }
 
 void EmptyMmsEdits(platform::Dialog& dlg) {
   for (int id : kMmsEdits) dlg.SetText(id, "");
 }
 
-void ShowNetworkFields(platform::Dialog& dlg) {
-  const SmtpSet& smtp = g_sSendSet.sSmtpSet;
-  ShowField(dlg, kNetApn, smtp.szWLNetApN);
-  ShowField(dlg, kNetAccount, smtp.szWLNetAccount);
-  ShowField(dlg, kNetPassword, smtp.szWLNetPassword);
-}
+void ShowNetworkFields(platform::Dialog& dlg) { ShowFields(dlg, FieldGroup::Network); }
 
 void GreyOperatorLabels(platform::Dialog& dlg) { EnableAll(dlg, kGreyedLabels, false); }
 
