@@ -64,7 +64,7 @@ void BM_MenuSaveAndLoad(benchmark::State& state) {
   ChooseMenuLayout();
   ApplyMenuDefaults();
   for (auto _ : state) {
-    if (!SaveMenuFile() || LoadMenuFile(8) != 1) state.SkipWithError("menu.dat did not round-trip");
+    if (!SaveMenuFile() || !LoadMenuFile(8)) state.SkipWithError("menu.dat did not round-trip");
   }
   state.SetLabel(std::to_string(MenuSize(MenuLayout)) + " bytes");
 }
@@ -79,7 +79,7 @@ void BM_SendSetSaveAndVerify(benchmark::State& state) {
   LastGenerateTime = {26, 12, 8, 3, 4, 5};
   g_sSendSet.sTime = LastGenerateTime;
   for (auto _ : state) {
-    if (!SaveSendSet() || LoadSendSet(1) != 1) state.SkipWithError("CFG.BIN did not verify");
+    if (!SaveSendSet() || !LoadSendSet(1)) state.SkipWithError("CFG.BIN did not verify");
   }
   state.SetLabel(std::to_string(SendSetFileSize()) + " bytes");
 }

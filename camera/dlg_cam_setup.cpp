@@ -204,7 +204,7 @@ bool WriteAndVerify() {
   if (!rec || size <= 0) return false;
   const std::vector<uint8_t> written(rec, rec + size);
   const int zone = TimeZoneIndex;
-  if (LoadMenuFile(PcUtcOffset()) != 1) return false;
+  if (!LoadMenuFile(PcUtcOffset())) return false;
   // Loading takes the time zone out of the clock mode byte.
   std::vector<uint8_t> expect = written;
   const int clock_at = FieldLocation(S::SetClock, layout);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstring>
 
 #include "records/app_state.h"
@@ -11,6 +12,7 @@
 #include "records/text_field.h"
 
 int MenuLayout = 0;
+RecordOutcome LastMenuLoad;
 int TimeZoneIndex = 0;
 uint64_t MenuLoadedMask = 0;
 int IntervalUnit = 0;
@@ -340,15 +342,16 @@ void ApplyMenuDefaults() {
   }
 }
 
-int LoadMenuFile(int pc_offset_hours) {
+RecordOutcome LoadMenuFile(int pc_offset_hours) {
   PcTimeZoneIndex(pc_offset_hours);
   const int layout = MenuLayout;
-  if (!ValidLayout(layout)) return 0;
+  if (!ValidLayout(layout)) return LastMenuLoad = RecordOutcome::Fault(RecordFault::SystemError, EINVAL);
   const int size = MenuSize(layout);
   Diag("___sizeof menu data:%d___\n", size);
   Diag("___sizeof S_SET_MENU_DATA1:%d___\n", kLayout2Size);
 
-  if (!LoadRecordImage(kMenuFileName, g_records[layout], size)) return 0;
+  LastMenuLoad = LoadRecordImage(kMenuFileName, g_records[layout], size);
+  if (!LastMenuLoad) return LastMenuLoad;
 
   LogLoadedRecord(layout);
 
@@ -357,17 +360,17 @@ int LoadMenuFile(int pc_offset_hours) {
     if (clock > 3) TimeZoneIndex = (clock >> 2) & 0x1F;
     SetIn(layout, S::SetClock, clock & 3);
   }
-  return 1;
+  return LastMenuLoad;
 }
 
-bool SaveMenuFile() {
+RecordOutcome SaveMenuFile() {
   const int layout = MenuLayout;
-  if (!ValidLayout(layout)) return false;
+  if (!ValidLayout(layout)) return RecordOutcome::Fault(RecordFault::SystemError, EINVAL);
   const int size = MenuSize(layout);
   const auto path = SaveFolderPath(kMenuFileName);
   if (!path) {
     Diag("%s", kSeparatorLine);
-    return false;
+    return RecordOutcome::Fault(RecordFault::SystemError, ENAMETOOLONG);
   }
 
   const uint16_t flag = WrittenCheckFlag(layout);
@@ -378,21 +381,22 @@ bool SaveMenuFile() {
 
   // The file is complete and in place (or nothing changed) before the
   // lines that report it are written.
-  const WriteOutcome outcome = ReplaceRecordFile(*path, image, static_cast<std::size_t>(size));
+  int error = 0;
+  const WriteOutcome outcome = ReplaceRecordFile(*path, image, static_cast<std::size_t>(size), &error);
   if (outcome == WriteOutcome::CreateFailed) {
     Diag("Open file - \"%s\" err!\n", path->c_str());
     Diag("%s", kSeparatorLine);
-    return false;
+    return RecordOutcome::Fault(RecordFault::SystemError, error);
   }
   Diag("Open file - \"%s\" success!\n", path->c_str());
   Diag(layout <= 1 ? "[W]Flag = 0x%04X\n" : "[W]Flag1 = 0x%04X\n", flag);
   if (outcome == WriteOutcome::WriteFailed) {
     Diag("Write file - \"%s\" err!\n", path->c_str());
     Diag("%s", kSeparatorLine);
-    return false;
+    return RecordOutcome::Fault(RecordFault::SystemError, error);
   }
   Diag("%s", kSeparatorLine);
-  return true;
+  return RecordOutcome::Done();
 }
 
 // Last position of the video length list: "60" seconds is the last of 61
@@ -430,4 +434,5 @@ void ResetMenuState() {
   TimeZoneIndex = 0;
   MenuLoadedMask = 0;
   IntervalUnit = 0;
+  LastMenuLoad = RecordOutcome{};
 }

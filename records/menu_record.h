@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "records/record_outcome.h"
+
 enum class MenuSetting : uint8_t {
   CapMode, ImgSize, VideoSize, PicNumber, TimeStamp, SenseLevel, SidePir,
   VideoLength, PirInterval, DateFormat, BeepSound, SpeakerVolume, SdCycle,
@@ -36,6 +38,7 @@ extern int MenuLayout;         // layout of the current model, set when the came
 extern int TimeZoneIndex;      // camera time zone: UTC offset in hours + 12, 0..24
 extern uint64_t MenuLoadedMask;  // models whose menu.dat was read this run (bit 16*family + index)
 extern int IntervalUnit;       // 0 seconds, 1 minutes (PirInterval unit shown)
+extern RecordOutcome LastMenuLoad;  // what the last LoadMenuFile found
 
 // Record size of a layout.
 int MenuSize(int layout);
@@ -67,10 +70,10 @@ void ChooseMenuLayout();
 void PcTimeZoneIndex(int pc_offset_hours);
 void ApplyMenuDefaults();
 // Reads menu.dat of the current layout; the time zone starts as the PC's
-// and is replaced by the one the file holds, if any. 1 on success.
-int LoadMenuFile(int pc_offset_hours);
-// True when the file was written completely and is in place.
-bool SaveMenuFile();
+// and is replaced by the one the file holds, if any.
+RecordOutcome LoadMenuFile(int pc_offset_hours);
+// Success when the file was written completely and is in place.
+RecordOutcome SaveMenuFile();
 
 // The opening step of the camera setup window: load once per model and
 // run (or default), with the corrections that follow.

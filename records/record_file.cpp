@@ -54,6 +54,22 @@ FILE* OpenForReading(const std::string& path) {
   const auto wide = Widen(path);
   return wide ? _wfopen(wide->c_str(), L"rb") : nullptr;
 }
+
+// Why a record file cannot be opened for reading.
+RecordOutcome OpenFault(const std::string& path) {
+  const auto wide = Widen(path);
+  if (!wide) return RecordOutcome::Fault(RecordFault::SystemError, EILSEQ);
+  const DWORD attributes = GetFileAttributesW(wide->c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return RecordOutcome::Fault(RecordFault::SystemError, ENOENT);
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return RecordOutcome::Fault(RecordFault::NotRegularFile);
+  FILE* file = _wfopen(wide->c_str(), L"rb");
+  const int error = errno;
+  if (file) {
+    std::fclose(file);
+    return RecordOutcome::Done();
+  }
+  return RecordOutcome::Fault(RecordFault::SystemError, error);
+}
 #else
 constexpr char kSeparator = '/';
 constexpr std::size_t kMaxPathUnits = 4095;  // PATH_MAX less the terminating zero
@@ -69,6 +85,23 @@ FILE* OpenForReading(const std::string& path) {
   if (!std::filesystem::is_regular_file(path, ec)) return nullptr;
   return std::fopen(path.c_str(), "rb");
 }
+
+// Why a record file cannot be opened for reading.
+RecordOutcome OpenFault(const std::string& path) {
+  std::error_code ec;
+  const std::filesystem::file_status st = std::filesystem::status(path, ec);
+  if (std::filesystem::exists(st) && !std::filesystem::is_regular_file(st))
+    return RecordOutcome::Fault(RecordFault::NotRegularFile);
+  if (ec) return RecordOutcome::Fault(RecordFault::SystemError, ec.value());
+  if (!std::filesystem::exists(st)) return RecordOutcome::Fault(RecordFault::SystemError, ENOENT);
+  FILE* file = std::fopen(path.c_str(), "rb");
+  const int error = errno;
+  if (file) {
+    std::fclose(file);
+    return RecordOutcome::Done();
+  }
+  return RecordOutcome::Fault(RecordFault::SystemError, error);
+}
 #endif
 
 std::string TempPathOf(const std::string& path) {
@@ -76,14 +109,16 @@ std::string TempPathOf(const std::string& path) {
 }
 
 #if defined(_WIN32)
-WriteOutcome WriteAndReplace(const std::string& path, const uint8_t* data, std::size_t size) {
+WriteOutcome WriteAndReplace(const std::string& path, const uint8_t* data, std::size_t size, int& error) {
   const auto wide_target = Widen(path);
   const auto wide_temp = Widen(TempPathOf(path));
+  error = EILSEQ;
   if (!wide_target || !wide_temp) return WriteOutcome::CreateFailed;
   // A leftover from an interrupted save is removed first; the new file must be ours alone.
   DeleteFileW(wide_temp->c_str());
   HANDLE file = CreateFileW(wide_temp->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
+  error = EACCES;
   if (file == INVALID_HANDLE_VALUE) return WriteOutcome::CreateFailed;
 
   bool ok = true;
@@ -99,9 +134,11 @@ WriteOutcome WriteAndReplace(const std::string& path, const uint8_t* data, std::
   ok = ok && MoveFileExW(wide_temp->c_str(), wide_target->c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
   if (!ok) {
+    error = EIO;
     DeleteFileW(wide_temp->c_str());
     return WriteOutcome::WriteFailed;
   }
+  error = 0;
   return WriteOutcome::Written;
 }
 #else
@@ -116,25 +153,35 @@ void SyncFolderOf(const std::string& path) {
   ::close(fd);
 }
 
-WriteOutcome WriteAndReplace(const std::string& path, const uint8_t* data, std::size_t size) {
+WriteOutcome WriteAndReplace(const std::string& path, const uint8_t* data, std::size_t size, int& error) {
   const std::string temp = TempPathOf(path);
   // A leftover from an interrupted save (or anything else under that name)
   // is removed first; the new file must be ours alone.
   ::unlink(temp.c_str());
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-  if (fd < 0) return WriteOutcome::CreateFailed;
+  if (fd < 0) {
+    error = errno;
+    return WriteOutcome::CreateFailed;
+  }
 
   bool ok = true;
+  error = 0;
+  const auto step = [&error](bool done_well) {
+    if (!done_well && error == 0) error = errno != 0 ? errno : EIO;
+    return done_well;
+  };
   std::size_t done = 0;
   while (ok && done < size) {
+    errno = 0;
     const ssize_t n = ::write(fd, data + done, size - done);
     if (n < 0 && errno == EINTR) continue;
-    ok = n > 0;
+    if (n == 0) errno = ENOSPC;  // nothing taken: the device is full
+    ok = step(n > 0);
     if (ok) done += static_cast<std::size_t>(n);
   }
-  ok = ok && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
+  ok = ok && step(::fsync(fd) == 0);
+  ok = step(::close(fd) == 0) && ok;
+  ok = ok && step(::rename(temp.c_str(), path.c_str()) == 0);
   if (!ok) {
     ::unlink(temp.c_str());
     return WriteOutcome::WriteFailed;
@@ -192,26 +239,36 @@ bool ReadRecordFile(const std::string& path, uint8_t* out, std::size_t size) {
   return true;
 }
 
-bool LoadRecordImage(std::string_view name, uint8_t* out, int size) {
+RecordOutcome LoadRecordImage(std::string_view name, uint8_t* out, int size) {
   const auto path = SaveFolderPath(name);
-  if (!path || size <= 0) return false;
+  if (!path) return RecordOutcome::Fault(RecordFault::SystemError, ENAMETOOLONG);
+  if (size <= 0) return RecordOutcome::Fault(RecordFault::SystemError, EINVAL);
   const long long length = RecordFileSize(*path);
   Diag("iGetFileSize = %d\n", static_cast<int>(std::min<long long>(length, INT_MAX)));
   if (length != size) {
     Diag("File szie != struct size!\n");
-    return false;
+    // An empty length may be a file that cannot be opened at all.
+    if (length == 0)
+      if (RecordOutcome opened = OpenFault(*path); !opened) return opened;
+    return RecordOutcome::Fault(RecordFault::WrongSize, 0, length);
   }
   std::vector<uint8_t> image(static_cast<std::size_t>(size));
   if (!ReadRecordFile(*path, image.data(), image.size())) {
     Diag("Open file - \"%s\" err!\n", path->c_str());
-    return false;
+    const int error = errno;
+    return RecordOutcome::Fault(RecordFault::SystemError, error != 0 ? error : EIO, length);
   }
   Diag("Open file - \"%s\" success!\n", path->c_str());
   UnscrambleBytes(image.data(), size);
   std::memcpy(out, image.data(), image.size());
-  return true;
+  RecordOutcome done;
+  done.size = length;
+  return done;
 }
 
-WriteOutcome ReplaceRecordFile(const std::string& path, const uint8_t* data, std::size_t size) {
-  return WriteAndReplace(path, data, size);
+WriteOutcome ReplaceRecordFile(const std::string& path, const uint8_t* data, std::size_t size, int* error_number) {
+  int error = 0;
+  const WriteOutcome outcome = WriteAndReplace(path, data, size, error);
+  if (error_number) *error_number = error;
+  return outcome;
 }

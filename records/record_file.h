@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "records/record_outcome.h"
+
 // The text of SaveFolder (UTF-8), bounded by its 260 bytes.
 std::string_view SaveFolderText();
 
@@ -28,8 +30,8 @@ bool ReadRecordFile(const std::string& path, uint8_t* out, std::size_t size);
 
 // Reads the file `name` of SaveFolder into out, unscrambled, when it is
 // exactly `size` bytes long, logging its length and whether it opened.
-// False, with out left as it was, when there is no such file of that size.
-bool LoadRecordImage(std::string_view name, uint8_t* out, int size);
+// Otherwise out is left as it was and the outcome says why.
+RecordOutcome LoadRecordImage(std::string_view name, uint8_t* out, int size);
 
 enum class WriteOutcome {
   Written,       // the file is complete, flushed and in place
@@ -39,8 +41,10 @@ enum class WriteOutcome {
 
 // Writes data to a temporary file beside path, flushes it to the device,
 // then replaces path with it in one step. On any failure the temporary file
-// is removed and whatever file was at path stays as it was.
-WriteOutcome ReplaceRecordFile(const std::string& path, const uint8_t* data, std::size_t size);
+// is removed and whatever file was at path stays as it was; error_number,
+// when given, receives the errno of the step that failed.
+WriteOutcome ReplaceRecordFile(const std::string& path, const uint8_t* data, std::size_t size,
+                               int* error_number = nullptr);
 
 // Suffix of the temporary file written beside the target.
 inline constexpr std::string_view kTempSuffix = ".tmp";

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <climits>
 #include <cstring>
 #include <string>
@@ -21,6 +22,7 @@ SendSet g_sSendSet = {};
 SendSetTarn g_sSendSetTarn = {};
 uint16_t MdmSendVia = 1;
 SendTime LastGenerateTime = {};
+RecordOutcome LastSendSetLoad;
 
 namespace {
 
@@ -126,6 +128,9 @@ void LogPosition(const char* name, const GeoPos& p) {
        p.bySec);
 }
 
+// Reads CFG.BIN into the records (LoadSendSet without keeping its outcome).
+RecordOutcome ReadSendSet(int verify);
+
 }  // namespace
 
 void LogGpsMail(const GpsMail& g) {
@@ -163,7 +168,7 @@ void ApplySendSetDefaults() {
   if (HasGpsMail(GetModelCode())) g_sSendSetTarn.sGpsMail = GpsMail{};
 }
 
-bool SaveSendSet() {
+RecordOutcome SaveSendSet() {
   const uint16_t code = GetModelCode();
   const bool tarn = HasGpsMail(code);
   if (tarn) g_sSendSetTarn.sSendSet = g_sSendSet;
@@ -183,36 +188,46 @@ bool SaveSendSet() {
   }
   ScrambleBytes(image, static_cast<int>(size));
 
-  const auto finish = [tarn](bool ok) {
+  const auto finish = [tarn](RecordOutcome outcome) {
     if (!tarn) Diag("%s", kSeparatorLine);
-    return ok;
+    return outcome;
   };
 
   const auto path = SaveFolderPath(kSendSetFileName);
-  if (!path) return finish(false);
-  const WriteOutcome outcome = ReplaceRecordFile(*path, image, size);
+  if (!path) return finish(RecordOutcome::Fault(RecordFault::SystemError, ENAMETOOLONG));
+  int error = 0;
+  const WriteOutcome outcome = ReplaceRecordFile(*path, image, size, &error);
   if (outcome == WriteOutcome::CreateFailed) {
     Diag("Open file - \"%s\" err!\n", path->c_str());
-    return finish(false);
+    return finish(RecordOutcome::Fault(RecordFault::SystemError, error));
   }
   Diag("Open file - \"%s\" success!\n", path->c_str());
   if (outcome == WriteOutcome::WriteFailed) {
     Diag("Write file - \"%s\" err!\n", path->c_str());
-    return finish(false);
+    return finish(RecordOutcome::Fault(RecordFault::SystemError, error));
   }
-  return finish(true);
+  return finish(RecordOutcome::Done());
 }
 
-int LoadSendSet(int verify) {
+RecordOutcome LoadSendSet(int verify) {
+  LastSendSetLoad = ReadSendSet(verify);
+  return LastSendSetLoad;
+}
+
+namespace {
+
+RecordOutcome ReadSendSet(int verify) {
   const uint16_t code = GetModelCode();
   const bool tarn = HasGpsMail(code);
   const int size = SendSetFileSize();
   Diag("sizeof = %d\n", size);
 
   uint8_t image[sizeof(SendSetTarn)] = {};
-  if (!LoadRecordImage(kSendSetFileName, image, size)) return 0;
+  if (RecordOutcome read = LoadRecordImage(kSendSetFileName, image, size); !read) return read;
+  const RecordOutcome other = RecordOutcome::Fault(RecordFault::OtherFile, 0, size);
   // A verifying load that finds another file (another stamp) leaves the working record as it was.
-  if (verify != 0 && std::memcmp(image + offsetof(SendSet, sTime), &LastGenerateTime, sizeof(SendTime)) != 0) return 0;
+  if (verify != 0 && std::memcmp(image + offsetof(SendSet, sTime), &LastGenerateTime, sizeof(SendTime)) != 0)
+    return other;
   if (tarn) {
     std::memcpy(&g_sSendSetTarn, image, sizeof(SendSetTarn));
     g_sSendSet = g_sSendSetTarn.sSendSet;
@@ -229,7 +244,7 @@ int LoadSendSet(int verify) {
       Diag("StructFlag is different!\n");
       s = SendSet{};
       s.StructFlag = expected;
-      return 0;
+      return RecordOutcome::Fault(RecordFault::StructFlag, 0, size);
     }
   }
 
@@ -258,13 +273,18 @@ int LoadSendSet(int verify) {
   LogPosition("sLatitude", s.sLatitude);
   if (tarn) LogGpsMail(g_sSendSetTarn.sGpsMail);
 
-  if (verify == 0) return 1;
-  return SameTime(s.sTime, LastGenerateTime) ? 1 : 0;
+  RecordOutcome done;
+  done.size = size;
+  if (verify == 0) return done;
+  return SameTime(s.sTime, LastGenerateTime) ? done : other;
 }
+
+}  // namespace
 
 void ResetSendSetState() {
   g_sSendSet = SendSet{};
   g_sSendSetTarn = SendSetTarn{};
   MdmSendVia = 1;
   LastGenerateTime = SendTime{};
+  LastSendSetLoad = RecordOutcome{};
 }

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "records/record_outcome.h"
+
 struct SendTime {
   uint8_t byYear;    // calendar year - 2000 (before 2000: - 1900), 8 bits
   uint8_t byMonth;   // 1..12
@@ -127,6 +129,8 @@ extern SendSetTarn g_sSendSetTarn;
 extern uint16_t MdmSendVia;
 // The six time bytes stamped by the last Generate.
 extern SendTime LastGenerateTime;
+// What the last LoadSendSet found.
+extern RecordOutcome LastSendSetLoad;
 
 // StructFlag the current model's record must carry.
 uint16_t ExpectedStructFlag();
@@ -134,12 +138,12 @@ uint16_t ExpectedStructFlag();
 int SendSetFileSize();
 // The default record for the current model (all zero, then the defaults).
 void ApplySendSetDefaults();
-// Writes CFG.BIN into SaveFolder. Returns true when the file was written
-// completely and is in place; false leaves any existing file as it was.
-bool SaveSendSet();
+// Writes CFG.BIN into SaveFolder. Success when the file was written
+// completely and is in place; a failure leaves any existing file as it was.
+RecordOutcome SaveSendSet();
 // Reads CFG.BIN from SaveFolder into g_sSendSet (and g_sSendSetTarn);
-// with verify 1 also requires sTime == LastGenerateTime. 1 on success.
-int LoadSendSet(int verify);
+// with verify 1 also requires sTime == LastGenerateTime (else OtherFile).
+RecordOutcome LoadSendSet(int verify);
 // Logs the GPS coordinates mailbox, its password masked.
 void LogGpsMail(const GpsMail& g);
 

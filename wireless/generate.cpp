@@ -187,7 +187,7 @@ GenerateResult GenerateSendSetFile(const SendPageInputs& in) {
   // Reading back after a failed write would replace the working record
   // with whatever old file is in the folder; so the read-back follows only
   // a complete write.
-  if (SaveSendSet() && LoadSendSet(1) == 1) return {GenerateOutcome::Written, &kMsgGenerateSuccess};
+  if (SaveSendSet() && LoadSendSet(1)) return {GenerateOutcome::Written, &kMsgGenerateSuccess};
   Diag("Generate fail!\n");
   return {GenerateOutcome::WriteFailed, nullptr};
 }

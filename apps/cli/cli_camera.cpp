@@ -180,7 +180,7 @@ CameraResult RunWindow(const CameraOptions& o, const PreparedRun& p, std::ostrea
   } log{run, o.log, err};
 
   run.OpenCameraSetup();
-  if (p.has_from && run.Logged("File szie != struct size!"))
+  if (p.has_from && LastMenuLoad.fault == RecordFault::WrongSize)
     throw Refusal(Quoted(o.from) + " has " + std::to_string(p.from.size()) + " bytes; the camera setup window of " +
                   ModelDisplayName(p.model) + " takes only a " + std::to_string(MenuSize(MenuLayout)) +
                   "-byte menu.dat and would show the factory values");

@@ -22,9 +22,6 @@ namespace cli {
 
 namespace {
 
-constexpr char kSizeRejected[] = "File szie != struct size!";
-constexpr char kFlagRefused[] = "StructFlag is different!";
-
 Json ModelJson(uint16_t code) { return Json{{"code", code}, {"name", ModelDisplayName(code)}}; }
 
 int LayoutOf(uint16_t code) { return MenuLayoutForModel(code, ModelSetupDlgId(code >> 8, code & 0xFF)); }
@@ -117,7 +114,7 @@ Json MenuReport(const std::filesystem::path& file, const std::vector<uint8_t>& b
   if (o.opening || !rejected) {
     AppRun run(MachineRun(code, scratch.path()));
     run.OpenCameraSetup();
-    rejected = run.Logged(kSizeRejected);
+    rejected = LastMenuLoad.fault == RecordFault::WrongSize;
     const uint8_t* rec = MenuRecord(MenuLayout);
     opened.assign(rec, rec + MenuSize(MenuLayout));
     zone = TimeZoneIndex;
@@ -197,15 +194,10 @@ Json CfgReport(const std::filesystem::path& file, const std::vector<uint8_t>& by
   const uint8_t wireless = ModelWirelessFunc(code >> 8, code & 0xFF);
   r["expected_size"] = expected;
   CopyTextField(SaveFolder, scratch.path().string());
-  std::vector<std::string> lines;
-  SetDiagSink([&lines](std::string_view t) { lines.emplace_back(t); });
-  const int loaded = LoadSendSet(0);
+  // The load's own lines are not part of the report.
+  SetDiagSink([](std::string_view) {});
+  const RecordOutcome loaded = LoadSendSet(0);
   SetDiagSink({});
-  auto logged = [&lines](const char* what) {
-    for (const std::string& l : lines)
-      if (l.rfind(what, 0) == 0) return true;
-    return false;
-  };
   const uint16_t expected_flag = ExpectedStructFlag();
   const uint16_t via = MdmSendVia;
   // What the model writes with either send module ("0 or 1" where the
@@ -225,14 +217,14 @@ Json CfgReport(const std::filesystem::path& file, const std::vector<uint8_t>& by
   UnscrambleBytes(plain.data(), static_cast<int>(plain.size()));
   const unsigned flag = readable ? static_cast<unsigned>(plain[12] | (plain[13] << 8)) : 0;
 
-  bool accepted = loaded == 1;
+  bool accepted = static_cast<bool>(loaded);
   if (wireless == kWirelessNone || wireless == kWirelessK1MG) {
     accepted = false;
     r["verdict"] = "unused: " + ModelDisplayName(code) + " has no wireless module, its windows never read CFG.BIN";
-  } else if (logged(kSizeRejected)) {
+  } else if (loaded.fault == RecordFault::WrongSize) {
     r["verdict"] = "ignored: the wireless parameter page of " + ModelDisplayName(code) + " takes only a " +
                    std::to_string(expected) + "-byte CFG.BIN and starts from the defaults instead";
-  } else if (logged(kFlagRefused)) {
+  } else if (loaded.fault == RecordFault::StructFlag) {
     r["verdict"] = "refused: StructFlag " + std::to_string(flag) + " is not that of " + ModelDisplayName(code) +
                    " (" + expected_flags + "); the wireless parameter page clears the record";
   } else if (!accepted) {

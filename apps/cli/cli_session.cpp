@@ -83,12 +83,6 @@ std::optional<headless::MessageBoxInfo> AppRun::TakeBox() {
   return box;
 }
 
-bool AppRun::Logged(std::string_view line) const {
-  for (const std::string& l : s_->DiagLines())
-    if (l == line) return true;
-  return false;
-}
-
 std::vector<SetRequest> ParseSets(const std::vector<std::string>& args) {
   std::vector<SetRequest> v;
   for (const std::string& a : args) {

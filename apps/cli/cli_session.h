@@ -52,8 +52,6 @@ class AppRun {
   void BrowseTo(int browse_id, const std::filesystem::path& folder);
   // The topmost message box, answered; nothing when none is open.
   std::optional<headless::MessageBoxInfo> TakeBox();
-  // True when the program wrote this diagnostic line since the start.
-  bool Logged(std::string_view line) const;
 
  private:
   std::unique_ptr<headless::Session> s_;

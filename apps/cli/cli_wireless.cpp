@@ -236,11 +236,11 @@ WirelessResult RunPages(const RunOptions& o, const PreparedRun& p, std::ostream&
   headless::Session& s = run.s();
 
   run.OpenWirelessSetup();
-  if (p.has_from && run.Logged("File szie != struct size!"))
+  if (p.has_from && LastSendSetLoad.fault == RecordFault::WrongSize)
     throw Refusal(Quoted(o.from) + " has " + std::to_string(p.from.size()) + " bytes; the wireless parameter page of " +
                   ModelDisplayName(p.model) + " takes only a " + std::to_string(SendSetFileSize()) +
                   "-byte CFG.BIN and would start from the defaults");
-  if (p.has_from && run.Logged("StructFlag is different!"))
+  if (p.has_from && LastSendSetLoad.fault == RecordFault::StructFlag)
     throw Refusal(Quoted(o.from) + " is no CFG.BIN of " + ModelDisplayName(p.model) +
                   " (its StructFlag differs); the wireless parameter page would start from an empty record");
 

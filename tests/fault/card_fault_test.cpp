@@ -323,6 +323,8 @@ TEST_F(HostileCardTest, RecordNamesThatAreFoldersAreNeitherReadNorReplaced) {
   ASSERT_TRUE(s().Close());
   OpenSendPage(516);
   EXPECT_FALSE(HasSuccess(Press(send_ids::kGenerate)));
+  EXPECT_EQ(LastMenuLoad.fault, RecordFault::NotRegularFile);
+  EXPECT_EQ(LastSendSetLoad.fault, RecordFault::NotRegularFile);
   s_.reset();
   ExpectCardUnchanged();
   EXPECT_TRUE(fs::is_directory(card_ / "menu.dat" / "inside"));

@@ -31,7 +31,7 @@ TEST_F(DamagedFile, RandomMenuFilesLoadAndKeepTheClockModeInRange) {
     for (int round = 0; round < 50; ++round) {
       const std::vector<uint8_t> bytes = RandomBytes(rng, static_cast<std::size_t>(MenuSize(MenuLayout)));
       WriteAll(MenuPath(), bytes);
-      ASSERT_EQ(LoadMenuFile(services_.utc_offset_hours), 1);
+      ASSERT_TRUE(LoadMenuFile(services_.utc_offset_hours));
       if (MenuLayout >= 2) {
         EXPECT_LE(MenuGet(MenuSetting::SetClock), 3);
         EXPECT_LE(TimeZoneIndex, 31);
@@ -54,7 +54,7 @@ TEST_F(DamagedFile, RandomCfgFilesEitherFailCleanlyOrComeOutNormalised) {
         plain[13] = static_cast<uint8_t>(flag >> 8);
       }
       WriteAll(CfgPath(), records_test::Scrambled(plain));
-      if (LoadSendSet(0) == 1) {
+      if (LoadSendSet(0)) {
         EXPECT_EQ(g_sSendSet.bySendBy & IF_SEND_BY_APP_SET_FLG, 0);
         EXPECT_LE(g_sSendSet.bySendFileNum, 4);
         EXPECT_LE(g_sSendSet.byRemoteInterval, 25);

@@ -122,7 +122,7 @@ TEST_F(MenuFile, LoadTakesTheTimeZoneOutOfTheClockByteOnLayoutsTwoAndThree) {
     plain[13] = c.stored;
     PutMenuFile(plain);
     TimeZoneIndex = 5;
-    ASSERT_EQ(LoadMenuFile(services_.utc_offset_hours), 1);
+    ASSERT_TRUE(LoadMenuFile(services_.utc_offset_hours));
     EXPECT_EQ(TimeZoneIndex, c.zone);
     EXPECT_EQ(MenuGet(S::SetClock), c.mode);
   }
@@ -133,7 +133,7 @@ TEST_F(MenuFile, LayoutsZeroAndOneKeepTheClockByteAsItIs) {
   std::vector<uint8_t> plain(60, 0);
   plain[14] = 0xD1;
   PutMenuFile(plain);
-  ASSERT_EQ(LoadMenuFile(services_.utc_offset_hours), 1);
+  ASSERT_TRUE(LoadMenuFile(services_.utc_offset_hours));
   EXPECT_EQ(MenuGet(S::SetClock), 0xD1);
   EXPECT_EQ(TimeZoneIndex, 20);
 }
@@ -146,7 +146,7 @@ TEST_F(MenuFile, WrongSizeIsRefusedAndTheRecordKept) {
     SCOPED_TRACE(size);
     PutMenuFile(std::vector<uint8_t>(size, 0x33));
     DiagCapture capture;
-    EXPECT_EQ(LoadMenuFile(services_.utc_offset_hours), 0);
+    EXPECT_FALSE(LoadMenuFile(services_.utc_offset_hours));
     EXPECT_NE(capture.Text().find("iGetFileSize = " + std::to_string(size) + "\n"), std::string::npos);
     EXPECT_NE(capture.Text().find("File szie != struct size!\n"), std::string::npos);
     EXPECT_EQ(Record(), before);
@@ -156,7 +156,7 @@ TEST_F(MenuFile, WrongSizeIsRefusedAndTheRecordKept) {
 TEST_F(MenuFile, MissingFileLoadsNothing) {
   OpenModel(524);
   DiagCapture capture;
-  EXPECT_EQ(LoadMenuFile(services_.utc_offset_hours), 0);
+  EXPECT_FALSE(LoadMenuFile(services_.utc_offset_hours));
   EXPECT_EQ(capture.Text(),
             "___sizeof menu data:188___\n___sizeof S_SET_MENU_DATA1:68___\niGetFileSize = 0\n"
             "File szie != struct size!\n");
@@ -191,7 +191,7 @@ TEST_F(MenuFile, ForeignCheckFlagIsAcceptedOnLoadAndLoggedPerLayout) {
     PutMenuFile(plain);
 
     DiagCapture capture;
-    ASSERT_EQ(LoadMenuFile(services_.utc_offset_hours), 1);
+    ASSERT_TRUE(LoadMenuFile(services_.utc_offset_hours));
     EXPECT_EQ(MenuGet(S::CheckFlag), 0x1234);
     std::vector<std::string> expected = {
         "___sizeof menu data:" + std::to_string(size) + "___\n", "___sizeof S_SET_MENU_DATA1:68___\n",
@@ -245,7 +245,7 @@ TEST_F(MenuFile, SavedFileLoadsBackUnchanged) {
     ASSERT_TRUE(SaveMenuFile());
     const std::vector<uint8_t> saved = Record();
     for (int i = 0; i < MenuSize(MenuLayout); ++i) MenuRecord(MenuLayout)[i] = 0;
-    ASSERT_EQ(LoadMenuFile(services_.utc_offset_hours), 1);
+    ASSERT_TRUE(LoadMenuFile(services_.utc_offset_hours));
     EXPECT_EQ(Record(), saved);
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"menu.dat"});
   }
@@ -345,7 +345,7 @@ TEST_F(MenuFile, UnterminatedSaveFolderIsBoundedAndFailsCleanly) {
   EXPECT_EQ(SaveFolderText().size(), 260u);
   DiagCapture capture;
   EXPECT_FALSE(SaveMenuFile());
-  EXPECT_EQ(LoadMenuFile(services_.utc_offset_hours), 0);
+  EXPECT_FALSE(LoadMenuFile(services_.utc_offset_hours));
   EXPECT_NE(capture.Text().find("Open file - \"" + std::string(260, 'x') + "/menu.dat\" err!\n"), std::string::npos);
 }
 

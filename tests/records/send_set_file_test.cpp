@@ -109,7 +109,7 @@ TEST_F(SendSetFile, SavedRecordCarriesTheAppFlagAndLoadsBackBare) {
 
   capture.Clear();
   g_sSendSet = SendSet{};
-  ASSERT_EQ(LoadSendSet(0), 1);
+  ASSERT_TRUE(LoadSendSet(0));
   EXPECT_EQ(g_sSendSet.bySendBy, 2);
   EXPECT_NE(capture.Text().find("IF_SEND_BY_APP_SET_FLG=1\ng_sSendSet.bySendBy=2\n"), std::string::npos);
   EXPECT_EQ(FolderEntries(), std::vector<std::string>{"CFG.BIN"});
@@ -137,7 +137,7 @@ TEST_F(SendSetFile, GpsMailboxModelsWriteTheLongRecordWithFlag23) {
   g_sSendSet = SendSet{};
   g_sSendSetTarn = SendSetTarn{};
   capture.Clear();
-  ASSERT_EQ(LoadSendSet(0), 1);
+  ASSERT_TRUE(LoadSendSet(0));
   EXPECT_EQ(ReadTextField(g_sSendSet.sSmtpSet.szServer), "smtp.example");
   EXPECT_EQ(g_sSendSet.StructFlag, 23);
   EXPECT_EQ(ReadTextField(g_sSendSetTarn.sGpsMail.szGpsServer), "gps.example");
@@ -155,7 +155,9 @@ TEST_F(SendSetFile, FileOfTheOtherSizeIsRefusedAndTheRecordKept) {
     const std::vector<uint8_t> before = BytesOf(g_sSendSet);
     WriteAll(CfgPath(), std::vector<uint8_t>(c.size, 0x11));
     DiagCapture capture;
-    EXPECT_EQ(LoadSendSet(0), 0);
+    const RecordOutcome loaded = LoadSendSet(0);
+    EXPECT_EQ(loaded.fault, RecordFault::WrongSize);
+    EXPECT_EQ(loaded.size, static_cast<long long>(c.size));
     const int expected_size = SendSetFileSize();
     EXPECT_EQ(capture.Text(), "sizeof = " + std::to_string(expected_size) + "\niGetFileSize = " +
                                   std::to_string(c.size) + "\nFile szie != struct size!\n");
@@ -166,7 +168,9 @@ TEST_F(SendSetFile, FileOfTheOtherSizeIsRefusedAndTheRecordKept) {
 TEST_F(SendSetFile, MissingFileFailsWithSizeZero) {
   SelectModel(524);
   DiagCapture capture;
-  EXPECT_EQ(LoadSendSet(0), 0);
+  const RecordOutcome loaded = LoadSendSet(0);
+  EXPECT_EQ(loaded.fault, RecordFault::SystemError);
+  EXPECT_EQ(loaded.error_number, ENOENT);
   EXPECT_EQ(capture.Text(), "sizeof = 1320\niGetFileSize = 0\nFile szie != struct size!\n");
 }
 
@@ -188,7 +192,8 @@ TEST_F(SendSetFile, StructFlagRulesPerModelClass) {
     CopyTextField(s.sSmtpSet.szServer, "smtp.example");
     PutCfg(s);
     DiagCapture capture;
-    EXPECT_EQ(LoadSendSet(0), c.accepted ? 1 : 0);
+    const RecordOutcome loaded = LoadSendSet(0);
+    EXPECT_EQ(static_cast<bool>(loaded), c.accepted);
     EXPECT_EQ(MdmSendVia, c.via_after);
     if (c.accepted) {
       EXPECT_EQ(g_sSendSet.StructFlag, c.stored);
@@ -199,6 +204,7 @@ TEST_F(SendSetFile, StructFlagRulesPerModelClass) {
       cleared.StructFlag = ExpectedStructFlag();
       EXPECT_EQ(BytesOf(g_sSendSet), BytesOf(cleared));
       EXPECT_EQ(capture.Lines().back(), "StructFlag is different!\n");
+      EXPECT_EQ(loaded.fault, RecordFault::StructFlag);
     }
   }
 }
@@ -224,7 +230,7 @@ TEST_F(SendSetFile, RemoteSwitchFollowsTheInterval) {
       PutCfg(s);
     }
     DiagCapture capture;
-    ASSERT_EQ(LoadSendSet(0), 1);
+    ASSERT_TRUE(LoadSendSet(0));
     EXPECT_EQ(g_sSendSet.byRemoteInterval, c.interval_after);
     EXPECT_EQ(g_sSendSet.byRemoteSwitch, c.switch_after);
     const uint8_t logged = c.code == 518 || c.interval != 0 ? c.interval : 1;
@@ -246,7 +252,7 @@ TEST_F(SendSetFile, FileCountAboveFourIsDroppedAndSendModeAndCountAreCleared) {
     for (int i = 0; i < 4; ++i) CopyTextField(s.szFileFullName[i], "PIC" + std::to_string(i) + ".JPG");
     PutCfg(s);
     DiagCapture capture;
-    ASSERT_EQ(LoadSendSet(0), 1);
+    ASSERT_TRUE(LoadSendSet(0));
     const int kept = count > 4 ? 0 : count;
     EXPECT_EQ(g_sSendSet.bySendFileNum, kept);
     EXPECT_EQ(g_sSendSet.bySendMode, 0);
@@ -299,7 +305,7 @@ TEST_F(SendSetFile, LoadLogsEveryFieldInOrderWithPasswordsMasked) {
   PutCfg(s);
 
   DiagCapture capture;
-  ASSERT_EQ(LoadSendSet(0), 1);
+  ASSERT_TRUE(LoadSendSet(0));
   const std::vector<std::string> expected = {
       "sizeof = 1320\n",
       "iGetFileSize = 1320\n",
@@ -368,7 +374,7 @@ TEST_F(SendSetFile, CloudAndGpsMailboxLinesMaskTheirPasswords) {
   CopyTextField(t.sGpsMail.szGpsSmtpPassword, "gps-secret");
   PutCfg(t);
   DiagCapture capture;
-  ASSERT_EQ(LoadSendSet(0), 1);
+  ASSERT_TRUE(LoadSendSet(0));
   EXPECT_NE(capture.Text().find("g_sSendSet.byDailySendTime=0\n"
                                 "g_sSendSet.sVornCloudSet.szAppKey\t=me@cloud\n"
                                 "g_sSendSet.sVornCloudSet.szAppSecret\t=********\n"
@@ -394,24 +400,24 @@ TEST_F(SendSetFile, VerifyingLoadComparesTheTimeStampOfTheLastGenerate) {
   g_sSendSet.bSet = 0;
   LastGenerateTime = first;
   ASSERT_TRUE(SaveSendSet());
-  EXPECT_EQ(LoadSendSet(1), 1);
+  EXPECT_TRUE(LoadSendSet(1));
   const std::vector<uint8_t> older_copy = ReadAll(CfgPath());
 
   // A second generation within the same second verifies as well.
   g_sSendSet.bSet = 1;  // bSet is not part of the stamp
   ASSERT_TRUE(SaveSendSet());
-  EXPECT_EQ(LoadSendSet(1), 1);
+  EXPECT_TRUE(LoadSendSet(1));
 
   const SendTime later = {26, 12, 8, 3, 4, 6};
   g_sSendSet.sTime = later;
   LastGenerateTime = later;
   ASSERT_TRUE(SaveSendSet());
-  EXPECT_EQ(LoadSendSet(1), 1);
+  EXPECT_TRUE(LoadSendSet(1));
 
   // The card got the older copy of the same size back: it loads, but does not verify.
   WriteAll(CfgPath(), older_copy);
-  EXPECT_EQ(LoadSendSet(1), 0);
-  EXPECT_EQ(LoadSendSet(0), 1);
+  EXPECT_EQ(LoadSendSet(1).fault, RecordFault::OtherFile);
+  EXPECT_TRUE(LoadSendSet(0));
 
   for (int field = 0; field < 6; ++field) {
     SendTime other = later;
@@ -419,7 +425,7 @@ TEST_F(SendSetFile, VerifyingLoadComparesTheTimeStampOfTheLastGenerate) {
     LastGenerateTime = other;
     ASSERT_TRUE(SaveSendSet());
     LastGenerateTime = later;
-    EXPECT_EQ(LoadSendSet(1), 0) << "time byte " << field;
+    EXPECT_FALSE(LoadSendSet(1)) << "time byte " << field;
   }
 }
 
@@ -435,7 +441,7 @@ TEST_F(SendSetFile, UnterminatedTextsAreReadWithinTheirFields) {
   t.sSendSet.byRemoteInterval = 25;
   PutCfg(t);
   DiagCapture capture;
-  ASSERT_EQ(LoadSendSet(0), 1);
+  ASSERT_TRUE(LoadSendSet(0));
   const std::string& log = capture.Text();
   EXPECT_NE(log.find("g_sSendSet.szRecp[3]=\"" + std::string(49, 'A') + "\"\n"), std::string::npos);
   EXPECT_NE(log.find("g_sSendSet.szFileFullName[3]=\"" + std::string(33, 'A') + "\"\n"), std::string::npos);
