@@ -56,9 +56,3 @@ bool ParseEditNumber(const std::string& text, int max_chars, long& value);
 // The camera setup window (template 113 or 108 by the current model).
 std::unique_ptr<platform::Window> MakeCameraSetupWindow();
 
-// Process-wide state of the window that outlives an opening.
-extern int s_iTimerID;  // the clock timer's id, 0 when stopped
-
-// Resets the window's process-wide state (timer id, warning guard) to its
-// start-of-process values.
-void ResetCameraState();

@@ -24,7 +24,7 @@ namespace {
 
 void AddEntries(Dialog& dlg, int id, const OptionList& list) {
   const int n = camopt::EntryCount(list);
-  for (int i = 0; i < n; ++i) dlg.ListAdd(id, camopt::EntryText(list, i, UiLanguage));
+  for (int i = 0; i < n; ++i) dlg.ListAdd(id, camopt::EntryText(list, i, App().UiLanguage));
 }
 
 std::string Decimal(long v) {
@@ -59,7 +59,7 @@ void SplitPackedSetClock(const MenuView& rec) {
   if (rec.layout() != 2 && rec.layout() != 3) return;
   const uint16_t b = rec.Get(S::SetClock);
   if (b <= 3) return;
-  TimeZoneIndex = (b >> 2) & 0x1F;
+  App().TimeZoneIndex = (b >> 2) & 0x1F;
   rec.Set(S::SetClock, b & 3);
 }
 
@@ -67,12 +67,12 @@ void FillInterval(Dialog& dlg, const MenuView& rec, bool build) {
   const uint16_t b = rec.Get(S::PirInterval);
   Diag("PirInterval = 0x%X, PirInterval&0x80 = %d, IntrvlFlg = %d\n", b, b & 0x80, 1);
   const camopt::PirIntervalParts parts = camopt::DecodePirInterval(static_cast<uint8_t>(b));
-  IntervalUnit = parts.unit;
+  App().IntervalUnit = parts.unit;
   rec.Set(S::PirInterval, static_cast<uint16_t>(parts.pos));
   if (build) AddEntries(dlg, camid::kIntervalUnit, camopt::IntervalUnitList());
-  dlg.ListSelect(camid::kIntervalUnit, IntervalUnit);
+  dlg.ListSelect(camid::kIntervalUnit, App().IntervalUnit);
   dlg.ListReset(camid::kInterval);
-  AddEntries(dlg, camid::kInterval, camopt::IntervalValueList(IntervalUnit));
+  AddEntries(dlg, camid::kInterval, camopt::IntervalValueList(App().IntervalUnit));
   Diag("PirInterval bySel = %d\n", parts.pos);
   dlg.ListSelect(camid::kInterval, parts.pos);
 }
@@ -117,8 +117,8 @@ void FillLayoutTail(Dialog& dlg, const MenuView& rec, CamGroup g, bool build) {
   if (t.time_zone_label) dlg.SetText(camid::kLblTimeZone, UiStr(*t.time_zone_label));
   if (build) AddEntries(dlg, camid::kTimeZone, t.time_zone_list);
   if (t.time_zone_setting == S::Count) {
-    if (TimeZoneIndex < 0 || TimeZoneIndex >= camopt::kTimeZoneCount) TimeZoneIndex = camopt::kTimeZoneUtc;
-    dlg.ListSelect(camid::kTimeZone, TimeZoneIndex);
+    if (App().TimeZoneIndex < 0 || App().TimeZoneIndex >= camopt::kTimeZoneCount) App().TimeZoneIndex = camopt::kTimeZoneUtc;
+    dlg.ListSelect(camid::kTimeZone, App().TimeZoneIndex);
   } else {
     dlg.ListSelect(camid::kTimeZone, rec.Get(t.time_zone_setting));
   }
@@ -233,7 +233,7 @@ bool TemplateHas(int template_id, int id) {
 }
 
 int CamSetupTemplate() {
-  return CamSetupDlgId == camid::kTemplateFull ? camid::kTemplateFull : camid::kTemplateLegacy;
+  return App().CamSetupDlgId == camid::kTemplateFull ? camid::kTemplateFull : camid::kTemplateLegacy;
 }
 
 void EnableClockEdits(Dialog& dlg, bool on) { EnableOpened(dlg, camopt::Opener::ClockInput, on); }
@@ -269,7 +269,7 @@ void FillCamSetupControls(Dialog& dlg, int refill) {
   const uint16_t code = GetModelCode();
   const CamGroup g = camopt::CamGroupOf(code);
   const int tpl = CamSetupTemplate();
-  const MenuView rec(MenuLayout);
+  const MenuView rec(App().MenuLayout);
 
   dlg.SetTitle(UiStr(kTxtCameraSetup));
   ApplyCamLabels(dlg, g, tpl);
@@ -294,7 +294,7 @@ void FillCamSetupControls(Dialog& dlg, int refill) {
 void ApplyCamSetupEnabling(Dialog& dlg) {
   const CamGroup g = camopt::CamGroupOf(GetModelCode());
   const camopt::GroupTraits& traits = camopt::TraitsOf(g);
-  const MenuView rec(MenuLayout);
+  const MenuView rec(App().MenuLayout);
   const int layout = rec.layout();
   const GroupEnabling& e = kEnabling[static_cast<int>(g)];
 

@@ -49,8 +49,8 @@ void ReadSetClock(const Dialog& dlg, const MenuView& rec) {
   const uint8_t mode = Sel(dlg, camid::kSetClock);
   if (rec.layout() == 2 || rec.layout() == 3) {
     const int zone = dlg.ListSelection(camid::kTimeZone);
-    if (zone >= 0) TimeZoneIndex = zone;
-    rec.Set(S::SetClock, static_cast<uint8_t>(0x80 | ((TimeZoneIndex & 0x1F) << 2) | mode));
+    if (zone >= 0) App().TimeZoneIndex = zone;
+    rec.Set(S::SetClock, static_cast<uint8_t>(0x80 | ((App().TimeZoneIndex & 0x1F) << 2) | mode));
   } else {
     rec.Set(S::SetClock, mode);
   }
@@ -100,7 +100,7 @@ bool ParseEditNumber(const std::string& text, int max_chars, long& value) {
 
 void ReadCamSetupControls(Dialog& dlg) {
   const uint16_t code = GetModelCode();
-  const MenuView rec(MenuLayout == 2 || MenuLayout == 3 ? MenuLayout : CamSetupDlgId == camid::kTemplateFull ? 1 : 0);
+  const MenuView rec(App().MenuLayout == 2 || App().MenuLayout == 3 ? App().MenuLayout : App().CamSetupDlgId == camid::kTemplateFull ? 1 : 0);
   const int layout = rec.layout();
   ReadLists(dlg, rec, code, CamSetupTemplate());
   if (layout >= 1) ReadTailLists(dlg, rec);

@@ -11,24 +11,15 @@
 #include "records/record_file.h"
 #include "records/text_field.h"
 
-int MenuLayout = 0;
-RecordOutcome LastMenuLoad;
-int TimeZoneIndex = 0;
-uint64_t MenuLoadedMask = 0;
-int IntervalUnit = 0;
 
 namespace {
 
 using S = MenuSetting;
 
 constexpr std::array<int, kMenuLayouts> kMenuSizes = {44, 60, 68, 188};
-constexpr int kLargestMenu = 188;
 constexpr int kLayout2Size = 68;
 constexpr char kMenuFileName[] = "menu.dat";
 constexpr char kSeparatorLine[] = "________________________________________________\n";
-
-// One live record per layout, zero at start.
-alignas(2) uint8_t g_records[kMenuLayouts][kLargestMenu] = {};
 
 // Each setting's name and where it lives in each layout (-1: the layout has none).
 struct FieldLocationRow {
@@ -191,7 +182,7 @@ void ApplyColumn(int layout, const ModelColumnValue (&values)[N], uint16_t code)
 
 uint8_t* FieldPointer(int layout, MenuSetting s) {
   const int offset = FieldLocation(s, layout);
-  return offset < 0 ? nullptr : g_records[layout] + offset;
+  return offset < 0 ? nullptr : App().g_records[layout] + offset;
 }
 
 uint16_t GetIn(int layout, MenuSetting s) {
@@ -276,24 +267,24 @@ int FieldLocation(MenuSetting s, int layout) {
   return kFieldLocationTable[static_cast<std::size_t>(s)].offset[static_cast<std::size_t>(layout)];
 }
 
-uint8_t* MenuRecord(int layout) { return ValidLayout(layout) ? g_records[layout] : nullptr; }
+uint8_t* MenuRecord(int layout) { return ValidLayout(layout) ? App().g_records[layout] : nullptr; }
 
-uint16_t MenuGet(MenuSetting s) { return ValidLayout(MenuLayout) ? GetIn(MenuLayout, s) : 0; }
+uint16_t MenuGet(MenuSetting s) { return ValidLayout(App().MenuLayout) ? GetIn(App().MenuLayout, s) : 0; }
 
 void MenuSet(MenuSetting s, uint16_t value) {
-  if (ValidLayout(MenuLayout)) SetIn(MenuLayout, s, value);
+  if (ValidLayout(App().MenuLayout)) SetIn(App().MenuLayout, s, value);
 }
 
-bool MenuHas(MenuSetting s) { return FieldLocation(s, MenuLayout) >= 0; }
+bool MenuHas(MenuSetting s) { return FieldLocation(s, App().MenuLayout) >= 0; }
 
 std::string_view MenuSerialText() {
-  const uint8_t* p = ValidLayout(MenuLayout) ? FieldPointer(MenuLayout, S::SerialText) : nullptr;
+  const uint8_t* p = ValidLayout(App().MenuLayout) ? FieldPointer(App().MenuLayout, S::SerialText) : nullptr;
   if (!p) return {};
   return ReadTextField(reinterpret_cast<const char*>(p), kSerialTextSize);
 }
 
 void SetMenuSerialText(std::string_view text) {
-  uint8_t* p = ValidLayout(MenuLayout) ? FieldPointer(MenuLayout, S::SerialText) : nullptr;
+  uint8_t* p = ValidLayout(App().MenuLayout) ? FieldPointer(App().MenuLayout, S::SerialText) : nullptr;
   if (p) CopyTextField(reinterpret_cast<char*>(p), kSerialTextSize, text);
 }
 
@@ -315,18 +306,18 @@ uint16_t CheckFlagPreset(int layout) {
 
 void ChooseMenuLayout() {
   const uint16_t code = GetModelCode();
-  MenuLayout = MenuLayoutForModel(code, ModelSetupDlgId(code >> 8, code & 0xFF));
-  SetIn(MenuLayout, S::CheckFlag, CheckFlagPreset(MenuLayout));
+  App().MenuLayout = MenuLayoutForModel(code, ModelSetupDlgId(code >> 8, code & 0xFF));
+  SetIn(App().MenuLayout, S::CheckFlag, CheckFlagPreset(App().MenuLayout));
 }
 
 void PcTimeZoneIndex(int pc_offset_hours) {
-  TimeZoneIndex = std::clamp(pc_offset_hours, -12, 12) + 12;
+  App().TimeZoneIndex = std::clamp(pc_offset_hours, -12, 12) + 12;
 }
 
 void ApplyMenuDefaults() {
-  const int layout = MenuLayout;
+  const int layout = App().MenuLayout;
   if (!ValidLayout(layout)) return;
-  std::memset(g_records[layout], 0, sizeof g_records[layout]);
+  std::memset(App().g_records[layout], 0, sizeof App().g_records[layout]);
   const uint16_t code = GetModelCode();
   switch (layout) {
     case 0: ApplyValues(0, kDefaultsL0); break;
@@ -344,27 +335,27 @@ void ApplyMenuDefaults() {
 
 RecordOutcome LoadMenuFile(int pc_offset_hours) {
   PcTimeZoneIndex(pc_offset_hours);
-  const int layout = MenuLayout;
-  if (!ValidLayout(layout)) return LastMenuLoad = RecordOutcome::Fault(RecordFault::SystemError, EINVAL);
+  const int layout = App().MenuLayout;
+  if (!ValidLayout(layout)) return App().LastMenuLoad = RecordOutcome::Fault(RecordFault::SystemError, EINVAL);
   const int size = MenuSize(layout);
   Diag("___sizeof menu data:%d___\n", size);
   Diag("___sizeof S_SET_MENU_DATA1:%d___\n", kLayout2Size);
 
-  LastMenuLoad = LoadRecordImage(kMenuFileName, g_records[layout], size);
-  if (!LastMenuLoad) return LastMenuLoad;
+  App().LastMenuLoad = LoadRecordImage(kMenuFileName, App().g_records[layout], size);
+  if (!App().LastMenuLoad) return App().LastMenuLoad;
 
   LogLoadedRecord(layout);
 
   if (layout >= 2) {
     const uint8_t clock = static_cast<uint8_t>(GetIn(layout, S::SetClock));
-    if (clock > 3) TimeZoneIndex = (clock >> 2) & 0x1F;
+    if (clock > 3) App().TimeZoneIndex = (clock >> 2) & 0x1F;
     SetIn(layout, S::SetClock, clock & 3);
   }
-  return LastMenuLoad;
+  return App().LastMenuLoad;
 }
 
 RecordOutcome SaveMenuFile() {
-  const int layout = MenuLayout;
+  const int layout = App().MenuLayout;
   if (!ValidLayout(layout)) return RecordOutcome::Fault(RecordFault::SystemError, EINVAL);
   const int size = MenuSize(layout);
   const auto path = SaveFolderPath(kMenuFileName);
@@ -376,7 +367,7 @@ RecordOutcome SaveMenuFile() {
   const uint16_t flag = WrittenCheckFlag(layout);
   SetIn(layout, S::CheckFlag, flag);
   uint8_t image[kLargestMenu];
-  std::memcpy(image, g_records[layout], static_cast<std::size_t>(size));
+  std::memcpy(image, App().g_records[layout], static_cast<std::size_t>(size));
   ScrambleBytes(image, size);
 
   // The file is complete and in place (or nothing changed) before the
@@ -405,11 +396,11 @@ RecordOutcome SaveMenuFile() {
 int LastVideoLengthEntry(uint16_t code) { return TraitsOfCode(code).video_length_last; }
 
 void LoadOrDefaultMenuOnce(int pc_offset_hours) {
-  const int bit = 16 * ModelFamily + ModelIndex;
+  const int bit = 16 * App().ModelFamily + App().ModelIndex;
   const bool trackable = bit >= 0 && bit < 64;
   const uint64_t mask = trackable ? (uint64_t{1} << bit) : 0;
-  if (trackable && (MenuLoadedMask & mask) != 0) return;
-  MenuLoadedMask |= mask;
+  if (trackable && (App().MenuLoadedMask & mask) != 0) return;
+  App().MenuLoadedMask |= mask;
   if (LoadMenuFile(pc_offset_hours)) {
     if (MenuGet(S::VideoLength) > LastVideoLengthEntry(GetModelCode())) MenuSet(S::VideoLength, 9);
   } else {
@@ -428,11 +419,4 @@ void UnscrambleBytes(uint8_t* buffer, int length) {
   for (int i = 0; i < length; ++i) buffer[i] = static_cast<uint8_t>(RotateLeft2(buffer[i]) ^ kScrambleMask);
 }
 
-void ResetMenuState() {
-  std::memset(g_records, 0, sizeof g_records);
-  MenuLayout = 0;
-  TimeZoneIndex = 0;
-  MenuLoadedMask = 0;
-  IntervalUnit = 0;
-  LastMenuLoad = RecordOutcome{};
-}
+void ResetMenuState() { static_cast<MenuState&>(App()) = MenuState{}; }

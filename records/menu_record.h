@@ -34,11 +34,6 @@ enum class MenuSetting : uint8_t {
 inline constexpr int kMenuLayouts = 4;
 inline constexpr int kSerialTextSize = 11;
 
-extern int MenuLayout;         // layout of the current model, set when the camera setup window opens
-extern int TimeZoneIndex;      // camera time zone: UTC offset in hours + 12, 0..24
-extern uint64_t MenuLoadedMask;  // models whose menu.dat was read this run (bit 16*family + index)
-extern int IntervalUnit;       // 0 seconds, 1 minutes (PirInterval unit shown)
-extern RecordOutcome LastMenuLoad;  // what the last LoadMenuFile found
 
 // Record size of a layout.
 int MenuSize(int layout);

@@ -193,7 +193,7 @@ WriteOutcome WriteAndReplace(const std::string& path, const uint8_t* data, std::
 
 }  // namespace
 
-std::string_view SaveFolderText() { return ReadTextField(SaveFolder, sizeof SaveFolder); }
+std::string_view SaveFolderText() { return ReadTextField(App().SaveFolder, sizeof App().SaveFolder); }
 
 std::optional<std::string> FormRecordPath(std::string_view folder, std::string_view name) {
   std::string path(folder);

@@ -18,11 +18,6 @@
 // little-endian, as the file is.
 static_assert(std::endian::native == std::endian::little);
 
-SendSet g_sSendSet = {};
-SendSetTarn g_sSendSetTarn = {};
-uint16_t MdmSendVia = 1;
-SendTime LastGenerateTime = {};
-RecordOutcome LastSendSetLoad;
 
 namespace {
 
@@ -38,11 +33,6 @@ bool HasGpsMail(uint16_t code) { return Has(TraitsOfCode(code).gps_mailbox); }
 
 // The models whose StructFlag stores the send-module choice.
 bool ChoosesSendModule(uint16_t code) { return Has(TraitsOfCode(code).send_module); }
-
-uint8_t CurrentWirelessFunc() {
-  const uint16_t code = GetModelCode();
-  return ModelWirelessFunc(code >> 8, code & 0xFF);
-}
 
 template <std::size_t N>
 std::string Text(const char (&field)[N]) {
@@ -141,48 +131,51 @@ void LogGpsMail(const GpsMail& g) {
   Diag("g_sSendSetTarn.sGpsMail.szGpsSmtpPassword=%s\n", Secret(g.szGpsSmtpPassword));
 }
 
-uint16_t ExpectedStructFlag() {
-  const uint16_t code = GetModelCode();
-  const uint8_t func = CurrentWirelessFunc();
+uint16_t StructFlagOf(uint16_t code, uint16_t send_via) {
+  const uint8_t func = ModelWirelessFunc(code >> 8, code & 0xFF);
   if (func == kWirelessWifi) return kFlagWifi;
   const bool cellular = func == kWireless3G || func == kWireless4G;
   if (cellular && HasGpsMail(code)) return kFlagWithGpsMail;
-  if (cellular && ChoosesSendModule(code)) return MdmSendVia;
+  if (cellular && ChoosesSendModule(code)) return send_via;
   return kFlagPlain;
 }
 
-int SendSetFileSize() {
-  return HasGpsMail(GetModelCode()) ? static_cast<int>(sizeof(SendSetTarn)) : static_cast<int>(sizeof(SendSet));
+uint16_t ExpectedStructFlag() { return StructFlagOf(GetModelCode(), App().MdmSendVia); }
+
+int SendSetFileSizeOf(uint16_t code) {
+  return HasGpsMail(code) ? static_cast<int>(sizeof(SendSetTarn)) : static_cast<int>(sizeof(SendSet));
 }
 
+int SendSetFileSize() { return SendSetFileSizeOf(GetModelCode()); }
+
 void ApplySendSetDefaults() {
-  g_sSendSet = SendSet{};
-  g_sSendSet.bySendBy = 2;
-  g_sSendSet.StructFlag = ExpectedStructFlag();
-  g_sSendSet.byRemoteSwitch = 0;
-  g_sSendSet.byRemoteInterval = kRemoteOff;
-  g_sSendSet.uwMaxSendImgNum = 0;
-  CopyTextField(g_sSendSet.sFtpSet.szFtpDir, "/");
-  g_sSendSet.sFtpSet.iPort = 21;
-  g_sSendSet.sLatitude.byDir = 1;
-  if (HasGpsMail(GetModelCode())) g_sSendSetTarn.sGpsMail = GpsMail{};
+  App().g_sSendSet = SendSet{};
+  App().g_sSendSet.bySendBy = 2;
+  App().g_sSendSet.StructFlag = ExpectedStructFlag();
+  App().g_sSendSet.byRemoteSwitch = 0;
+  App().g_sSendSet.byRemoteInterval = kRemoteOff;
+  App().g_sSendSet.uwMaxSendImgNum = 0;
+  CopyTextField(App().g_sSendSet.sFtpSet.szFtpDir, "/");
+  App().g_sSendSet.sFtpSet.iPort = 21;
+  App().g_sSendSet.sLatitude.byDir = 1;
+  if (HasGpsMail(GetModelCode())) App().g_sSendSetTarn.sGpsMail = GpsMail{};
 }
 
 RecordOutcome SaveSendSet() {
   const uint16_t code = GetModelCode();
   const bool tarn = HasGpsMail(code);
-  if (tarn) g_sSendSetTarn.sSendSet = g_sSendSet;
+  if (tarn) App().g_sSendSetTarn.sSendSet = App().g_sSendSet;
   const std::size_t size = tarn ? sizeof(SendSetTarn) : sizeof(SendSet);
 
   // The image is what is written; the working record keeps its values.
   uint8_t image[sizeof(SendSetTarn)];
   if (tarn) {
-    SendSetTarn copy = g_sSendSetTarn;
+    SendSetTarn copy = App().g_sSendSetTarn;
     copy.sSendSet.StructFlag = kFlagWithGpsMail;
     copy.sSendSet.bySendBy |= IF_SEND_BY_APP_SET_FLG;
     std::memcpy(image, &copy, size);
   } else {
-    SendSet copy = g_sSendSet;
+    SendSet copy = App().g_sSendSet;
     copy.bySendBy |= IF_SEND_BY_APP_SET_FLG;
     std::memcpy(image, &copy, size);
   }
@@ -210,8 +203,8 @@ RecordOutcome SaveSendSet() {
 }
 
 RecordOutcome LoadSendSet(int verify) {
-  LastSendSetLoad = ReadSendSet(verify);
-  return LastSendSetLoad;
+  App().LastSendSetLoad = ReadSendSet(verify);
+  return App().LastSendSetLoad;
 }
 
 namespace {
@@ -226,20 +219,20 @@ RecordOutcome ReadSendSet(int verify) {
   if (RecordOutcome read = LoadRecordImage(kSendSetFileName, image, size); !read) return read;
   const RecordOutcome other = RecordOutcome::Fault(RecordFault::OtherFile, 0, size);
   // A verifying load that finds another file (another stamp) leaves the working record as it was.
-  if (verify != 0 && std::memcmp(image + offsetof(SendSet, sTime), &LastGenerateTime, sizeof(SendTime)) != 0)
+  if (verify != 0 && std::memcmp(image + offsetof(SendSet, sTime), &App().LastGenerateTime, sizeof(SendTime)) != 0)
     return other;
   if (tarn) {
-    std::memcpy(&g_sSendSetTarn, image, sizeof(SendSetTarn));
-    g_sSendSet = g_sSendSetTarn.sSendSet;
+    std::memcpy(&App().g_sSendSetTarn, image, sizeof(SendSetTarn));
+    App().g_sSendSet = App().g_sSendSetTarn.sSendSet;
   } else {
-    std::memcpy(&g_sSendSet, image, sizeof(SendSet));
+    std::memcpy(&App().g_sSendSet, image, sizeof(SendSet));
   }
 
-  SendSet& s = g_sSendSet;
+  SendSet& s = App().g_sSendSet;
   const uint16_t expected = ExpectedStructFlag();
   if (s.StructFlag != expected) {
     if (ChoosesSendModule(code) && (s.StructFlag == 0 || s.StructFlag == 1)) {
-      MdmSendVia = s.StructFlag;
+      App().MdmSendVia = s.StructFlag;
     } else {
       Diag("StructFlag is different!\n");
       s = SendSet{};
@@ -271,20 +264,14 @@ RecordOutcome ReadSendSet(int verify) {
   LogServers(s);
   LogPosition("sLongitude", s.sLongitude);
   LogPosition("sLatitude", s.sLatitude);
-  if (tarn) LogGpsMail(g_sSendSetTarn.sGpsMail);
+  if (tarn) LogGpsMail(App().g_sSendSetTarn.sGpsMail);
 
   RecordOutcome done;
   done.size = size;
   if (verify == 0) return done;
-  return SameTime(s.sTime, LastGenerateTime) ? done : other;
+  return SameTime(s.sTime, App().LastGenerateTime) ? done : other;
 }
 
 }  // namespace
 
-void ResetSendSetState() {
-  g_sSendSet = SendSet{};
-  g_sSendSetTarn = SendSetTarn{};
-  MdmSendVia = 1;
-  LastGenerateTime = SendTime{};
-  LastSendSetLoad = RecordOutcome{};
-}
+void ResetSendSetState() { static_cast<SendState&>(App()) = SendState{}; }

@@ -122,19 +122,15 @@ static_assert(sizeof(SendSetTarn) == 1500);
 
 inline constexpr uint8_t IF_SEND_BY_APP_SET_FLG = 0x80;
 
-// The process-wide records (zero at start).
-extern SendSet g_sSendSet;
-extern SendSetTarn g_sSendSetTarn;
-// Send-module choice of the module-choice models: 0 WiFi, 1 cellular; 1 at start.
-extern uint16_t MdmSendVia;
-// The six time bytes stamped by the last Generate.
-extern SendTime LastGenerateTime;
-// What the last LoadSendSet found.
-extern RecordOutcome LastSendSetLoad;
 
+// StructFlag the record of a model carries with a send-module choice
+// (0 WiFi, 1 cellular; used by the module-choice models only).
+uint16_t StructFlagOf(uint16_t code, uint16_t send_via);
 // StructFlag the current model's record must carry.
 uint16_t ExpectedStructFlag();
-// Size of CFG.BIN for the current model: 1500 with the GPS coordinates mailbox, else 1320.
+// Size of CFG.BIN of a model: 1500 with the GPS coordinates mailbox, else 1320.
+int SendSetFileSizeOf(uint16_t code);
+// The same for the current model.
 int SendSetFileSize();
 // The default record for the current model (all zero, then the defaults).
 void ApplySendSetDefaults();

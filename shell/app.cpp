@@ -4,7 +4,8 @@
 #include "shell/checks.h"
 #include "shell/main_window.h"
 
-int RunApplication(platform::Host& host, const platform::WindowRegistry& windows) {
+int RunApplication(platform::Host& host, const platform::WindowRegistry& windows, AppState& state) {
+  const AppStateScope use(state);
   platform::SetCurrentHost(&host);
   platform::RunWindowChain(host, windows, platform::WindowKind::Main);
   return 0;
@@ -12,6 +13,5 @@ int RunApplication(platform::Host& host, const platform::WindowRegistry& windows
 
 void ResetShellState() {
   ResetAppState();
-  FirstStart = true;
-  RangeWarnArmed = false;
+  static_cast<ShellState&>(App()) = ShellState{};
 }

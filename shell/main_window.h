@@ -34,8 +34,5 @@ inline constexpr int kLangIdChinesePrc = 2052;
 
 }  // namespace mainwin
 
-// Set until the main window has been initialised once in this run.
-extern bool FirstStart;
-
 // The main window (template 100).
 std::unique_ptr<platform::Window> MakeMainWindow();

@@ -122,12 +122,12 @@ SendTime MakeSendTime(const platform::LocalTime& now) {
 }
 
 const UiText* PrepareSendSet(const SendPageInputs& in) {
-  SendSet& s = g_sSendSet;
+  SendSet& s = App().g_sSendSet;
 
   // 1. Time stamp, also kept for the verifying read-back.
   s.sTime = MakeSendTime(in.now);
   s.bSet = 0;
-  LastGenerateTime = s.sTime;
+  App().LastGenerateTime = s.sTime;
   Diag("Sytem time: %d-%d-%d, %d:%d:%d\n", in.now.year, in.now.month, in.now.day, in.now.hour,
        in.now.minute, in.now.second);
 
@@ -214,7 +214,7 @@ SendPageInputs ReadSendPageInputs(platform::Dialog& dlg) {
   using namespace send_ids;
   SendPageInputs in;
   in.now = platform::GetServices().Now();
-  in.send_by = ChosenSendBy;
+  in.send_by = App().ChosenSendBy;
   const int recipient_ids[4] = {kPhone1, kPhone2, kEmail1, kEmail2};
   for (std::size_t i = 0; i < in.recipients.size(); ++i)
     in.recipients[i] = EditRecordText(dlg, recipient_ids[i]);

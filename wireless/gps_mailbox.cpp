@@ -17,6 +17,7 @@
 #include "text/utf8.h"
 #include "wireless/wireless_page.h"
 #include "wireless/wireless_state.h"
+#include "records/app_state.h"
 
 using namespace gps_ids;
 
@@ -45,7 +46,7 @@ class GpsMailboxWindow : public platform::Window {
   bool Ownerless() const override { return true; }
 
   void OnInit(platform::Dialog& dlg) override {
-    const GpsMail& gps = g_sSendSetTarn.sGpsMail;
+    const GpsMail& gps = App().g_sSendSetTarn.sGpsMail;
     dlg.SetTitle(UiStr(kTxtGpsMailbox));
     ApplyUiLabels(dlg, kLabels);
     ShowField(dlg, kServer, gps.szGpsServer);
@@ -83,7 +84,7 @@ class GpsMailboxWindow : public platform::Window {
  private:
   void OnOk(platform::Dialog& dlg) {
     StoreGpsMailFields(dlg);
-    const GpsMail& gps = g_sSendSetTarn.sGpsMail;
+    const GpsMail& gps = App().g_sSendSetTarn.sGpsMail;
     const UiText* fail = nullptr;
     if (TextFieldEmpty(gps.szGpsServer))
       fail = &kMsgEnterSenderServer;
@@ -108,14 +109,14 @@ class GpsMailboxWindow : public platform::Window {
 
   void Finish(platform::Dialog& dlg) {
     dlg.End(platform::kIdOk);
-    GpsWindowOpen = false;
+    App().GpsWindowOpen = false;
   }
 };
 
 }  // namespace
 
 void StoreGpsMailFields(platform::Dialog& dlg) {
-  GpsMail& gps = g_sSendSetTarn.sGpsMail;
+  GpsMail& gps = App().g_sSendSetTarn.sGpsMail;
   StoreEdit(dlg, kServer, kGpsServerChars, gps.szGpsServer);
   // An emptied port field is no port: OK then asks for one.
   const std::string port = utf8::FirstChars(dlg.Text(kPort), kGpsPortChars);
@@ -129,10 +130,10 @@ void StoreGpsMailFields(platform::Dialog& dlg) {
 }
 
 int ShowGpsMailboxWindow() {
-  GpsWindowOpen = true;
+  App().GpsWindowOpen = true;
   GpsMailboxWindow window;
   const int result = platform::CurrentHost().RunModal(window);
-  GpsWindowOpen = false;
+  App().GpsWindowOpen = false;
   return result;
 }
 

@@ -94,7 +94,7 @@ constexpr LayoutMove kCompactMoves[] = {
 void EnableRemoteFields(platform::Dialog& dlg, bool on) {
   dlg.Enable(kRemotePhone, on);
   dlg.Enable(kNoRemoteCmd22, on);
-  dlg.Enable(kRemoteEmail, on && !NoRemoteCommand22);
+  dlg.Enable(kRemoteEmail, on && !App().NoRemoteCommand22);
 }
 
 void ShowCoordinateInputs(platform::Dialog& dlg, bool on) {
@@ -264,8 +264,8 @@ void SendSettingsPage::SetLimits(platform::Dialog& dlg) {
   dlg.SetLimit(kMaxNum, 4);
   dlg.SetText(kMaxNum, "");
   dlg.SetLimit(kFolder, kFolderLimit);
-  dlg.SetChecked(kNoRemoteCmd22, NoRemoteCommand22);
-  dlg.SetText(kFolder, ReadTextField(SaveFolder));
+  dlg.SetChecked(kNoRemoteCmd22, App().NoRemoteCommand22);
+  dlg.SetText(kFolder, ReadTextField(App().SaveFolder));
 }
 
 // 2. Texts, lists and the stored position.
@@ -281,32 +281,32 @@ void SendSettingsPage::SetTexts(platform::Dialog& dlg) {
   const uint16_t code = GetModelCode();
   for (int k = 0; k < RemoteIntervalCount(code); ++k)
     dlg.ListAdd(kRemoteInterval, UiListStr(kListRemoteInterval, RemoteIntervalTextIndex(code, k)));
-  ShowPosition(dlg, kLongitude, g_sSendSet.sLongitude);
-  ShowPosition(dlg, kLatitude, g_sSendSet.sLatitude);
+  ShowPosition(dlg, kLongitude, App().g_sSendSet.sLongitude);
+  ShowPosition(dlg, kLatitude, App().g_sSendSet.sLatitude);
 }
 
 // 3. The first opening edits the record as the wireless parameter page left
 // it; later openings start from the copy carried between the pages.
 void SendSettingsPage::TakeRecord() {
-  if (SendSettingsFirstOpen)
-    SendSettingsFirstOpen = false;
+  if (App().SendSettingsFirstOpen)
+    App().SendSettingsFirstOpen = false;
   else
-    g_sSendSet = SendSetSnapshot;
+    App().g_sSendSet = App().SendSetSnapshot;
 }
 
 // 4. Recipients.
 void SendSettingsPage::ShowRecipients(platform::Dialog& dlg) {
   for (int i = 0; i < 4; ++i)
-    if (g_sSendSet.uwRecpLen[i] != 0) dlg.SetText(kRecipientEdits[i], RecordText(g_sSendSet.szRecp[i]));
+    if (App().g_sSendSet.uwRecpLen[i] != 0) dlg.SetText(kRecipientEdits[i], RecordText(App().g_sSendSet.szRecp[i]));
 }
 
 // 5. What the send-by mode uses.
 void SendSettingsPage::ApplySendBy(platform::Dialog& dlg) {
   bool phones = false, emails = false, coordinates = false;
-  switch (g_sSendSet.bySendBy) {
+  switch (App().g_sSendSet.bySendBy) {
     case kSendMms:
       phones = emails = true;
-      g_sSendSet.bySendImgSize = 1;
+      App().g_sSendSet.bySendImgSize = 1;
       dlg.Enable(kImageSize, false);
       break;
     case kSendEmail:
@@ -316,7 +316,7 @@ void SendSettingsPage::ApplySendBy(platform::Dialog& dlg) {
     case kSendFtp:
     case kSendCloud:
       dlg.Enable(kImageSize, true);
-      coordinates = s_eFtpEditUse == 1;
+      coordinates = App().s_eFtpEditUse == 1;
       break;
     default:
       break;
@@ -342,7 +342,7 @@ void SendSettingsPage::ApplyModel(platform::Dialog& dlg) {
   if (!Has(model.send_page_position)) HidePositionSection(dlg);
 
   dlg.Enable(kImageSize, !Has(model.fixed_picture_size));
-  dlg.ListSelect(kImageSize, g_sSendSet.bySendImgSize == 1 ? 1 : 0);
+  dlg.ListSelect(kImageSize, App().g_sSendSet.bySendImgSize == 1 ? 1 : 0);
 
   dlg.SetText(kMaxNum, "");
   dlg.Enable(kMaxNum, false);
@@ -352,7 +352,7 @@ void SendSettingsPage::ApplyModel(platform::Dialog& dlg) {
 
 // 9.-12. Remote control, send mode and daily time.
 void SendSettingsPage::ShowRemote(platform::Dialog& dlg) {
-  SendSet& s = g_sSendSet;
+  SendSet& s = App().g_sSendSet;
   const uint16_t code = GetModelCode();
   dlg.ListSelect(kRemoteInterval, RemoteIntervalToIndex(code, s.byRemoteInterval));
   if (s.bySendBy == kSendOff) dlg.Enable(kRemoteInterval, false);
@@ -428,7 +428,7 @@ void SendSettingsPage::OnBrowse(platform::Dialog& dlg) {
   // as in camera setup; the page keeps showing the folder it writes to.
   switch (ChooseSaveFolder()) {
     case FolderChoice::Taken:
-      dlg.SetText(kFolder, ReadTextField(SaveFolder));
+      dlg.SetText(kFolder, ReadTextField(App().SaveFolder));
       break;
     case FolderChoice::TooLong:
       dlg.MessageBox(UiStr(kMsgFolderPathTooLong), UiStr(kTxtWarning), platform::MsgIcon::Warning);
@@ -439,7 +439,7 @@ void SendSettingsPage::OnBrowse(platform::Dialog& dlg) {
 }
 
 void SendSettingsPage::OnPreviousPage(platform::Dialog& dlg) {
-  SendSet& snap = SendSetSnapshot;
+  SendSet& snap = App().SendSetSnapshot;
   for (int i = 0; i < 4; ++i) {
     CopyTextField(snap.szRecp[i], EditRecordText(dlg, kRecipientEdits[i]));
     snap.uwRecpLen[i] = static_cast<uint16_t>(ReadTextField(snap.szRecp[i]).size());
@@ -449,15 +449,15 @@ void SendSettingsPage::OnPreviousPage(platform::Dialog& dlg) {
   snap.bySendImgSize = static_cast<uint8_t>(dlg.ListSelection(kImageSize) & 0xFF);
   snap.uwMaxSendImgNum = 0;
   snap.bySendMode = static_cast<uint8_t>(dlg.ListSelection(kSendMode) & 0xFF);
-  snap.byDailySendTime = g_sSendSet.byDailySendTime;
+  snap.byDailySendTime = App().g_sSendSet.byDailySendTime;
 
   const uint16_t code = GetModelCode();
   const int k = dlg.ListSelection(kRemoteInterval);
   snap.byRemoteInterval = RemoteIntervalFromIndex(code, k);
   const uint8_t remote_switch =
-      (snap.byRemoteInterval != kRemoteOff && g_sSendSet.bySendBy != kSendOff) ? 1 : 0;
+      (snap.byRemoteInterval != kRemoteOff && App().g_sSendSet.bySendBy != kSendOff) ? 1 : 0;
   snap.byRemoteSwitch = remote_switch;
-  g_sSendSet.byRemoteSwitch = remote_switch;
+  App().g_sSendSet.byRemoteSwitch = remote_switch;
 
   CopyTextField(snap.szRemotePhoneNum, EditRecordText(dlg, kRemotePhone));
   CopyTextField(snap.szRemoteEmail, EditRecordText(dlg, kRemoteEmail));
@@ -477,15 +477,15 @@ void SendSettingsPage::OnCommand(platform::Dialog& dlg, int id, platform::Notify
     return;
   }
   if (what == Notify::KillFocus && id == kRemoteEmail) {
-    CopyTextField(g_sSendSet.szRemoteEmail, EditRecordText(dlg, kRemoteEmail));
-    Diag("# EN_KILLFOCUS, szRemoteEmail:%s\n", TextFieldString(g_sSendSet.szRemoteEmail).c_str());
+    CopyTextField(App().g_sSendSet.szRemoteEmail, EditRecordText(dlg, kRemoteEmail));
+    Diag("# EN_KILLFOCUS, szRemoteEmail:%s\n", TextFieldString(App().g_sSendSet.szRemoteEmail).c_str());
     return;
   }
   if (what != Notify::Clicked) return;
   switch (id) {
     case kNoRemoteCmd22:
-      NoRemoteCommand22 = dlg.IsChecked(kNoRemoteCmd22);
-      dlg.Enable(kRemoteEmail, !NoRemoteCommand22);
+      App().NoRemoteCommand22 = dlg.IsChecked(kNoRemoteCmd22);
+      dlg.Enable(kRemoteEmail, !App().NoRemoteCommand22);
       break;
     case kBrowse:
       OnBrowse(dlg);

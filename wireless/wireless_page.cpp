@@ -39,7 +39,7 @@ constexpr EditLimit kEditLimits[] = {
 };
 
 bool HasGpsMailEntries() {
-  const GpsMail& gps = g_sSendSetTarn.sGpsMail;
+  const GpsMail& gps = App().g_sSendSetTarn.sGpsMail;
   return !ReadTextField(gps.szGpsServer).empty() || !ReadTextField(gps.szGpsAddr).empty() ||
          !ReadTextField(gps.szGpsSmtpAccount).empty() ||
          !ReadTextField(gps.szGpsSmtpPassword).empty() || gps.iPort > 0;
@@ -60,7 +60,7 @@ std::unique_ptr<platform::Window> MakeWirelessPage() { return std::make_unique<W
 // Opening
 
 void WirelessPage::OnInit(platform::Dialog& dlg) {
-  SendSet& rec = g_sSendSet;
+  SendSet& rec = App().g_sSendSet;
 
   dlg.SetIcon(kIconId);
   dlg.ListReset(kMmsType);
@@ -120,7 +120,7 @@ void WirelessPage::OnInit(platform::Dialog& dlg) {
   dlg.ListSelect(kOperator, rec.byOperator);
   dlg.ListSelect(kFtpDirType, rec.sFtpSet.iFtpDirType);
 
-  if (IsModuleChoiceModel() && MdmSendVia == 0) {
+  if (IsModuleChoiceModel() && App().MdmSendVia == 0) {
     dlg.Enable(kSource, false);
     dlg.Show(kSource, false);
     GreyOperatorLabels(dlg);
@@ -128,31 +128,31 @@ void WirelessPage::OnInit(platform::Dialog& dlg) {
   }
 
   FillEditsFromRecord(dlg);
-  ChosenSendBy = rec.bySendBy;
+  App().ChosenSendBy = rec.bySendBy;
 }
 
 void WirelessPage::LoadOrRestoreRecord(platform::Dialog& dlg) {
-  if (WirelessPageFirstOpen) {
-    WirelessPageFirstOpen = false;
+  if (App().WirelessPageFirstOpen) {
+    App().WirelessPageFirstOpen = false;
     if (!LoadSendSet(0)) {
       ApplySendSetDefaults();
-      if (IsGpsMailboxModel()) std::memset(&g_sSendSetTarn.sGpsMail, 0, sizeof(GpsMail));
+      if (IsGpsMailboxModel()) std::memset(&App().g_sSendSetTarn.sGpsMail, 0, sizeof(GpsMail));
       dlg.Enable(kFtpDir, false);
     }
     // The cloud box is the one shown unless the record sends by FTP; a
     // model without FTP shows its cloud box for a stored FTP mode too.
-    if (g_sSendSet.bySendBy == kSendFtp)
-      s_eFtpEditUse = Has(CurrentTraits().ftp) ? 0 : 1;
+    if (App().g_sSendSet.bySendBy == kSendFtp)
+      App().s_eFtpEditUse = Has(CurrentTraits().ftp) ? 0 : 1;
     else
-      s_eFtpEditUse = 1;
+      App().s_eFtpEditUse = 1;
   } else {
-    SendSetSnapshot.StructFlag = ExpectedStructFlag();
-    g_sSendSet = SendSetSnapshot;
+    App().SendSetSnapshot.StructFlag = ExpectedStructFlag();
+    App().g_sSendSet = App().SendSetSnapshot;
   }
 }
 
 void WirelessPage::ClampStoredChoices(platform::Dialog& dlg) {
-  SendSet& rec = g_sSendSet;
+  SendSet& rec = App().g_sSendSet;
   if (rec.byOperatorCountry > kManualCountry) rec.byOperatorCountry = 0;
   if (rec.byOperator > 9) rec.byOperator = 0;
   // An operator beyond those its country offers is no preset at all.
@@ -171,7 +171,7 @@ void WirelessPage::ClampStoredChoices(platform::Dialog& dlg) {
 }
 
 void WirelessPage::FillEditsFromRecord(platform::Dialog& dlg) {
-  const SendSet& rec = g_sSendSet;
+  const SendSet& rec = App().g_sSendSet;
   if (rec.bySendBy != kSendEmail && rec.byRemoteSwitch != 1) return;
   ShowNetworkFields(dlg);
   ShowFields(dlg, FieldGroup::Sender);
@@ -208,9 +208,9 @@ void WirelessPage::OnCommand(platform::Dialog& dlg, int id, Notify what) {
 void WirelessPage::OnSendByChosen(platform::Dialog& dlg) {
   const uint8_t mode = SendByListIndexToMode(dlg.ListSelection(kSendBy));
   if (mode == 0xFF) return;
-  SendSet& rec = g_sSendSet;
+  SendSet& rec = App().g_sSendSet;
   rec.bySendBy = mode;
-  ChosenSendBy = mode;
+  App().ChosenSendBy = mode;
 
   if (mode != kSendCloud) {
     Diag("DebugFlag = %d\n", rec.DebugFlag);
@@ -237,7 +237,7 @@ void WirelessPage::OnSendByChosen(platform::Dialog& dlg) {
     case kSendFtp:
     case kSendCloud:
       EmptyEdits(dlg, {kBox1, kBox2, kBox3, kFtpPassword, kFtpDir});
-      s_eFtpEditUse = mode == kSendFtp ? 0 : 1;
+      App().s_eFtpEditUse = mode == kSendFtp ? 0 : 1;
       SetFtpBoxPresentation(dlg);
       break;
     default:
@@ -251,7 +251,7 @@ void WirelessPage::OnSendByChosen(platform::Dialog& dlg) {
 }
 
 void WirelessPage::OnSourceChosen(platform::Dialog& dlg) {
-  SendSet& rec = g_sSendSet;
+  SendSet& rec = App().g_sSendSet;
   const int sel = dlg.ListSelection(kSource);
   if (sel == 1 && rec.byOperatorCountry < kManualCountry) {
     // From a preset to hand-typed values: start from empty fields.
@@ -277,7 +277,7 @@ void WirelessPage::OnSourceChosen(platform::Dialog& dlg) {
 }
 
 void WirelessPage::OnCountryChosen(platform::Dialog& dlg) {
-  SendSet& rec = g_sSendSet;
+  SendSet& rec = App().g_sSendSet;
   const int sel = dlg.ListSelection(kCountry);
   if (sel < 0 || sel == rec.byOperatorCountry) return;
   rec.byOperatorCountry = static_cast<uint8_t>(sel);
@@ -288,7 +288,7 @@ void WirelessPage::OnCountryChosen(platform::Dialog& dlg) {
 }
 
 void WirelessPage::OnOperatorChanged(platform::Dialog& dlg) {
-  SendSet& rec = g_sSendSet;
+  SendSet& rec = App().g_sSendSet;
   const int sel = dlg.ListSelection(kOperator);
   if (sel < 0 || sel == rec.byOperator) return;
   rec.byOperator = static_cast<uint8_t>(sel);
@@ -302,9 +302,9 @@ void WirelessPage::OnOperatorChanged(platform::Dialog& dlg) {
 void WirelessPage::OnModuleChanged(platform::Dialog& dlg) {
   const int sel = dlg.ListSelection(kModule);
   if (sel < 0) return;
-  SendSet& rec = g_sSendSet;
-  MdmSendVia = static_cast<uint16_t>(sel);
-  rec.StructFlag = MdmSendVia;
+  SendSet& rec = App().g_sSendSet;
+  App().MdmSendVia = static_cast<uint16_t>(sel);
+  rec.StructFlag = App().MdmSendVia;
   // Either module starts from hand-typed, empty network values.
   rec.byOperatorCountry = kManualCountry;
   ApplySendByMode(dlg);
@@ -331,7 +331,7 @@ void WirelessPage::OnModuleChanged(platform::Dialog& dlg) {
 void WirelessPage::OnDirTypeChanged(platform::Dialog& dlg) {
   const int sel = dlg.ListSelection(kFtpDirType);
   if (sel < 0) return;
-  FtpSet& ftp = g_sSendSet.sFtpSet;
+  FtpSet& ftp = App().g_sSendSet.sFtpSet;
   ftp.iFtpDirType = sel;
   if (sel == 0) CopyTextField(ftp.szFtpDir, "/");
   dlg.Enable(kFtpDir, sel != 0);
@@ -345,10 +345,10 @@ void WirelessPage::OnEditChange(platform::Dialog& dlg, int id) {
       FilterEditChars(dlg, id, kDigits);
       break;
     case kBox2:
-      if (s_eFtpEditUse == 0) FilterEditChars(dlg, id, kDigits);
+      if (App().s_eFtpEditUse == 0) FilterEditChars(dlg, id, kDigits);
       break;
     case kBox3:
-      if (s_eFtpEditUse == 1)
+      if (App().s_eFtpEditUse == 1)
         FilterEditChars(dlg, id, CloudNumberTakesLetters() ? kDigitsLetters : kDigits);
       break;
     case kSenderAddr:
@@ -361,7 +361,7 @@ void WirelessPage::OnEditChange(platform::Dialog& dlg, int id) {
 }
 
 void WirelessPage::OnGpsBoxClicked(platform::Dialog& dlg) {
-  if (GpsWindowOpen) {
+  if (App().GpsWindowOpen) {
     // The window is already open over the page: the click changes nothing.
     dlg.SetChecked(kGpsMailbox, !dlg.IsChecked(kGpsMailbox));
     return;

@@ -24,7 +24,7 @@ namespace {
 // The GPS mailbox goes with the record only while its box is ticked.
 void DropGpsMailUnlessTicked(platform::Dialog& dlg) {
   if (IsGpsMailboxModel() && !dlg.IsChecked(kGpsMailbox))
-    std::memset(&g_sSendSetTarn.sGpsMail, 0, sizeof(GpsMail));
+    std::memset(&App().g_sSendSetTarn.sGpsMail, 0, sizeof(GpsMail));
 }
 
 }  // namespace
@@ -35,7 +35,7 @@ bool WirelessPage::Warn(platform::Dialog& dlg, const UiText& text) {
 }
 
 void WirelessPage::ReadBackControls(platform::Dialog& dlg, bool& sender_check) {
-  SendSet& rec = g_sSendSet;
+  SendSet& rec = App().g_sSendSet;
   if (dlg.ListSelection(kSource) == 1) {
     ReadFields(dlg, FieldGroup::Mms);
   } else {
@@ -50,7 +50,7 @@ void WirelessPage::ReadBackControls(platform::Dialog& dlg, bool& sender_check) {
     ReadFields(dlg, FieldGroup::Network);
     ReadFields(dlg, FieldGroup::Sender);
     Diag("** szServer:%s\n", TextFieldString(rec.sSmtpSet.szServer).c_str());
-    sender_check = mode == kSendEmail || !NoRemoteCommand22;
+    sender_check = mode == kSendEmail || !App().NoRemoteCommand22;
     if (mode == kSendEmail) return;
   }
   if (mode == kSendFtp || mode == kSendCloud) {
@@ -66,7 +66,7 @@ void WirelessPage::ReadBackControls(platform::Dialog& dlg, bool& sender_check) {
 }
 
 bool WirelessPage::CheckEntries(platform::Dialog& dlg, bool sender_check) {
-  const SendSet& rec = g_sSendSet;
+  const SendSet& rec = App().g_sSendSet;
   const SmtpSet& smtp = rec.sSmtpSet;
   const bool sending = rec.bySendBy != kSendOff;
 
@@ -87,17 +87,17 @@ bool WirelessPage::CheckEntries(platform::Dialog& dlg, bool sender_check) {
 }
 
 void WirelessPage::OnNextPage(platform::Dialog& dlg) {
-  if (GpsWindowOpen) return;
+  if (App().GpsWindowOpen) return;
   bool sender_check = false;
   ReadBackControls(dlg, sender_check);
-  ChosenSendBy = g_sSendSet.bySendBy;
+  App().ChosenSendBy = App().g_sSendSet.bySendBy;
 
   // Stored before the checks: a failed check loses nothing.
-  SendSetSnapshot = g_sSendSet;
-  Diag(":: NEXT_PAGE, OperatorCountry=%d, uwMaxSendImgNum=%d\n", g_sSendSet.byOperatorCountry,
-       g_sSendSet.uwMaxSendImgNum);
+  App().SendSetSnapshot = App().g_sSendSet;
+  Diag(":: NEXT_PAGE, OperatorCountry=%d, uwMaxSendImgNum=%d\n", App().g_sSendSet.byOperatorCountry,
+       App().g_sSendSet.uwMaxSendImgNum);
   Diag(":: NEXT_PAGE, FTP Server=%s, FTP Port=%d\n",
-       TextFieldString(g_sSendSet.sSmtpSet.szServer).c_str(), g_sSendSet.sFtpSet.iPort);
+       TextFieldString(App().g_sSendSet.sSmtpSet.szServer).c_str(), App().g_sSendSet.sFtpSet.iPort);
 
   if (!CheckEntries(dlg, sender_check)) return;
 
@@ -110,9 +110,9 @@ void WirelessPage::OnNextPage(platform::Dialog& dlg) {
 }
 
 void WirelessPage::OnClose(platform::Dialog& dlg) {
-  if (GpsWindowOpen) return;
-  SendSetSnapshot = g_sSendSet;
-  ChosenSendBy = g_sSendSet.bySendBy;
+  if (App().GpsWindowOpen) return;
+  App().SendSetSnapshot = App().g_sSendSet;
+  App().ChosenSendBy = App().g_sSendSet.bySendBy;
   DropGpsMailUnlessTicked(dlg);
   SetNext(platform::WindowKind::Main);
   dlg.End(platform::kIdCancel);

@@ -22,7 +22,7 @@ using namespace wp_ids;
 // ---------------------------------------------------------------------------
 // Model groups
 
-bool IsWifiOnlyModel() { return ModelWirelessFunc(ModelFamily, ModelIndex) == kWirelessWifi; }
+bool IsWifiOnlyModel() { return ModelWirelessFunc(App().ModelFamily, App().ModelIndex) == kWirelessWifi; }
 
 bool IsWifiGroupModel() { return Has(CurrentTraits().wifi_row); }
 
@@ -122,7 +122,7 @@ constexpr PageField kCloudFields[] = {
     {kBox3, offsetof(SendSet, sVornCloudSet.szSimCardNum), sizeof(VornCloudSet::szSimCardNum)},
 };
 
-char* FieldBytes(const PageField& f) { return reinterpret_cast<char*>(&g_sSendSet) + f.offset; }
+char* FieldBytes(const PageField& f) { return reinterpret_cast<char*>(&App().g_sSendSet) + f.offset; }
 
 int32_t& FieldPort(const PageField& f) { return *reinterpret_cast<int32_t*>(FieldBytes(f)); }
 
@@ -146,7 +146,7 @@ void MaskAll(platform::Dialog& dlg, const int (&ids)[N], bool on) {
 
 // The page shows the WiFi row for the WiFi group, and for the module-choice
 // models while their WiFi module is chosen.
-bool UsesWifiRow() { return IsWifiGroupModel() || (IsModuleChoiceModel() && MdmSendVia == 0); }
+bool UsesWifiRow() { return IsWifiGroupModel() || (IsModuleChoiceModel() && App().MdmSendVia == 0); }
 
 // Shows or hides the FTP/cloud box. The password row and the upload
 // directory belong to FTP only: they are shown in mode 3 with the FTP
@@ -156,21 +156,21 @@ void ShowFtpBox(platform::Dialog& dlg, bool shown, bool edits_on, uint8_t mode) 
   constexpr int kCommon[] = {kBoxFrame, kBox1Label, kBox1, kBox2Label, kBox2, kBox3Label, kBox3};
   constexpr int kFtpOnly[] = {kFtpPassword, kFtpPasswordLabel, kFtpDirType, kFtpDir, kFtpDirFrame};
   for (int id : kCommon) dlg.Show(id, shown);
-  const bool ftp_rows = shown && mode == kSendFtp && s_eFtpEditUse == 0;
+  const bool ftp_rows = shown && mode == kSendFtp && App().s_eFtpEditUse == 0;
   for (int id : kFtpOnly) dlg.Show(id, ftp_rows);
   EnableAll(dlg, kBoxEdits, edits_on);
 }
 
 void FillFtpBox(platform::Dialog& dlg) {
-  FtpSet& ftp = g_sSendSet.sFtpSet;
+  FtpSet& ftp = App().g_sSendSet.sFtpSet;
   if (ftp.iFtpDirType == 0) {
     CopyTextField(ftp.szFtpDir, "/");
     dlg.Enable(kFtpDir, false);
   } else {
     dlg.Enable(kFtpDir, true);
   }
-  Diag("~~~SendBy=%d, DebugFlag=%d~~~\r\n", g_sSendSet.bySendBy, g_sSendSet.DebugFlag);
-  if (g_sSendSet.bySendBy == kSendFtp) {
+  Diag("~~~SendBy=%d, DebugFlag=%d~~~\r\n", App().g_sSendSet.bySendBy, App().g_sSendSet.DebugFlag);
+  if (App().g_sSendSet.bySendBy == kSendFtp) {
     ShowFields(dlg, FieldGroup::Ftp);
     dlg.SetMasked(kBox2, false);
   } else {
@@ -247,7 +247,7 @@ void SetWifiNetworkRow(platform::Dialog& dlg, bool wifi) {
 }
 
 void SetFtpBoxPresentation(platform::Dialog& dlg) {
-  if (s_eFtpEditUse == 0) {
+  if (App().s_eFtpEditUse == 0) {
     dlg.SetText(kBoxFrame, UiStr(kTxtFtpSettings));
     dlg.SetText(kBox1Label, UiStr(kTxtServer));
     dlg.SetText(kBox2Label, UiStr(kTxtPort));
@@ -272,7 +272,7 @@ void SetFtpBoxPresentation(platform::Dialog& dlg) {
 }
 
 void ApplySendByMode(platform::Dialog& dlg) {
-  SendSet& rec = g_sSendSet;
+  SendSet& rec = App().g_sSendSet;
   const bool wifi_row = UsesWifiRow();
   // Neither the WiFi group nor a WiFi module uses an operator preset: a
   // preset would overwrite the WiFi name and password kept in the network
@@ -284,7 +284,7 @@ void ApplySendByMode(platform::Dialog& dlg) {
   const bool remote = rec.byRemoteSwitch == 1;
 
   if (mode == kSendEmail || mode == kSendFtp || mode == kSendCloud) {
-    FtpBoxShownInOff = true;
+    App().FtpBoxShownInOff = true;
     dlg.Enable(kSource, true);
     FillOperatorLists(dlg, manual);
     if (mode != kSendEmail && !manual) {
@@ -296,7 +296,7 @@ void ApplySendByMode(platform::Dialog& dlg) {
     if (mode == kSendEmail)
       EnableAll(dlg, kSenderEdits, true);
     else
-      EnableAll(dlg, kSenderEdits, remote && !NoRemoteCommand22);
+      EnableAll(dlg, kSenderEdits, remote && !App().NoRemoteCommand22);
     ApplyMmsEdits(dlg, manual, remote);
     ShowFtpBox(dlg, true, mode != kSendEmail, mode);
     if (mode != kSendEmail) FillFtpBox(dlg);
@@ -307,7 +307,7 @@ void ApplySendByMode(platform::Dialog& dlg) {
     EnableAll(dlg, kNetworkEdits, false);
     EnableAll(dlg, kSenderEdits, false);
     EnableAll(dlg, kMmsEdits, false);
-    ShowFtpBox(dlg, FtpBoxShownInOff, false, mode);
+    ShowFtpBox(dlg, App().FtpBoxShownInOff, false, mode);
   }
   dlg.Show(kMmsFrame, true);
 

@@ -12,6 +12,7 @@
 #include "apps/cli/cli_session.h"
 #include "camera/cam_setup_ids.h"
 #include "camera/option_lists.h"
+#include "records/app_state.h"
 
 namespace cli {
 
@@ -180,9 +181,9 @@ CameraResult RunWindow(const CameraOptions& o, const PreparedRun& p, std::ostrea
   } log{run, o.log, err};
 
   run.OpenCameraSetup();
-  if (p.has_from && LastMenuLoad.fault == RecordFault::WrongSize)
+  if (p.has_from && App().LastMenuLoad.fault == RecordFault::WrongSize)
     throw Refusal(Quoted(o.from) + " has " + std::to_string(p.from.size()) + " bytes; the camera setup window of " +
-                  ModelDisplayName(p.model) + " takes only a " + std::to_string(MenuSize(MenuLayout)) +
+                  ModelDisplayName(p.model) + " takes only a " + std::to_string(MenuSize(App().MenuLayout)) +
                   "-byte menu.dat and would show the factory values");
   const int tpl = run.s().TopTemplate();
   run.BrowseTo(camid::kBrowse, std::filesystem::absolute(p.out_dir));

@@ -53,11 +53,11 @@ uint16_t ResolveModel(std::string_view text) {
 }
 
 void MakeCurrentModel(uint16_t code) {
-  ModelFamily = code >> 8;
-  ModelIndex = code & 0xFF;
+  App().ModelFamily = code >> 8;
+  App().ModelIndex = code & 0xFF;
   UpdateModelCode();
-  CamSetupDlgId = ModelSetupDlgId(ModelFamily, ModelIndex);
-  CamPictureId = ModelPictureId(ModelFamily, ModelIndex);
+  App().CamSetupDlgId = ModelSetupDlgId(App().ModelFamily, App().ModelIndex);
+  App().CamPictureId = ModelPictureId(App().ModelFamily, App().ModelIndex);
 }
 
 std::string Quoted(std::string_view text) {

@@ -49,14 +49,12 @@ int RunModels(const ModelsOptions& o, std::ostream& out) {
            {"camera_group", camopt::CamGroupName(camopt::CamGroupOf(code))},
            {"wireless", WirelessKind(func)}};
     if (func != kWirelessNone) {
-      MakeCurrentModel(code);
-      m["cfg_bin_bytes"] = SendSetFileSize();
+      m["cfg_bin_bytes"] = SendSetFileSizeOf(code);
     } else {
       m["cfg_bin_bytes"] = nullptr;
     }
     list.push_back(m);
   }
-  ResetAllState();
   if (o.json) {
     out << DumpJson(list) << "\n";
     return kExitOk;

@@ -42,12 +42,9 @@ std::vector<std::string> ModelsWithMenuSize(std::size_t size) {
 
 std::vector<std::string> ModelsWithCfgSize(std::size_t size) {
   std::vector<std::string> v;
-  for (uint16_t m : SelectableModels()) {
-    MakeCurrentModel(m);
-    if (ModelWirelessFunc(m >> 8, m & 0xFF) != kWirelessNone && static_cast<std::size_t>(SendSetFileSize()) == size)
+  for (uint16_t m : SelectableModels())
+    if (ModelWirelessFunc(m >> 8, m & 0xFF) != kWirelessNone && static_cast<std::size_t>(SendSetFileSizeOf(m)) == size)
       v.push_back(ModelDisplayName(m));
-  }
-  ResetAllState();
   return v;
 }
 
@@ -56,16 +53,13 @@ std::vector<std::string> ModelsWithStructFlag(unsigned flag) {
   std::vector<std::string> v;
   for (uint16_t m : SelectableModels()) {
     if (ModelWirelessFunc(m >> 8, m & 0xFF) == kWirelessNone) continue;
-    MakeCurrentModel(m);
     for (uint16_t via : {uint16_t{1}, uint16_t{0}}) {
-      MdmSendVia = via;
-      if (ExpectedStructFlag() == flag) {
+      if (StructFlagOf(m, via) == flag) {
         v.push_back(ModelDisplayName(m));
         break;
       }
     }
   }
-  ResetAllState();
   return v;
 }
 
@@ -114,11 +108,11 @@ Json MenuReport(const std::filesystem::path& file, const std::vector<uint8_t>& b
   if (o.opening || !rejected) {
     AppRun run(MachineRun(code, scratch.path()));
     run.OpenCameraSetup();
-    rejected = LastMenuLoad.fault == RecordFault::WrongSize;
-    const uint8_t* rec = MenuRecord(MenuLayout);
-    opened.assign(rec, rec + MenuSize(MenuLayout));
-    zone = TimeZoneIndex;
-    unit = IntervalUnit;
+    rejected = App().LastMenuLoad.fault == RecordFault::WrongSize;
+    const uint8_t* rec = MenuRecord(App().MenuLayout);
+    opened.assign(rec, rec + MenuSize(App().MenuLayout));
+    zone = App().TimeZoneIndex;
+    unit = App().IntervalUnit;
   }
   r["accepted"] = !rejected;
   if (rejected) {
@@ -187,30 +181,31 @@ Json CfgReport(const std::filesystem::path& file, const std::vector<uint8_t>& by
   ScratchFolder scratch;
   scratch.Put("CFG.BIN", bytes);
 
-  // The record's own load decides: size, then StructFlag.
-  ResetAllState();
+  // The record's own load decides: size, then StructFlag; it runs on a
+  // state of its own, as a session of that model would.
+  AppState load_state;
+  std::optional<AppStateScope> use_load_state(std::in_place, load_state);
   MakeCurrentModel(code);
   const std::size_t expected = static_cast<std::size_t>(SendSetFileSize());
   const uint8_t wireless = ModelWirelessFunc(code >> 8, code & 0xFF);
   r["expected_size"] = expected;
-  CopyTextField(SaveFolder, scratch.path().string());
+  CopyTextField(App().SaveFolder, scratch.path().string());
   // The load's own lines are not part of the report.
   SetDiagSink([](std::string_view) {});
   const RecordOutcome loaded = LoadSendSet(0);
   SetDiagSink({});
   const uint16_t expected_flag = ExpectedStructFlag();
-  const uint16_t via = MdmSendVia;
+  const uint16_t via = App().MdmSendVia;
+  use_load_state.reset();
   // What the model writes with either send module ("0 or 1" where the
   // flag records the module).
   std::vector<std::string> flags;
   for (uint16_t module : {uint16_t{1}, uint16_t{0}}) {
-    MdmSendVia = module;
-    const std::string f = std::to_string(ExpectedStructFlag());
+    const std::string f = std::to_string(StructFlagOf(code, module));
     if (std::find(flags.begin(), flags.end(), f) == flags.end()) flags.push_back(f);
   }
   std::string expected_flags = flags.front();
   if (flags.size() > 1) expected_flags = flags.back() + " or " + flags.front();
-  ResetAllState();
 
   const bool readable = bytes.size() == sizeof(SendSet) || bytes.size() == sizeof(SendSetTarn);
   std::vector<uint8_t> plain = bytes;
@@ -265,9 +260,9 @@ Json CfgReport(const std::filesystem::path& file, const std::vector<uint8_t>& by
     AppRun run(MachineRun(code, scratch.path()));
     run.OpenWirelessSetup();
     std::vector<uint8_t> opened(bytes.size());
-    std::memcpy(opened.data(), &g_sSendSet, sizeof(SendSet));
+    std::memcpy(opened.data(), &App().g_sSendSet, sizeof(SendSet));
     if (bytes.size() == sizeof(SendSetTarn))
-      std::memcpy(opened.data() + sizeof(SendSet), &g_sSendSetTarn.sGpsMail, sizeof(GpsMail));
+      std::memcpy(opened.data() + sizeof(SendSet), &App().g_sSendSetTarn.sGpsMail, sizeof(GpsMail));
     std::vector<uint8_t> before = plain;
     before[0] &= static_cast<uint8_t>(~IF_SEND_BY_APP_SET_FLG);  // the load takes the flag off
     Json changes = Json::array();

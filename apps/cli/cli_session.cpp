@@ -29,14 +29,13 @@ int MachineUtcOffset() {
 }
 
 AppRun::AppRun(const RunSettings& settings) : model_(settings.model) {
-  ResetAllState();
   s_ = std::make_unique<headless::Session>();
   headless::Services& sv = s_->services();
   sv.SetSystemLanguageId(settings.chinese ? mainwin::kLangIdChinesePrc : 1033);
   sv.SetWorkingDirectory(settings.workdir.string());
   sv.SetNow(settings.now);
   sv.SetPcUtcOffsetHours(settings.utc_offset);
-  s_->Start([](platform::Host& h) { RunApplication(h, AllWindows()); });
+  s_->Start([this](platform::Host& h) { RunApplication(h, AllWindows(), state_); });
   if (s_->TopTemplate() != 100) throw std::runtime_error("the main window did not open");
   const std::vector<uint16_t> models = SelectableModels();
   const auto row = std::find(models.begin(), models.end(), model_) - models.begin();
@@ -44,10 +43,7 @@ AppRun::AppRun(const RunSettings& settings) : model_(settings.model) {
     throw std::runtime_error("the main window did not take the model: " + r.error);
 }
 
-AppRun::~AppRun() {
-  s_.reset();
-  ResetAllState();
-}
+AppRun::~AppRun() { s_.reset(); }
 
 void AppRun::OpenCameraSetup() {
   if (auto r = s_->Click(mainwin::kIdCameraSetup); !r)

@@ -15,6 +15,7 @@
 
 #include "platform/headless/headless.h"
 #include "platform/services.h"
+#include "records/app_state.h"
 
 namespace cli {
 
@@ -54,6 +55,8 @@ class AppRun {
   std::optional<headless::MessageBoxInfo> TakeBox();
 
  private:
+  AppState state_;  // a fresh state for the run, in use while it lives
+  AppStateScope use_state_{state_};
   std::unique_ptr<headless::Session> s_;
   uint16_t model_;
 };

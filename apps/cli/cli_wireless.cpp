@@ -18,6 +18,7 @@
 #include "wireless/send_settings_page.h"
 #include "wireless/wireless_page.h"
 #include "wireless/wireless_state.h"
+#include "records/app_state.h"
 
 namespace cli {
 
@@ -131,7 +132,7 @@ class WirelessChoices {
     const WSetting& w = Resolve(r.name);
     if (w.box != Box::Any && s_.IsOpen(kPage) && s_.TopTemplate() == kPage) {
       // The FTP and cloud fields share one box; it shows one of them.
-      if ((w.box == Box::Ftp) != (s_eFtpEditUse == 0)) return {Outcome::NotNow, ""};
+      if ((w.box == Box::Ftp) != (App().s_eFtpEditUse == 0)) return {Outcome::NotNow, ""};
     }
     if (!s_.HasControl(w.id, w.tpl)) return {Outcome::Refused, "the window does not have it"};
     switch (w.kind) {
@@ -156,7 +157,7 @@ class WirelessChoices {
         break;
       case wp_ids::kOperator + kPage * 100000:
         for (std::size_t i = 0; i < shown; ++i)
-          v.push_back(OperatorName(g_sSendSet.byOperatorCountry, static_cast<int>(i), 1));
+          v.push_back(OperatorName(App().g_sSendSet.byOperatorCountry, static_cast<int>(i), 1));
         break;
       case wp_ids::kFtpDirType + kPage * 100000: v = EnglishRow(kListFtpDir); break;
       case send_ids::kImageSize + kSend * 100000: v = EnglishRow(kListImageSize); break;
@@ -236,11 +237,11 @@ WirelessResult RunPages(const RunOptions& o, const PreparedRun& p, std::ostream&
   headless::Session& s = run.s();
 
   run.OpenWirelessSetup();
-  if (p.has_from && LastSendSetLoad.fault == RecordFault::WrongSize)
+  if (p.has_from && App().LastSendSetLoad.fault == RecordFault::WrongSize)
     throw Refusal(Quoted(o.from) + " has " + std::to_string(p.from.size()) + " bytes; the wireless parameter page of " +
                   ModelDisplayName(p.model) + " takes only a " + std::to_string(SendSetFileSize()) +
                   "-byte CFG.BIN and would start from the defaults");
-  if (p.has_from && LastSendSetLoad.fault == RecordFault::StructFlag)
+  if (p.has_from && App().LastSendSetLoad.fault == RecordFault::StructFlag)
     throw Refusal(Quoted(o.from) + " is no CFG.BIN of " + ModelDisplayName(p.model) +
                   " (its StructFlag differs); the wireless parameter page would start from an empty record");
 

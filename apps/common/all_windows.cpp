@@ -2,13 +2,11 @@
 #include "apps/common/all_windows.h"
 
 #include "camera/cam_setup.h"
-#include "records/menu_record.h"
-#include "shell/app.h"
+#include "records/app_state.h"
 #include "shell/main_window.h"
 #include "wireless/gps_mailbox.h"
 #include "wireless/send_settings_page.h"
 #include "wireless/wireless_page.h"
-#include "wireless/wireless_state.h"
 
 platform::WindowRegistry AllWindows() {
   using platform::WindowKind;
@@ -21,9 +19,4 @@ platform::WindowRegistry AllWindows() {
   return windows;
 }
 
-void ResetAllState() {
-  ResetShellState();
-  ResetMenuState();
-  ResetCameraState();
-  ResetWirelessState();
-}
+void ResetAllState() { App() = AppState{}; }

@@ -7,7 +7,6 @@
 // Every window: the main window, camera setup and the three wireless windows.
 platform::WindowRegistry AllWindows();
 
-// Resets the process-wide state of every window to its start-of-process
-// values, so that one process can run several sessions (tests, the
-// command-line companion).
+// A fresh state for the session in use (App()): one process runs several
+// sessions (tests).
 void ResetAllState();

@@ -257,7 +257,7 @@ bool Interpreter::EnsureStarted() {
   if (started_) return true;
   started_ = true;
   recent_diag_.clear();
-  session_->Start([](platform::Host& host) { RunApplication(host, AllWindows()); });
+  session_->Start([this](platform::Host& host) { RunApplication(host, AllWindows(), state_); });
   PrintEvents();
   return true;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "apps/common/all_windows.h"
+#include "records/app_state.h"
 #include "platform/fltk/fltk_host.h"
 #include "shell/app.h"
 
@@ -16,5 +17,6 @@ int main() {
   platform::fltk::FltkServices services;
   platform::SetServices(&services);
   platform::fltk::FltkHost host;
-  return RunApplication(host, AllWindows());
+  AppState state;
+  return RunApplication(host, AllWindows(), state);
 }

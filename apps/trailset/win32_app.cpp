@@ -3,6 +3,7 @@
 #include <objbase.h>
 
 #include "apps/common/all_windows.h"
+#include "records/app_state.h"
 #include "platform/win32/win32_host.h"
 #include "shell/app.h"
 
@@ -14,7 +15,8 @@ int RunWin32Application(HINSTANCE instance) {
   static platform::win32::Win32Host host;
   static platform::win32::Win32Services services;
   platform::SetServices(&services);
-  const int code = RunApplication(host, AllWindows());
+  AppState state;
+  const int code = RunApplication(host, AllWindows(), state);
   if (SUCCEEDED(com)) CoUninitialize();
   return code;
 }

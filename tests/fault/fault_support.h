@@ -172,7 +172,7 @@ class CardFault : public ::testing::Test {
     s_->services().SetWorkingDirectory(folder);
     s_->services().SetNow(platform::LocalTime{2026, 3, 14, 15, 9, 26});
     s_->services().SetPcUtcOffsetHours(8);
-    s_->Start([](platform::Host& h) { RunApplication(h, AllWindows()); });
+    s_->Start([](platform::Host& h) { RunApplication(h, AllWindows(), App()); });
     ASSERT_EQ(s_->TopTemplate(), kMainTemplate);
   }
   void StartRun() { StartRun(card_.string()); }

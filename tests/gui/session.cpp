@@ -76,7 +76,7 @@ std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& p) {
   return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-std::filesystem::path SaveFile(const char* name) { return std::filesystem::path(SaveFolder) / name; }
+std::filesystem::path SaveFile(const char* name) { return std::filesystem::path(App().SaveFolder) / name; }
 
 void CheckMainTexts() {
   auto& m = Dialog(kMainTemplate);
@@ -107,7 +107,7 @@ void MainWindowSteps(Script& s) {
         ExpectEq(m.ListItem(kModelList, kRowR1WUltra), "VORN-R1W ULTRA", "first start model");
         GUI_EXPECT(m.IsEnabled(kWirelessSetup), "Wireless Setup enabled for VORN-R1W ULTRA");
         ExpectEq(m.Text(kWirelessSetup), T(kTxtWirelessSetup), "Wireless Setup label");
-        ExpectEq(std::string(SaveFolder), std::filesystem::current_path().string(), "save folder at start");
+        ExpectEq(std::string(App().SaveFolder), std::filesystem::current_path().string(), "save folder at start");
         Shot("main");
         guitest::PressKey(m, FL_Escape);
         GUI_EXPECT(!m.Ended(), "Escape leaves the main window open");
@@ -206,7 +206,7 @@ void CameraSetupSteps(Script& s) {
       .Do("look at Camera Setup", [] {
         auto& cam = Dialog(camid::kTemplateFull);
         ExpectEq(cam.Title(), T(kTxtCameraSetup), "camera setup title");
-        ExpectEq(cam.Text(camid::kSaveFolder), std::string(SaveFolder), "save folder shown");
+        ExpectEq(cam.Text(camid::kSaveFolder), std::string(App().SaveFolder), "save folder shown");
         Shot("camera-setup");
         guitest::Click(cam, camid::kDefault);
       })
@@ -220,7 +220,7 @@ void CameraSetupSteps(Script& s) {
       .Do("change the capture mode and the clock, Generate", [] {
         auto& cam = Dialog(camid::kTemplateFull);
         g_cam.defaults = ReadFileBytes(SaveFile("menu.dat"));
-        ExpectEq(static_cast<int>(g_cam.defaults.size()), MenuSize(MenuLayout), "menu.dat size after Default");
+        ExpectEq(static_cast<int>(g_cam.defaults.size()), MenuSize(App().MenuLayout), "menu.dat size after Default");
         GUI_EXPECT(cam.ListCount(camid::kCapMode) > 1, "capture mode list has rows");
         g_cam.new_mode = cam.ListSelection(camid::kCapMode) == 1 ? 0 : 1;
         guitest::Choose(cam, camid::kCapMode, g_cam.new_mode);
@@ -253,9 +253,9 @@ void CameraSetupSteps(Script& s) {
       .WaitNoMessageBox()
       .Do("check menu.dat, choose another folder", [] {
         const std::vector<uint8_t> generated = ReadFileBytes(SaveFile("menu.dat"));
-        ExpectEq(static_cast<int>(generated.size()), MenuSize(MenuLayout), "menu.dat size after Generate");
+        ExpectEq(static_cast<int>(generated.size()), MenuSize(App().MenuLayout), "menu.dat size after Generate");
         if (generated.size() == g_cam.defaults.size())
-          CompareMenu(g_cam.defaults, generated, MenuLayout, g_cam.new_mode);
+          CompareMenu(g_cam.defaults, generated, App().MenuLayout, g_cam.new_mode);
         std::filesystem::create_directories("card");
         guitest::Click(Dialog(camid::kTemplateFull), camid::kBrowse);
       })
@@ -269,15 +269,15 @@ void CameraSetupSteps(Script& s) {
         auto& cam = Dialog(camid::kTemplateFull);
         const std::filesystem::path card = std::filesystem::current_path() / "card";
         std::error_code ec;
-        GUI_EXPECT(std::filesystem::equivalent(SaveFolder, card, ec), "Browse sets the save folder");
-        ExpectEq(cam.Text(camid::kSaveFolder), std::string(SaveFolder), "the folder field shows it");
+        GUI_EXPECT(std::filesystem::equivalent(App().SaveFolder, card, ec), "Browse sets the save folder");
+        ExpectEq(cam.Text(camid::kSaveFolder), std::string(App().SaveFolder), "the folder field shows it");
         guitest::Click(cam, camid::kGenerate);
       })
       .WaitMessageBox(T(kMsgGenerateSuccess))
       .Do("answer", [] { guitest::AnswerMessageBox(); })
       .WaitNoMessageBox()
       .Do("close Camera Setup", [] {
-        ExpectEq(static_cast<int>(ReadFileBytes(SaveFile("menu.dat")).size()), MenuSize(MenuLayout),
+        ExpectEq(static_cast<int>(ReadFileBytes(SaveFile("menu.dat")).size()), MenuSize(App().MenuLayout),
                  "menu.dat in the card folder");
         guitest::CloseBox(Dialog(camid::kTemplateFull));
       })
@@ -451,7 +451,7 @@ int main(int argc, char** argv) {
   script.Start();
   Script::Watchdog(120);
 
-  RunApplication(host, windows);
+  RunApplication(host, windows, App());
 
   GUI_EXPECT(g_main_closed && script.Done(), "the session ran to its end");
   std::printf("GUI_STARTUP_MS=%.1f\n", g_startup_ms);

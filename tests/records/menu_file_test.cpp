@@ -9,6 +9,7 @@
 #include "records/record_file.h"
 #include "records/time_zone.h"
 #include "records_test_support.h"
+#include "records/app_state.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ TEST_F(PcTimeZone, StandardOffsetOfThePcInWholeHoursClampedToTheCameraRange) {
   for (const auto& [offset, index] : cases) {
     services_.utc_offset_hours = offset;
     PcTimeZoneIndex(services_.utc_offset_hours);
-    EXPECT_EQ(TimeZoneIndex, index) << "UTC" << offset;
+    EXPECT_EQ(App().TimeZoneIndex, index) << "UTC" << offset;
   }
 }
 
@@ -90,7 +91,7 @@ TEST_F(PcTimeZone, NativeLookupUsesTheCurrentStandardOffset) {
     setenv("TZ", zone, 1);
     tzset();
     PcTimeZoneIndex(LocalStandardUtcOffsetHours());
-    EXPECT_EQ(TimeZoneIndex, index) << zone;
+    EXPECT_EQ(App().TimeZoneIndex, index) << zone;
   }
   if (old) setenv("TZ", saved.c_str(), 1); else unsetenv("TZ");
   tzset();
@@ -105,7 +106,7 @@ class MenuFile : public records_test::RecordsTest {
   // A file holding the given plain bytes, scrambled.
   void PutMenuFile(std::vector<uint8_t> plain) { WriteAll(MenuPath(), Scrambled(std::move(plain))); }
   std::vector<uint8_t> PlainFile() { return Plain(ReadAll(MenuPath())); }
-  std::vector<uint8_t> Record() const { return {MenuRecord(MenuLayout), MenuRecord(MenuLayout) + MenuSize(MenuLayout)}; }
+  std::vector<uint8_t> Record() const { return {MenuRecord(App().MenuLayout), MenuRecord(App().MenuLayout) + MenuSize(App().MenuLayout)}; }
 };
 
 TEST_F(MenuFile, LoadTakesTheTimeZoneOutOfTheClockByteOnLayoutsTwoAndThree) {
@@ -118,12 +119,12 @@ TEST_F(MenuFile, LoadTakesTheTimeZoneOutOfTheClockByteOnLayoutsTwoAndThree) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.code) + " byte " + std::to_string(c.stored));
     OpenModel(c.code);
-    std::vector<uint8_t> plain(static_cast<std::size_t>(MenuSize(MenuLayout)), 0);
+    std::vector<uint8_t> plain(static_cast<std::size_t>(MenuSize(App().MenuLayout)), 0);
     plain[13] = c.stored;
     PutMenuFile(plain);
-    TimeZoneIndex = 5;
+    App().TimeZoneIndex = 5;
     ASSERT_TRUE(LoadMenuFile(services_.utc_offset_hours));
-    EXPECT_EQ(TimeZoneIndex, c.zone);
+    EXPECT_EQ(App().TimeZoneIndex, c.zone);
     EXPECT_EQ(MenuGet(S::SetClock), c.mode);
   }
 }
@@ -135,7 +136,7 @@ TEST_F(MenuFile, LayoutsZeroAndOneKeepTheClockByteAsItIs) {
   PutMenuFile(plain);
   ASSERT_TRUE(LoadMenuFile(services_.utc_offset_hours));
   EXPECT_EQ(MenuGet(S::SetClock), 0xD1);
-  EXPECT_EQ(TimeZoneIndex, 20);
+  EXPECT_EQ(App().TimeZoneIndex, 20);
 }
 
 TEST_F(MenuFile, WrongSizeIsRefusedAndTheRecordKept) {
@@ -174,7 +175,7 @@ TEST_F(MenuFile, ForeignCheckFlagIsAcceptedOnLoadAndLoggedPerLayout) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.code);
     OpenModel(c.code);
-    const int layout = MenuLayout;
+    const int layout = App().MenuLayout;
     const int size = MenuSize(layout);
     std::vector<uint8_t> plain(static_cast<std::size_t>(size), 0);
     plain[0] = 3;
@@ -227,8 +228,8 @@ TEST_F(MenuFile, SaveWritesTheFlagOfTheModelWhateverWasLoaded) {
               (std::vector<std::string>{"Open file - \"" + MenuPath().string() + "\" success!\n", flag_line,
                                         std::string(48, '_') + "\n"}));
     const std::vector<uint8_t> file = PlainFile();
-    ASSERT_EQ(file.size(), static_cast<std::size_t>(MenuSize(MenuLayout)));
-    const std::size_t at = MenuLayout == 1 ? 50 : 42;
+    ASSERT_EQ(file.size(), static_cast<std::size_t>(MenuSize(App().MenuLayout)));
+    const std::size_t at = App().MenuLayout == 1 ? 50 : 42;
     EXPECT_EQ(file[at] | (file[at + 1] << 8), c.written);
     EXPECT_EQ(file[0], 1);
     EXPECT_EQ(file, Record()) << "the record in memory stays plain and carries the written flag";
@@ -240,11 +241,11 @@ TEST_F(MenuFile, SavedFileLoadsBackUnchanged) {
     SCOPED_TRACE(code);
     OpenModel(code);
     ApplyMenuDefaults();
-    for (int i = 0; i < MenuSize(MenuLayout); ++i) MenuRecord(MenuLayout)[i] = static_cast<uint8_t>(i * 7 + 1);
+    for (int i = 0; i < MenuSize(App().MenuLayout); ++i) MenuRecord(App().MenuLayout)[i] = static_cast<uint8_t>(i * 7 + 1);
     MenuSet(S::SetClock, 2);
     ASSERT_TRUE(SaveMenuFile());
     const std::vector<uint8_t> saved = Record();
-    for (int i = 0; i < MenuSize(MenuLayout); ++i) MenuRecord(MenuLayout)[i] = 0;
+    for (int i = 0; i < MenuSize(App().MenuLayout); ++i) MenuRecord(App().MenuLayout)[i] = 0;
     ASSERT_TRUE(LoadMenuFile(services_.utc_offset_hours));
     EXPECT_EQ(Record(), saved);
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"menu.dat"});
@@ -277,7 +278,7 @@ TEST_F(MenuFile, OpeningLoadsOncePerModelThenCorrectsVideoLengthAndClock) {
   EXPECT_EQ(MenuGet(S::VideoLength), 9);
   EXPECT_EQ(MenuGet(S::SetClock), 0);
   EXPECT_EQ(MenuGet(S::CapMode), 2);
-  EXPECT_EQ(MenuLoadedMask, uint64_t{1} << (32 + 6));
+  EXPECT_EQ(App().MenuLoadedMask, uint64_t{1} << (32 + 6));
 
   // Second opening of the same model: the record is used as it stands.
   MenuSet(S::CapMode, 1);
@@ -296,7 +297,7 @@ TEST_F(MenuFile, OpeningLoadsOncePerModelThenCorrectsVideoLengthAndClock) {
   LoadOrDefaultMenuOnce(services_.utc_offset_hours);
   EXPECT_EQ(MenuGet(S::VideoLength), 59);
   EXPECT_EQ(MenuGet(S::CapMode), 0);
-  EXPECT_EQ(MenuLoadedMask, (uint64_t{1} << 38) | (uint64_t{1} << 40));
+  EXPECT_EQ(App().MenuLoadedMask, (uint64_t{1} << 38) | (uint64_t{1} << 40));
   plain[7] = 60;
   PutMenuFile(plain);
   OpenModel(521);
@@ -325,7 +326,7 @@ TEST_F(MenuFile, OpeningWithoutAFileShowsTheDefaultsWithTheClockOnAuto) {
   EXPECT_EQ(MenuGet(S::CheckFlag), 0x8082);
   EXPECT_EQ(MenuGet(S::VideoLength), 9);
   EXPECT_EQ(MenuGet(S::SetClock), 0);
-  EXPECT_EQ(MenuLoadedMask, uint64_t{1} << 33);
+  EXPECT_EQ(App().MenuLoadedMask, uint64_t{1} << 33);
 }
 
 TEST_F(MenuFile, PathsUseTheHostSeparatorOnceAndRefuseWhatCannotFit) {
@@ -341,7 +342,7 @@ TEST_F(MenuFile, PathsUseTheHostSeparatorOnceAndRefuseWhatCannotFit) {
 TEST_F(MenuFile, UnterminatedSaveFolderIsBoundedAndFailsCleanly) {
   OpenModel(512);
   ApplyMenuDefaults();
-  std::memset(SaveFolder, 'x', sizeof SaveFolder);
+  std::memset(App().SaveFolder, 'x', sizeof App().SaveFolder);
   EXPECT_EQ(SaveFolderText().size(), 260u);
   DiagCapture capture;
   EXPECT_FALSE(SaveMenuFile());

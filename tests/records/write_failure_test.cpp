@@ -14,6 +14,7 @@
 #include "records/menu_record.h"
 #include "records/send_set.h"
 #include "records_test_support.h"
+#include "records/app_state.h"
 
 namespace {
 
@@ -111,15 +112,15 @@ void SmallCard::SaveCfgOntoBrokenCard(uint16_t code, void (SmallCard::*breaker)(
   const std::filesystem::path file = card_ / "CFG.BIN";
   SelectModel(code);
   ApplySendSetDefaults();
-  LastGenerateTime = {26, 1, 2, 3, 4, 5};
-  g_sSendSet.sTime = LastGenerateTime;
+  App().LastGenerateTime = {26, 1, 2, 3, 4, 5};
+  App().g_sSendSet.sTime = App().LastGenerateTime;
   ASSERT_TRUE(SaveSendSet());
   const std::vector<uint8_t> old_file = ReadAll(file);
   ASSERT_EQ(old_file.size(), static_cast<std::size_t>(SendSetFileSize()));
 
   (this->*breaker)();
-  LastGenerateTime = {26, 1, 2, 3, 4, 6};
-  g_sSendSet.sTime = LastGenerateTime;
+  App().LastGenerateTime = {26, 1, 2, 3, 4, 6};
+  App().g_sSendSet.sTime = App().LastGenerateTime;
   const RecordOutcome saved = SaveSendSet();
   EXPECT_EQ(saved.fault, RecordFault::SystemError);
   EXPECT_EQ(saved.error_number, error_number) << std::strerror(saved.error_number);

@@ -237,7 +237,7 @@ class Sessions {
     ui_.CheckBoxes(ui_.Click(cam, camid::kDefault), {{T(kTxtNotice, lang_), T(kMsgDefaultGenerateSuccess, lang_), false}},
                    "Default");
     const std::vector<uint8_t> defaults = ReadFileBytes(L"menu.dat");
-    const int layout = MenuLayout;
+    const int layout = App().MenuLayout;
     ui_.CheckEq(static_cast<long>(defaults.size()), MenuSize(layout), "menu.dat size after Default");
     if (static_cast<int>(defaults.size()) != MenuSize(layout)) return nullptr;
 
@@ -303,7 +303,7 @@ class Sessions {
     ui_.CheckBoxes(ui_.Click(cam, camid::kGenerate), {{T(kTxtNotice, lang_), T(kMsgGenerateSuccess, lang_), false}},
                    "Generate into the chosen folder");
     const std::vector<uint8_t> written = ReadFileBytes((folder + L"\\menu.dat").c_str());
-    ui_.CheckEq(static_cast<long>(written.size()), MenuSize(MenuLayout), "menu.dat in the chosen folder");
+    ui_.CheckEq(static_cast<long>(written.size()), MenuSize(App().MenuLayout), "menu.dat in the chosen folder");
 
     ui_.Close(cam);
     ui_.Check(ui_.WaitGone(cam), "closing Camera Setup ends it");
@@ -480,13 +480,13 @@ class Sessions {
   void CheckCfg(bool gps, bool emails, const std::string& apn, const std::string& ssid_bytes,
                 const SYSTEMTIME& now) {
     // Written into the folder chosen with Browse before.
-    std::vector<uint8_t> file = ReadFileBytes((e2e::Wide(SaveFolder) + L"\\CFG.BIN").c_str());
+    std::vector<uint8_t> file = ReadFileBytes((e2e::Wide(App().SaveFolder) + L"\\CFG.BIN").c_str());
     ui_.CheckEq(static_cast<long>(file.size()), gps ? 1500 : 1320, "CFG.BIN size");
     if (file.size() != (gps ? 1500u : 1320u)) return;
     // The program's own record, as written, before decoding the file.
     if (!gps) {
       std::vector<uint8_t> held(sizeof(SendSet));
-      std::memcpy(held.data(), &g_sSendSet, sizeof(SendSet));
+      std::memcpy(held.data(), &App().g_sSendSet, sizeof(SendSet));
       held[0] |= IF_SEND_BY_APP_SET_FLG;
       ScrambleBytes(held.data(), static_cast<int>(held.size()));
       bool same = held == file;
