@@ -20,7 +20,7 @@ inline constexpr int kLargestMenu = 188;     // bytes of the largest camera sett
 struct SelectionState {
   int32_t ModelFamily = 2;        // always 2
   int32_t ModelIndex = 0;         // row of the current model in its family
-  uint16_t ModelCode = 512;       // (ModelFamily << 8) | ModelIndex
+  uint16_t ModelCode = static_cast<uint16_t>((ModelFamily << 8) | ModelIndex);
   uint16_t CamSetupDlgId = 108;   // camera setup template of the current model
   uint16_t CamPictureId = 107;    // model picture bitmap of the current model
   int32_t UiLanguage = 1;         // 0 Chinese, 1 English

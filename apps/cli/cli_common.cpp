@@ -8,6 +8,7 @@
 
 #include "records/app_state.h"
 #include "records/catalogue.h"
+#include "text/utf8.h"
 
 namespace cli {
 
@@ -84,30 +85,11 @@ bool SameText(std::string_view a, std::string_view b) {
   return true;
 }
 
-namespace {
-
-// Length of the UTF-8 sequence at text[i], or 0 when none starts there.
-std::size_t Utf8Sequence(std::string_view text, std::size_t i) {
-  const auto b = static_cast<unsigned char>(text[i]);
-  std::size_t n = 0;
-  if (b < 0x80) return 1;
-  if ((b & 0xE0) == 0xC0 && b >= 0xC2) n = 2;
-  else if ((b & 0xF0) == 0xE0) n = 3;
-  else if ((b & 0xF8) == 0xF0 && b <= 0xF4) n = 4;
-  else return 0;
-  if (i + n > text.size()) return 0;
-  for (std::size_t k = 1; k < n; ++k)
-    if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 0;
-  return n;
-}
-
-}  // namespace
-
 std::string Printable(std::string_view bytes) {
   std::string out;
   for (std::size_t i = 0; i < bytes.size();) {
     const auto b = static_cast<unsigned char>(bytes[i]);
-    const std::size_t n = Utf8Sequence(bytes, i);
+    const std::size_t n = utf8::ValidSequenceAt(bytes, i);
     if (n == 0 || b < 0x20 || b == 0x7F || b == '\\') {
       char buf[8];
       if (b == '\\')
@@ -127,7 +109,7 @@ std::string Printable(std::string_view bytes) {
 std::string JsonText(std::string_view bytes) {
   std::string out;
   for (std::size_t i = 0; i < bytes.size();) {
-    const std::size_t n = Utf8Sequence(bytes, i);
+    const std::size_t n = utf8::ValidSequenceAt(bytes, i);
     if (n == 0) {
       out += "\xEF\xBF\xBD";
       ++i;

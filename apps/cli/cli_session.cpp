@@ -12,6 +12,7 @@
 #include "records/time_zone.h"
 #include "shell/app.h"
 #include "shell/main_window.h"
+#include "text/utf8.h"
 
 namespace cli {
 
@@ -109,13 +110,6 @@ bool OpenForInput(headless::Session& s, int tpl, int id) {
   return s.HasControl(id, tpl) && s.Enabled(id, tpl) && s.Shown(id, tpl);
 }
 
-std::size_t Utf8Chars(std::string_view text) {
-  std::size_t n = 0;
-  for (char c : text)
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
-  return n;
-}
-
 std::string Offered(const std::vector<std::string>& shown, const std::vector<std::string>& english) {
   std::string list;
   int blanks = 0;
@@ -167,7 +161,7 @@ Outcome ChooseEntry(headless::Session& s, int tpl, int id, std::string_view valu
 Outcome TypeInto(headless::Session& s, int tpl, int id, std::string_view value, std::vector<std::string>& warnings) {
   if (!OpenForInput(s, tpl, id)) return {Outcome::NotNow, ""};
   const int limit = s.Limit(id, tpl);
-  if (limit > 0 && Utf8Chars(value) > static_cast<std::size_t>(limit))
+  if (limit > 0 && utf8::CountStarts(value) > static_cast<std::size_t>(limit))
     return {Outcome::Refused, "the field takes at most " + std::to_string(limit) + " characters"};
   std::vector<std::string> boxes;
   auto take_boxes = [&] {
