@@ -40,7 +40,7 @@ Target Resolve(const std::string& name) {
     return t;
   }
   const auto s = FindMenuSetting(name);
-  if (!s) throw UsageError("unknown camera setting " + EchoQuoted(name) + "; the settings are:\n" + CameraSettingNames());
+  if (!s) throw UsageError("unknown camera setting " + EchoQuoted(name) + " (trailset-cli camera --help lists them)");
   t.setting = *s;
   t.edit = MenuEditControl(*s);
   return t;

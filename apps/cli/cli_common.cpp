@@ -58,8 +58,8 @@ uint16_t ResolveModel(std::string_view text) {
     if (SameText(text, ModelDisplayName(code)) || text == std::to_string(code)) return code;
   }
   std::string names;
-  for (uint16_t code : models) names += "\n  " + std::to_string(code) + "  " + ModelDisplayName(code);
-  throw UsageError("unknown model " + EchoQuoted(text) + "; the models are:" + names);
+  for (uint16_t code : models) names += (names.empty() ? "" : ", ") + std::to_string(code) + " " + ModelDisplayName(code);
+  throw UsageError("unknown model " + EchoQuoted(text) + "; the models are " + names);
 }
 
 void MakeCurrentModel(uint16_t code) {

@@ -116,7 +116,7 @@ const WSetting& Resolve(const std::string& name) {
     for (const WSetting* w : hits) names += std::string(names.empty() ? "" : ", ") + w->name;
     throw UsageError(EchoQuoted(name) + " names several settings: " + names);
   }
-  throw UsageError("unknown wireless setting " + EchoQuoted(name) + "; the settings are:\n" + WirelessSettingNames());
+  throw UsageError("unknown wireless setting " + EchoQuoted(name) + " (trailset-cli wireless --help lists them)");
 }
 
 // The --set arguments, each with the setting it names; a password's value
