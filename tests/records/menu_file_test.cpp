@@ -289,6 +289,23 @@ TEST_F(MenuFile, LeftoversAreRemovedOnlyWhenNoSaveCanStillWriteThem) {
   std::filesystem::remove(outside);
 }
 
+// A record is read only from a regular file holding exactly its bytes: one
+// that shrank or grew since it was measured, or a pipe put in its place, is
+// refused without waiting and without reading on.
+TEST_F(MenuFile, ARecordIsReadOnlyFromAFileOfExactlyItsSize) {
+  const std::string path = MenuPath().string();
+  uint8_t out[68] = {};
+  for (const std::size_t size : {67u, 68u, 69u, 4096u}) {
+    WriteAll(MenuPath(), std::vector<uint8_t>(size, 0x42));
+    EXPECT_EQ(ReadRecordFile(path, out, 68), size == 68) << size;
+  }
+  EXPECT_EQ(out[0], 0x42);
+  std::filesystem::remove(MenuPath());
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  EXPECT_FALSE(ReadRecordFile(path, out, 68));
+  EXPECT_EQ(RecordFileSize(path), 0);
+}
+
 // Where the file system keeps modes: a replaced file keeps the mode of the
 // file it replaces, a new CFG.BIN is its owner's alone, a new menu.dat is
 // readable as before.
