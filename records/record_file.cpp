@@ -174,6 +174,21 @@ void RemoveLeftovers(const std::string& path) {
   FindClose(find);
 }
 
+// Replaces target with temp. A program that has the target open without
+// letting others delete it (a reader, a virus scanner, a sync tool) makes
+// the replace fail for as long as it holds it: it is tried again for a
+// while before the save gives up.
+bool MoveOver(const std::wstring& temp, const std::wstring& target) {
+  constexpr int kAttempts = 20;
+  constexpr DWORD kPauseMs = 25;
+  for (int attempt = 0;; ++attempt) {
+    if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    const DWORD error = GetLastError();
+    if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) || attempt + 1 == kAttempts) return false;
+    Sleep(kPauseMs);
+  }
+}
+
 WriteResult WriteAndReplace(const std::string& path, const uint8_t* data, std::size_t size, NewFileAccess) {
   const auto wide_target = Widen(path);
   if (!wide_target) return {WriteOutcome::CreateFailed, EINVAL};
@@ -208,7 +223,7 @@ WriteResult WriteAndReplace(const std::string& path, const uint8_t* data, std::s
     ok = false;
     error = GetLastError();
   }
-  if (ok && !MoveFileExW(temp.c_str(), wide_target->c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (ok && !MoveOver(temp, *wide_target)) {
     ok = false;
     error = GetLastError();
   }

@@ -203,7 +203,7 @@ CameraResult RunWindow(const CameraOptions& o, const PreparedRun& p, std::ostrea
   if (auto r = run.s().Click(o.defaults ? camid::kDefault : camid::kGenerate, tpl); !r)
     throw std::runtime_error("the window's button could not be pressed: " + r.error);
   const auto box = run.TakeBox();
-  if (!box) throw Refusal("menu.dat could not be written into " + EchoQuoted(p.out_dir.string(), SIZE_MAX) + " (see --log)");
+  if (!box) throw Refusal(NotConfirmed(run, "menu.dat", p.out_dir));
   if (box->icon != platform::MsgIcon::Information) throw WindowRefusal(box->caption, box->text);
   return {box->text, choices.warnings(), corrections, run.LastPlaced()};
 }

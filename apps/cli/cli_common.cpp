@@ -13,7 +13,9 @@
 #include "records/catalogue.h"
 #include "records/send_set.h"
 
-#if !defined(_WIN32)
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -212,13 +214,21 @@ CardFile ReadCardFile(const std::filesystem::path& path) {
   if (st.type() != std::filesystem::file_type::regular) throw UsageError(NotAFile(shown, st.type()));
   CardFile f;
 #if defined(_WIN32)
-  f.size = std::filesystem::file_size(path, ec);
-  if (ec) throw UsageError("cannot read " + shown + ": " + ec.message());
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw UsageError("cannot open " + shown);
+  // Opened so that a save of the windows can still replace it meanwhile.
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) throw UsageError("cannot open " + shown);
+  LARGE_INTEGER size{};
+  const bool measured = GetFileSizeEx(file, &size) != 0;
+  f.size = measured ? static_cast<std::uintmax_t>(size.QuadPart) : 0;
   f.bytes.resize(static_cast<std::size_t>(std::min<std::uintmax_t>(f.size, kCardFileLimit)));
-  in.read(reinterpret_cast<char*>(f.bytes.data()), static_cast<std::streamsize>(f.bytes.size()));
-  if (in.gcount() != static_cast<std::streamsize>(f.bytes.size())) throw UsageError("cannot read " + shown);
+  std::size_t got = 0;
+  DWORD n = 0;
+  while (got < f.bytes.size() &&
+         ReadFile(file, f.bytes.data() + got, static_cast<DWORD>(f.bytes.size() - got), &n, nullptr) && n > 0)
+    got += n;
+  CloseHandle(file);
+  if (!measured || got != f.bytes.size()) throw UsageError("cannot read " + shown);
 #else
   // Opened without waiting and checked once open: a pipe put in the file's
   // place meanwhile is refused, not waited on.

@@ -52,6 +52,14 @@ std::vector<uint8_t> ConfirmOnCard(const std::optional<PlacedFile>& placed, cons
   return placed->bytes;
 }
 
+std::string NotConfirmed(const AppRun& run, const char* name, const std::filesystem::path& out_dir) {
+  const std::string where = EchoQuoted(out_dir.string(), SIZE_MAX);
+  if (run.LastPlaced())
+    return std::string(name) + " was written into " + where +
+           ", but another program replaced it before it was read back: the card does not hold these settings";
+  return std::string(name) + " could not be written into " + where + " (see --log)";
+}
+
 void PrintLog(const std::vector<std::string>& lines, std::ostream& err) {
   for (const std::string& l : lines) err << "log: " << Printable(l) << "\n";
 }

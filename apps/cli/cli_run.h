@@ -32,6 +32,11 @@ PreparedRun PrepareRun(const RunOptions& o);
 std::vector<uint8_t> ConfirmOnCard(const std::optional<PlacedFile>& placed, const char* name,
                                    const std::filesystem::path& out_dir);
 
+// Why a window confirmed no success after Generate or Default: the file
+// could not be written, or it was and another program replaced it before
+// the window read it back.
+std::string NotConfirmed(const AppRun& run, const char* name, const std::filesystem::path& out_dir);
+
 // The program's diagnostic lines of a run, for --log.
 void PrintLog(const std::vector<std::string>& lines, std::ostream& err);
 

@@ -306,7 +306,7 @@ WirelessResult RunPages(const RunOptions& o, const PreparedRun& p, std::ostream&
   run.BrowseTo(send_ids::kBrowse, std::filesystem::absolute(p.out_dir));
   if (auto r = s.Click(send_ids::kGenerate, kSend); !r) throw std::runtime_error("Generate could not be pressed: " + r.error);
   const auto box = run.TakeBox();
-  if (!box) throw Refusal("CFG.BIN could not be written into " + EchoQuoted(p.out_dir.string(), SIZE_MAX) + " (see --log)");
+  if (!box) throw Refusal(NotConfirmed(run, "CFG.BIN", p.out_dir));
   if (box->icon != platform::MsgIcon::Information) throw WindowRefusal(box->caption, box->text);
   opening.insert(opening.end(), choices.warnings().begin(), choices.warnings().end());
   return {box->text, opening, run.LastPlaced()};
