@@ -51,7 +51,7 @@ TEST_F(InterruptedSaveTest, KilledWhileSavingLeavesOneWholeFile) {
   EXPECT_GT(seen_b, 0);
 }
 
-TEST_F(InterruptedSaveTest, LeftoverOfAnInterruptedSaveIsNotReadAndIsReplaced) {
+TEST_F(InterruptedSaveTest, LeftoverOfAnInterruptedSaveIsNotReadAndIsRemoved) {
   PrepareFiles(516, 516);
   const Bytes menu = ReadAll(card_ / "menu.dat");
   const Bytes cfg = ReadAll(card_ / "CFG.BIN");
