@@ -60,7 +60,10 @@ AppRun::~AppRun() {
 std::vector<OpeningWarning> AppRun::AnswerOpeningWarnings() {
   std::vector<OpeningWarning> warnings;
   const int tpl = s_->TopTemplate();
+  // A window that warns without end opens for no user either.
+  constexpr std::size_t kMostWarnings = 64;
   while (const auto box = s_->Box()) {
+    if (warnings.size() == kMostWarnings) throw std::runtime_error("the window keeps warning while it opens: " + box->text);
     OpeningWarning w{box->control, box->caption, box->text, "", ""};
     if (w.control != 0 && s_->HasControl(w.control, tpl)) w.shown = s_->Text(w.control, tpl);
     warnings.push_back(std::move(w));
