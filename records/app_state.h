@@ -6,10 +6,12 @@
 // area of the program owns; the members keep the names the windows use.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "records/menu_record.h"
+#include "records/record_file.h"
 #include "records/record_outcome.h"
 #include "records/send_set.h"
 
@@ -43,6 +45,14 @@ struct SendState {
   SendSetTarn g_sSendSetTarn{};
   uint16_t MdmSendVia = 1;        // send module of the module-choice models: 0 WiFi, 1 cellular
   SendTime LastGenerateTime{};    // the six time bytes stamped by the last Generate
+  // The unscrambled image the last save wrote (size 0 before the first and
+  // while a save is under way): the verifying load takes the file back only
+  // when it holds these very bytes, since another program may write a file
+  // with the same stamp.
+  struct WrittenImage {
+    uint8_t bytes[sizeof(SendSetTarn)] = {};
+    std::size_t size = 0;
+  } LastWrittenSendSet;
   RecordOutcome LastSendSetLoad;  // what the last LoadSendSet found
 };
 
@@ -73,7 +83,13 @@ struct WirelessState {
   bool g_rebuild_country_list = true;  // the operator country list is built anew at its next fill
 };
 
-struct AppState : SelectionState, MenuState, SendState, ShellState, CameraState, WirelessState {};
+// Who is told of every file a save puts in place (the companion reports
+// from it what its run wrote); nobody when empty.
+struct FileState {
+  PlacedFileSink FilePlaced;
+};
+
+struct AppState : SelectionState, MenuState, SendState, ShellState, CameraState, WirelessState, FileState {};
 
 // The state of the session that runs; a process-lifetime one until a
 // program installs its own.

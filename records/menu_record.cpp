@@ -372,22 +372,17 @@ RecordOutcome SaveMenuFile() {
 
   // The file is complete and in place (or nothing changed) before the
   // lines that report it are written.
-  int error = 0;
-  const WriteOutcome outcome = ReplaceRecordFile(*path, image, static_cast<std::size_t>(size), &error);
-  if (outcome == WriteOutcome::CreateFailed) {
+  const RecordOutcome outcome = ReplaceRecordFile(*path, image, static_cast<std::size_t>(size));
+  if (!outcome && !outcome.created) {
     Diag("Open file - \"%s\" err!\n", path->c_str());
     Diag("%s", kSeparatorLine);
-    return RecordOutcome::Fault(RecordFault::SystemError, error);
+    return outcome;
   }
   Diag("Open file - \"%s\" success!\n", path->c_str());
   Diag(layout <= 1 ? "[W]Flag = 0x%04X\n" : "[W]Flag1 = 0x%04X\n", flag);
-  if (outcome == WriteOutcome::WriteFailed) {
-    Diag("Write file - \"%s\" err!\n", path->c_str());
-    Diag("%s", kSeparatorLine);
-    return RecordOutcome::Fault(RecordFault::SystemError, error);
-  }
+  if (!outcome) Diag("Write file - \"%s\" err!\n", path->c_str());
   Diag("%s", kSeparatorLine);
-  return RecordOutcome::Done();
+  return outcome;
 }
 
 // Last position of the video length list: "60" seconds is the last of 61

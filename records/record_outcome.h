@@ -17,11 +17,18 @@ struct RecordOutcome {
   RecordFault fault = RecordFault::None;
   int error_number = 0;  // SystemError: the errno value
   long long size = -1;   // the file's length where it was measured
+  // A failed save: true when its temporary file was created before a
+  // later step (writing, flushing, replacing) failed; the log tells the two apart.
+  bool created = false;
 
   explicit operator bool() const { return fault == RecordFault::None; }
 
   static RecordOutcome Done() { return {}; }
   static RecordOutcome Fault(RecordFault f, int error_number = 0, long long size = -1) {
-    return RecordOutcome{f, error_number, size};
+    return RecordOutcome{f, error_number, size, false};
+  }
+  // A save that failed once its temporary file existed.
+  static RecordOutcome WriteFault(int error_number) {
+    return RecordOutcome{RecordFault::SystemError, error_number, -1, true};
   }
 };

@@ -179,6 +179,9 @@ RecordOutcome SaveSendSet() {
     copy.bySendBy |= IF_SEND_BY_APP_SET_FLG;
     std::memcpy(image, &copy, size);
   }
+  auto& written = App().LastWrittenSendSet;
+  std::memcpy(written.bytes, image, size);
+  written.size = 0;  // until the file is in place
   ScrambleBytes(image, static_cast<int>(size));
 
   const auto finish = [tarn](RecordOutcome outcome) {
@@ -188,17 +191,18 @@ RecordOutcome SaveSendSet() {
 
   const auto path = SaveFolderPath(kSendSetFileName);
   if (!path) return finish(RecordOutcome::Fault(RecordFault::SystemError, ENAMETOOLONG));
-  int error = 0;
-  const WriteOutcome outcome = ReplaceRecordFile(*path, image, size, &error);
-  if (outcome == WriteOutcome::CreateFailed) {
+  // It holds passwords (in a reversible scramble): a new file is for its owner's eyes only.
+  const RecordOutcome outcome = ReplaceRecordFile(*path, image, size, NewFileAccess::OwnerOnly);
+  if (!outcome && !outcome.created) {
     Diag("Open file - \"%s\" err!\n", path->c_str());
-    return finish(RecordOutcome::Fault(RecordFault::SystemError, error));
+    return finish(outcome);
   }
   Diag("Open file - \"%s\" success!\n", path->c_str());
-  if (outcome == WriteOutcome::WriteFailed) {
+  if (!outcome) {
     Diag("Write file - \"%s\" err!\n", path->c_str());
-    return finish(RecordOutcome::Fault(RecordFault::SystemError, error));
+    return finish(outcome);
   }
+  written.size = size;
   return finish(RecordOutcome::Done());
 }
 
@@ -220,6 +224,11 @@ RecordOutcome ReadSendSet(int verify) {
   const RecordOutcome other = RecordOutcome::Fault(RecordFault::OtherFile, 0, size);
   // A verifying load that finds another file (another stamp) leaves the working record as it was.
   if (verify != 0 && std::memcmp(image + offsetof(SendSet, sTime), &App().LastGenerateTime, sizeof(SendTime)) != 0)
+    return other;
+  // So does a file with the stamp but other bytes than this run wrote.
+  const auto& written = App().LastWrittenSendSet;
+  if (verify != 0 && written.size == static_cast<std::size_t>(size) &&
+      std::memcmp(image, written.bytes, written.size) != 0)
     return other;
   if (tarn) {
     std::memcpy(&App().g_sSendSetTarn, image, sizeof(SendSetTarn));

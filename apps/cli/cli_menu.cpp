@@ -15,7 +15,6 @@ namespace {
 using S = MenuSetting;
 constexpr int kCount = static_cast<int>(S::Count);
 
-
 std::string Format(const char* fmt, unsigned v) {
   char buf[32];
   std::snprintf(buf, sizeof buf, fmt, v);
@@ -143,6 +142,17 @@ std::vector<MenuField> DecodeMenu(const std::vector<uint8_t>& plain, uint16_t co
   }
   std::stable_sort(v.begin(), v.end(), [](const MenuField& a, const MenuField& b) { return a.offset < b.offset; });
   return v;
+}
+
+int MenuEditControl(MenuSetting setting) {
+  const camopt::ControlDesc* c = camopt::FindControl(setting);
+  return c && c->kind != camopt::ControlKind::List ? c->control : 0;
+}
+
+std::optional<MenuSetting> MenuSettingOfEdit(int control) {
+  for (const camopt::ControlDesc& c : camopt::Controls())
+    if (c.control == control && c.kind != camopt::ControlKind::List) return c.setting;
+  return std::nullopt;
 }
 
 std::string MenuStoredText(const MenuField& f, const std::vector<uint8_t>& plain) {

@@ -15,6 +15,11 @@ namespace cli {
 // A setting by its name (MenuSettingName), letters compared without case.
 std::optional<MenuSetting> FindMenuSetting(std::string_view name);
 
+// The edit of the camera setup window that shows a setting (0 for one
+// shown in a list), and the setting an edit shows.
+int MenuEditControl(MenuSetting setting);
+std::optional<MenuSetting> MenuSettingOfEdit(int control);
+
 // One setting of a record image.
 struct MenuField {
   MenuSetting setting;
