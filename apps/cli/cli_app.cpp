@@ -7,6 +7,7 @@
 #include "apps/cli/cli.h"
 #include "apps/cli/cli_commands.h"
 #include "apps/cli/cli_common.h"
+#include "trailset_version.h"
 
 namespace cli {
 
@@ -37,6 +38,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   app.fallthrough(false);
   // Options are "--name" everywhere: on Windows a "/path" stays a path.
   app.allow_windows_style_options(false);
+  app.set_version_flag("--version", std::string("trailset ") + TRAILSET_VERSION, "Print the version and exit");
 
   ModelsOptions models;
   CLI::App* c_models = app.add_subcommand("models", "list the 22 models with code, name, camera layout and wireless kind");
