@@ -1,5 +1,7 @@
 #include "apps/trailset/program_args.h"
 
+#include <utility>
+
 #include "trailset_version.h"
 
 namespace program_args {
@@ -20,17 +22,28 @@ constexpr const char* kUsage =
     "\n"
     "trailset-cli writes and inspects the same files from the command line.\n";
 
+Outcome Print(std::string text) {
+  Outcome o;
+  o.text = std::move(text);
+  return o;
+}
+
 }  // namespace
 
 Outcome Parse(std::span<const std::string> args) {
-  if (args.empty()) return {.open_windows = true};
+  if (args.empty()) {
+    Outcome o;
+    o.open_windows = true;
+    return o;
+  }
   const std::string& first = args.front();
-  if (args.size() == 1 && first == "--version") return {.text = std::string("trailset ") + TRAILSET_VERSION + "\n"};
-  if (args.size() == 1 && (first == "--help" || first == "-h")) return {.text = kUsage};
-  const std::string& wrong = (first == "--version" || first == "--help" || first == "-h") ? args[1] : first;
-  return {.text = "trailset: unexpected argument '" + wrong + "'; try 'trailset --help'\n",
-          .is_error = true,
-          .exit_code = 2};
+  const bool known = first == "--version" || first == "--help" || first == "-h";
+  if (args.size() == 1 && first == "--version") return Print(std::string("trailset ") + TRAILSET_VERSION + "\n");
+  if (args.size() == 1 && known) return Print(kUsage);
+  Outcome o = Print("trailset: unexpected argument '" + (known ? args[1] : first) + "'; try 'trailset --help'\n");
+  o.is_error = true;
+  o.exit_code = 2;
+  return o;
 }
 
 }  // namespace program_args
