@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <FL/Fl_Window.H>
+
 #include "apps/trailset/program_args.h"
 #include "platform/fltk/fltk_host.h"
 #include "shell/app.h"
@@ -21,6 +23,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "trailset: %s\n", error.c_str());
     return 1;
   }
+  // The windows' class names the program, so that the desktop matches them
+  // with its menu entry (StartupWMClass) and shows its icon for them.
+  Fl_Window::default_xclass("trailset");
   platform::fltk::FltkServices services;
   platform::SetServices(&services);
   platform::fltk::FltkHost host;

@@ -70,34 +70,31 @@ completion=$(bash -c 'source /usr/share/bash-completion/bash_completion
 step "manual pages; shell completion completes setting names"
 
 # The installed program to its main window, on a screen of its own.
-display=""
-for n in $(seq 171 199); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || fail "no free X display"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
+# shellcheck source=tests/packages/xvfb.sh
+. "$(dirname "$0")/xvfb.sh"
+start_xvfb 171 199 "$work/xvfb.log" || fail "no screen for the program"
 gui=""
-trap 'kill $gui 2>/dev/null || true; kill $xvfb 2>/dev/null || true; remove || true' EXIT
-for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
-(cd "$work" && DISPLAY="$display" LANG=C.UTF-8 LC_ALL=C.UTF-8 exec trailset >"$work/trailset.log" 2>&1) &
+trap 'kill $gui 2>/dev/null || true; kill $XVFB_PID 2>/dev/null || true; remove || true' EXIT
+(cd "$work" && LANG=C.UTF-8 LC_ALL=C.UTF-8 exec trailset >"$work/trailset.log" 2>&1) &
 gui=$!
 window=""
 for _ in $(seq 1 200); do
-  window=$(DISPLAY="$display" xdotool search --name '^Setup$' 2>/dev/null | head -1) && [ -n "$window" ] && break
+  window=$(xdotool search --name '^Setup$' 2>/dev/null | head -1) && [ -n "$window" ] && break
   kill -0 "$gui" 2>/dev/null || fail "trailset ended before showing its main window: $(cat "$work/trailset.log")"
   sleep 0.1
 done
 [ -n "$window" ] || fail "the main window \"Setup\" did not appear"
+wm_class=$(xprop -id "$window" WM_CLASS)
+[[ $wm_class == *'"trailset"'* ]] || fail "the main window's class is not the desktop entry's StartupWMClass: $wm_class"
 sleep 0.5
-DISPLAY="$display" import -window root "$work/shots/installed-main.png"
+import -window root "$work/shots/installed-main.png"
 step "installed trailset shows its main window \"Setup\" (screenshot $work/shots/installed-main.png)"
 kill "$gui"
 wait "$gui" 2>/dev/null || true
 gui=""
 
 remove || { cat "$work/dpkg-r.log" >&2; fail "dpkg -r failed"; }
-trap 'kill $xvfb 2>/dev/null || true' EXIT
+trap 'kill $XVFB_PID 2>/dev/null || true' EXIT
 status=$(dpkg-query -W -f='${db:Status-Abbrev}' trailset 2>/dev/null || true)
 case $status in "" | un*) ;; *) fail "after dpkg -r the package is in state \"$status\"" ;; esac
 left=()

@@ -29,21 +29,15 @@ export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 export TRAILSET_E2E_SHOTS="$work/shots" TRAILSET_E2E_LOG="$work/check.log"
 
-display=""
-for n in $(seq 121 140); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "windows packages: no free X display" >&2; exit 1; }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
+# shellcheck source=tests/packages/xvfb.sh
+. "$(dirname "$0")/xvfb.sh"
+start_xvfb 121 140 "$work/xvfb.log"
 cleanup() {
   timeout 20 wineserver -k >/dev/null 2>&1 || true
-  kill "$xvfb" 2>/dev/null || true
-  wait "$xvfb" 2>/dev/null || true
+  kill "$XVFB_PID" 2>/dev/null || true
+  wait "$XVFB_PID" 2>/dev/null || true
 }
 trap cleanup EXIT
-export DISPLAY="$display"
-for _ in $(seq 1 100); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
 
 fail() { echo "windows packages: $*" >&2; [ -f "$work/check.log" ] && cat "$work/check.log" >&2; exit 1; }
 step() { echo "windows packages: $*"; }
