@@ -39,11 +39,11 @@ constexpr char kCommandList[] = "models, inspect, camera, wireless or presets";
 
 // A missing or unknown command, which the parser would only call "a
 // subcommand is required"; nothing when the first argument is a command
-// or asks for help.
+// or asks for help or the version.
 std::optional<std::string> CommandError(const std::vector<std::string>& args) {
   if (args.size() < 2) return std::string("a command is required: ") + kCommandList + " (see trailset-cli --help)";
   const std::string& first = args[1];
-  if (first == "-h" || first == "--help") return std::nullopt;
+  if (first == "-h" || first == "--help" || first == "--version") return std::nullopt;
   for (const char* c : kCommands)
     if (first == c) return std::nullopt;
   if (!first.empty() && first[0] == '-')
