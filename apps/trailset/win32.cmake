@@ -11,5 +11,5 @@ function(ts_add_windows_program name)
   target_link_options(${name} PRIVATE -municode -mwindows -static $<$<CONFIG:Release>:-s>)
 endfunction()
 
-ts_add_windows_program(trailset ${CMAKE_CURRENT_SOURCE_DIR}/main_win32.cpp)
+ts_add_windows_program(trailset ${CMAKE_CURRENT_SOURCE_DIR}/main_win32.cpp ${CMAKE_CURRENT_SOURCE_DIR}/program_args.cpp)
 include(${CMAKE_SOURCE_DIR}/tests/win32/e2e.cmake)
