@@ -1,6 +1,5 @@
 #include "wireless/generate.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <string_view>
 
@@ -192,39 +191,23 @@ GenerateResult GenerateSendSetFile(const SendPageInputs& in) {
   return {GenerateOutcome::WriteFailed, nullptr};
 }
 
-namespace {
-
-// The decimal number at the start of an edit's text (0 when there is none).
-int EditNumber(platform::Dialog& dlg, int id) {
-  return std::atoi(dlg.Text(id).c_str());
-}
-
-std::string EditRecordText(platform::Dialog& dlg, int id) {
-  return platform::GetServices().ToRecordText(dlg.Text(id));
-}
-
-GeoInput ReadGeo(platform::Dialog& dlg, int dir, int deg, int min, int sec) {
-  return GeoInput{dlg.ListSelection(dir), EditNumber(dlg, deg), EditNumber(dlg, min),
-                  EditNumber(dlg, sec)};
-}
-
-}  // namespace
-
 SendPageInputs ReadSendPageInputs(platform::Dialog& dlg) {
   using namespace send_ids;
+  // The page's edits as record bytes, read as Previous Page reads them.
+  SendSet page{};
+  ReadSendPageFields(dlg, page);
+  const auto geo = [](const GeoPos& p) { return GeoInput{p.byDir, p.byDeg, p.byMin, p.bySec}; };
   SendPageInputs in;
   in.now = platform::GetServices().Now();
   in.send_by = App().ChosenSendBy;
-  const int recipient_ids[4] = {kPhone1, kPhone2, kEmail1, kEmail2};
-  for (std::size_t i = 0; i < in.recipients.size(); ++i)
-    in.recipients[i] = EditRecordText(dlg, recipient_ids[i]);
+  for (std::size_t i = 0; i < in.recipients.size(); ++i) in.recipients[i] = ReadTextField(page.szRecp[i]);
   in.remote_interval_index = dlg.ListSelection(kRemoteInterval);
-  in.remote_phone = EditRecordText(dlg, kRemotePhone);
-  in.remote_email = EditRecordText(dlg, kRemoteEmail);
+  in.remote_phone = ReadTextField(page.szRemotePhoneNum);
+  in.remote_email = ReadTextField(page.szRemoteEmail);
   in.no_remote_command22 = dlg.IsChecked(kNoRemoteCmd22);
   in.image_size_index = dlg.ListSelection(kImageSize);
-  in.longitude = ReadGeo(dlg, kLonDir, kLonDeg, kLonMin, kLonSec);
-  in.latitude = ReadGeo(dlg, kLatDir, kLatDeg, kLatMin, kLatSec);
+  in.longitude = geo(page.sLongitude);
+  in.latitude = geo(page.sLatitude);
   return in;
 }
 

@@ -15,6 +15,7 @@
 #include "shell/checks.h"
 #include "shell/ui_strings.h"
 #include "text/utf8.h"
+#include "wireless/wireless_controls.h"
 #include "wireless/wireless_page.h"
 #include "wireless/wireless_state.h"
 #include "records/app_state.h"
@@ -31,10 +32,8 @@ const UiText* const kLabelTexts[] = {&kTxtSenderSettings, &kTxtServer,   &kTxtPo
 static_assert(std::size(kLabelIds) == std::size(kLabelTexts));
 const UiLabelList kLabels = {kLabelIds, kLabelTexts};
 
-template <std::size_t N>
-void StoreEdit(platform::Dialog& dlg, int id, int chars, char (&field)[N]) {
-  CopyTextField(field, platform::GetServices().ToRecordText(utf8::FirstChars(dlg.Text(id), chars)));
-}
+// The mailbox's edits, in the order they are shown and read back.
+std::vector<const wctl::Control*> MailboxEdits() { return wctl::GroupControls(wctl::Group::Mailbox); }
 
 bool MailFormatOk(const char* field, std::size_t width) {
   return IsMailWellFormed(ReadTextField(field, width));
@@ -46,28 +45,28 @@ class GpsMailboxWindow : public platform::Window {
   bool Ownerless() const override { return true; }
 
   void OnInit(platform::Dialog& dlg) override {
-    const GpsMail& gps = App().g_sSendSetTarn.sGpsMail;
+    SendSetTarn& tarn = App().g_sSendSetTarn;
     dlg.SetTitle(UiStr(kTxtGpsMailbox));
     ApplyUiLabels(dlg, kLabels);
-    ShowField(dlg, kServer, gps.szGpsServer);
-    if (gps.iPort > 0) dlg.SetText(kPort, std::to_string(gps.iPort));
-    ShowField(dlg, kAddr, gps.szGpsSmtpAccount);
-    ShowField(dlg, kAccount, gps.szGpsSmtpAccount);
-    ShowField(dlg, kPassword, gps.szGpsSmtpPassword);
-    ShowField(dlg, kInboxAddr, gps.szGpsAddr);
-    dlg.SetLimit(kServer, kGpsServerChars);
-    dlg.SetLimit(kPort, kGpsPortChars);
-    dlg.SetLimit(kAddr, kGpsAddrChars);
-    dlg.SetLimit(kPassword, kGpsPasswordChars);
-    dlg.SetLimit(kInboxAddr, kGpsInboxChars);
-    dlg.SetMasked(kPassword, true);
+    // A port is shown only when one is stored.
+    for (const wctl::Control* c : MailboxEdits()) {
+      if (c->store != wctl::Store::Port)
+        ShowField(dlg, c->id, wctl::FieldIn(&tarn, *c), c->field->width);
+      else if (const int32_t port = wctl::PortIn(&tarn, *c); port > 0)
+        dlg.SetText(c->id, std::to_string(port));
+    }
+    // The account shows the stored account, whatever the address mirrored into it.
+    ShowField(dlg, kAccount, tarn.sGpsMail.szGpsSmtpAccount);
+    wctl::SetLimits(dlg, MailboxEdits());
+    for (const wctl::Control* c : MailboxEdits())
+      if (c->masked) dlg.SetMasked(c->id, true);
     dlg.Enable(kAccountLabel, false);
     dlg.Enable(kAccount, false);
   }
 
   void OnCommand(platform::Dialog& dlg, int id, platform::Notify what) override {
     if (what == platform::Notify::EditChange) {
-      if (id == kPort) FilterEditChars(dlg, kPort, kDigits);
+      wctl::FilterEdit(dlg, wctl::Window::Gps, id, wctl::Box::Any);
       // The account mirrors the address; an emptied address leaves it.
       if (id == kAddr && dlg.TextLength(kAddr) > 0) dlg.SetText(kAccount, dlg.Text(kAddr));
       return;
@@ -116,17 +115,20 @@ class GpsMailboxWindow : public platform::Window {
 }  // namespace
 
 void StoreGpsMailFields(platform::Dialog& dlg) {
-  GpsMail& gps = App().g_sSendSetTarn.sGpsMail;
-  StoreEdit(dlg, kServer, kGpsServerChars, gps.szGpsServer);
-  // An emptied port field is no port: OK then asks for one.
-  const std::string port = utf8::FirstChars(dlg.Text(kPort), kGpsPortChars);
-  int32_t value = 0;
-  std::from_chars(port.data(), port.data() + port.size(), value);
-  gps.iPort = value;
-  StoreEdit(dlg, kAddr, kGpsAddrChars, gps.szGpsSmtpAccount);
-  StoreEdit(dlg, kPassword, kGpsPasswordChars, gps.szGpsSmtpPassword);
-  StoreEdit(dlg, kInboxAddr, kGpsInboxChars, gps.szGpsAddr);
-  LogGpsMail(gps);
+  SendSetTarn& tarn = App().g_sSendSetTarn;
+  // Each edit gives at most the characters it takes.
+  for (const wctl::Control* c : MailboxEdits()) {
+    const std::string text = utf8::FirstChars(dlg.Text(c->id), c->chars);
+    if (c->store == wctl::Store::Port) {
+      // An emptied port field is no port: OK then asks for one.
+      int32_t value = 0;
+      std::from_chars(text.data(), text.data() + text.size(), value);
+      wctl::PortIn(&tarn, *c) = value;
+    } else {
+      CopyTextField(wctl::FieldIn(&tarn, *c), c->field->width, platform::GetServices().ToRecordText(text));
+    }
+  }
+  LogGpsMail(tarn.sGpsMail);
 }
 
 int ShowGpsMailboxWindow() {

@@ -16,6 +16,7 @@
 #include "shell/save_folder.h"
 #include "shell/ui_strings.h"
 #include "wireless/generate.h"
+#include "wireless/wireless_controls.h"
 #include "wireless/wireless_page.h"
 #include "wireless/wireless_state.h"
 
@@ -104,6 +105,61 @@ void ShowCoordinateInputs(platform::Dialog& dlg, bool on) {
   }
 }
 
+namespace {
+
+std::size_t RecipientIndex(const wctl::Control& c) {
+  return (c.field->offset - offsetof(SendSet, szRecp)) / sizeof(SendSet::szRecp[0]);
+}
+
+}  // namespace
+
+void ShowSendPageFields(platform::Dialog& dlg, wctl::Group group, const SendSet& from) {
+  for (const wctl::Control* c : wctl::GroupControls(group)) {
+    const char* field = wctl::FieldIn(&from, *c);
+    const auto text = [&] { return platform::GetServices().FromRecordText(ReadTextField(field, c->field->width)); };
+    switch (c->store) {
+      case wctl::Store::Recipient:
+        if (from.uwRecpLen[RecipientIndex(*c)] != 0) dlg.SetText(c->id, text());
+        break;
+      case wctl::Store::Text:
+        if (field[0] != '\0') dlg.SetText(c->id, text());
+        break;
+      case wctl::Store::Byte: {
+        const auto byte = static_cast<uint8_t>(*field);
+        if (c->kind == wctl::Kind::List)
+          dlg.ListSelect(c->id, byte);
+        else
+          dlg.SetText(c->id, std::to_string(byte));
+        break;
+      }
+      default:
+        break;
+    }
+  }
+}
+
+void ReadSendPageFields(platform::Dialog& dlg, SendSet& into) {
+  for (const wctl::Control* c : wctl::ControlsOf(wctl::Window::Send)) {
+    if (c->group == wctl::Group::None) continue;
+    char* field = wctl::FieldIn(&into, *c);
+    switch (c->store) {
+      case wctl::Store::Recipient:
+      case wctl::Store::Text:
+        CopyTextField(field, c->field->width, platform::GetServices().ToRecordText(dlg.Text(c->id)));
+        if (c->store == wctl::Store::Recipient)
+          into.uwRecpLen[RecipientIndex(*c)] = static_cast<uint16_t>(ReadTextField(field, c->field->width).size());
+        break;
+      case wctl::Store::Byte: {
+        const int value = c->kind == wctl::Kind::List ? dlg.ListSelection(c->id) : std::atoi(dlg.Text(c->id).c_str());
+        *field = static_cast<char>(value & 0xFF);
+        break;
+      }
+      default:
+        break;
+    }
+  }
+}
+
 void CompactSendSettingsLayout(platform::Dialog& dlg) {
   for (const LayoutMove& m : kCompactMoves) {
     platform::Rect r = dlg.ControlRect(m.id);
@@ -120,21 +176,15 @@ namespace {
 
 constexpr int kSmallIcon = 103;
 
-// Edit limits in characters.
-constexpr int kPhoneLimit = 15;
-constexpr int kEmailLimit = 48;
 constexpr int kFolderLimit = kSaveFolderSize;
 
-constexpr int kRecipientEdits[4] = {kPhone1, kPhone2, kEmail1, kEmail2};
-
-// Degrees, minutes and seconds edits of one position, and its limits.
+// Degrees, minutes and seconds edits of one position, and its largest degree.
 struct Coordinate {
-  int dir, deg, min, sec;
-  int deg_digits;      // digits of the degrees edit
+  int deg, min, sec;
   uint16_t max_deg;    // 180 longitude, 90 latitude
 };
-constexpr Coordinate kLongitude = {kLonDir, kLonDeg, kLonMin, kLonSec, 3, 180};
-constexpr Coordinate kLatitude = {kLatDir, kLatDeg, kLatMin, kLatSec, 2, 90};
+constexpr Coordinate kLongitude = {kLonDeg, kLonMin, kLonSec, 180};
+constexpr Coordinate kLatitude = {kLatDeg, kLatMin, kLatSec, 90};
 
 constexpr int kLabelIds[] = {
     kDestinationGroup, kPhone1Label,      kPhone2Label,      kEmail1Label,
@@ -170,34 +220,7 @@ int LeadingNumber(platform::Dialog& dlg, int id, int digits) {
   return value;
 }
 
-std::string RecordText(const char* field, std::size_t width) {
-  return platform::GetServices().FromRecordText(ReadTextField(field, width));
-}
-
-template <std::size_t N>
-std::string RecordText(const char (&field)[N]) {
-  return RecordText(field, N);
-}
-
-// An edit's text as record bytes.
-std::string EditRecordText(platform::Dialog& dlg, int id) {
-  return platform::GetServices().ToRecordText(dlg.Text(id));
-}
-
-void ShowNumber(platform::Dialog& dlg, int id, int value) { dlg.SetText(id, std::to_string(value)); }
-
-void ShowPosition(platform::Dialog& dlg, const Coordinate& c, const GeoPos& pos) {
-  dlg.ListSelect(c.dir, pos.byDir);
-  ShowNumber(dlg, c.deg, pos.byDeg);
-  ShowNumber(dlg, c.min, pos.byMin);
-  ShowNumber(dlg, c.sec, pos.bySec);
-}
-
-GeoPos ReadPosition(platform::Dialog& dlg, const Coordinate& c) {
-  auto byte = [](int v) { return static_cast<uint8_t>(v & 0xFF); };
-  return GeoPos{byte(dlg.ListSelection(c.dir)), byte(std::atoi(dlg.Text(c.deg).c_str())),
-                byte(std::atoi(dlg.Text(c.min).c_str())), byte(std::atoi(dlg.Text(c.sec).c_str()))};
-}
+const wctl::Control& PageControl(int id) { return *wctl::FindControl(wctl::Window::Send, id); }
 
 // Degrees: with minutes or seconds above 0 the last degree is not reachable.
 void CheckDegrees(platform::Dialog& dlg, const Coordinate& c) {
@@ -210,7 +233,7 @@ void CheckDegrees(platform::Dialog& dlg, const Coordinate& c) {
 
 // Minutes and seconds: none at the last degree.
 void CheckMinutesSeconds(platform::Dialog& dlg, const Coordinate& c, int id) {
-  const int degrees = LeadingNumber(dlg, c.deg, c.deg_digits);
+  const int degrees = LeadingNumber(dlg, c.deg, PageControl(c.deg).chars);
   CheckEditRange(dlg, id, 0, degrees == c.max_deg ? 0 : 59);
 }
 
@@ -257,10 +280,7 @@ class SendSettingsPage final : public platform::Window {
 // 1. Icon, edit limits, the command-22 box and the folder.
 void SendSettingsPage::SetLimits(platform::Dialog& dlg) {
   dlg.SetIcon(kSmallIcon);
-  for (int id : {kPhone1, kPhone2, kRemotePhone}) dlg.SetLimit(id, kPhoneLimit);
-  for (int id : {kEmail1, kEmail2, kRemoteEmail}) dlg.SetLimit(id, kEmailLimit);
-  dlg.SetLimit(kLonDeg, 3);
-  for (int id : {kLonMin, kLonSec, kLatDeg, kLatMin, kLatSec}) dlg.SetLimit(id, 2);
+  wctl::SetLimits(dlg, wctl::ControlsOf(wctl::Window::Send));
   dlg.SetLimit(kMaxNum, 4);
   dlg.SetText(kMaxNum, "");
   dlg.SetLimit(kFolder, kFolderLimit);
@@ -272,17 +292,14 @@ void SendSettingsPage::SetLimits(platform::Dialog& dlg) {
 void SendSettingsPage::SetTexts(platform::Dialog& dlg) {
   dlg.SetTitle(UiStr(kTxtSendSettings));
   ApplyUiLabels(dlg, kSendSettingsLabels);
-  AddUiList(dlg, kLonDir, kListEastWest);
-  AddUiList(dlg, kLatDir, kListNorthSouth);
-  AddUiList(dlg, kImageSize, kListImageSize);
+  wctl::AddListEntries(dlg, PageControl(kLonDir));
+  wctl::AddListEntries(dlg, PageControl(kLatDir));
+  wctl::AddListEntries(dlg, PageControl(kImageSize));
   AddUiList(dlg, kSendMode, kListSendTiming);
   dlg.ListSelect(kSendMode, 0);
   AddUiList(dlg, kDailyTime, kListDailySendHour);
-  const uint16_t code = GetModelCode();
-  for (int k = 0; k < RemoteIntervalCount(code); ++k)
-    dlg.ListAdd(kRemoteInterval, UiListStr(kListRemoteInterval, RemoteIntervalTextIndex(code, k)));
-  ShowPosition(dlg, kLongitude, App().g_sSendSet.sLongitude);
-  ShowPosition(dlg, kLatitude, App().g_sSendSet.sLatitude);
+  wctl::AddListEntries(dlg, PageControl(kRemoteInterval));
+  ShowSendPageFields(dlg, wctl::Group::Position, App().g_sSendSet);
 }
 
 // 3. The first opening edits the record as the wireless parameter page left
@@ -296,8 +313,7 @@ void SendSettingsPage::TakeRecord() {
 
 // 4. Recipients.
 void SendSettingsPage::ShowRecipients(platform::Dialog& dlg) {
-  for (int i = 0; i < 4; ++i)
-    if (App().g_sSendSet.uwRecpLen[i] != 0) dlg.SetText(kRecipientEdits[i], RecordText(App().g_sSendSet.szRecp[i]));
+  ShowSendPageFields(dlg, wctl::Group::Recipients, App().g_sSendSet);
 }
 
 // 5. What the send-by mode uses.
@@ -356,8 +372,7 @@ void SendSettingsPage::ShowRemote(platform::Dialog& dlg) {
   const uint16_t code = GetModelCode();
   dlg.ListSelect(kRemoteInterval, RemoteIntervalToIndex(code, s.byRemoteInterval));
   if (s.bySendBy == kSendOff) dlg.Enable(kRemoteInterval, false);
-  if (s.szRemotePhoneNum[0] != '\0') dlg.SetText(kRemotePhone, RecordText(s.szRemotePhoneNum));
-  if (s.szRemoteEmail[0] != '\0') dlg.SetText(kRemoteEmail, RecordText(s.szRemoteEmail));
+  ShowSendPageFields(dlg, wctl::Group::Remote, s);
 
   if (s.byDailySendTime > 23) s.byDailySendTime = 0;
   dlg.ListSelect(kDailyTime, s.byDailySendTime);
@@ -398,12 +413,8 @@ void SendSettingsPage::ApplyFinalModelRules(platform::Dialog& dlg) {
 }
 
 void SendSettingsPage::OnEditChange(platform::Dialog& dlg, int id) {
+  wctl::FilterEdit(dlg, wctl::Window::Send, id, wctl::Box::Any);
   switch (id) {
-    case kPhone1:
-    case kPhone2:
-    case kRemotePhone:
-      FilterEditChars(dlg, id, kPhoneChars);
-      break;
     case kLonDeg:
       CheckDegrees(dlg, kLongitude);
       break;
@@ -440,12 +451,7 @@ void SendSettingsPage::OnBrowse(platform::Dialog& dlg) {
 
 void SendSettingsPage::OnPreviousPage(platform::Dialog& dlg) {
   SendSet& snap = App().SendSetSnapshot;
-  for (int i = 0; i < 4; ++i) {
-    CopyTextField(snap.szRecp[i], EditRecordText(dlg, kRecipientEdits[i]));
-    snap.uwRecpLen[i] = static_cast<uint16_t>(ReadTextField(snap.szRecp[i]).size());
-  }
-  snap.sLongitude = ReadPosition(dlg, kLongitude);
-  snap.sLatitude = ReadPosition(dlg, kLatitude);
+  ReadSendPageFields(dlg, snap);
   snap.bySendImgSize = static_cast<uint8_t>(dlg.ListSelection(kImageSize) & 0xFF);
   snap.uwMaxSendImgNum = 0;
   snap.bySendMode = static_cast<uint8_t>(dlg.ListSelection(kSendMode) & 0xFF);
@@ -458,9 +464,6 @@ void SendSettingsPage::OnPreviousPage(platform::Dialog& dlg) {
       (snap.byRemoteInterval != kRemoteOff && App().g_sSendSet.bySendBy != kSendOff) ? 1 : 0;
   snap.byRemoteSwitch = remote_switch;
   App().g_sSendSet.byRemoteSwitch = remote_switch;
-
-  CopyTextField(snap.szRemotePhoneNum, EditRecordText(dlg, kRemotePhone));
-  CopyTextField(snap.szRemoteEmail, EditRecordText(dlg, kRemoteEmail));
 
   SetNext(platform::WindowKind::WirelessParams);
   dlg.End(0);
@@ -477,7 +480,7 @@ void SendSettingsPage::OnCommand(platform::Dialog& dlg, int id, platform::Notify
     return;
   }
   if (what == Notify::KillFocus && id == kRemoteEmail) {
-    CopyTextField(App().g_sSendSet.szRemoteEmail, EditRecordText(dlg, kRemoteEmail));
+    CopyTextField(App().g_sSendSet.szRemoteEmail, platform::GetServices().ToRecordText(dlg.Text(kRemoteEmail)));
     Diag("# EN_KILLFOCUS, szRemoteEmail:%s\n", TextFieldString(App().g_sSendSet.szRemoteEmail).c_str());
     return;
   }

@@ -26,27 +26,12 @@ constexpr int kIconId = 103;
 constexpr int kModuleListNarrowing = 20;  // pixels
 constexpr int kModuleListDrop = 2;        // pixels
 
-struct EditLimit {
-  int id;
-  int chars;
-};
-// Each limit keeps typed text within its record field.
-constexpr EditLimit kEditLimits[] = {
-    {kMmsUrl, 60},       {kMmsApn, 60},        {kMmsGateway, 16},    {kMmsPort, 4},
-    {kMmsAccount, 32},   {kMmsPassword, 32},   {kNetApn, 60},        {kNetAccount, 32},
-    {kNetPassword, 32},  {kSenderServer, 60},  {kSenderPort, 8},     {kSenderAddr, 48},
-    {kSenderUser, 48},   {kSenderPassword, 32}, {kFtpPassword, 32},  {kFtpDir, 32},
-};
-
 bool HasGpsMailEntries() {
   const GpsMail& gps = App().g_sSendSetTarn.sGpsMail;
   return !ReadTextField(gps.szGpsServer).empty() || !ReadTextField(gps.szGpsAddr).empty() ||
          !ReadTextField(gps.szGpsSmtpAccount).empty() ||
          !ReadTextField(gps.szGpsSmtpPassword).empty() || gps.iPort > 0;
 }
-
-// Cloud numbers of some models carry letters; all others are digits only.
-bool CloudNumberTakesLetters() { return Has(CurrentTraits().cloud_letters); }
 
 void EmptyEdits(platform::Dialog& dlg, std::initializer_list<int> ids) {
   for (int id : ids) dlg.SetText(id, "");
@@ -71,7 +56,6 @@ void WirelessPage::OnInit(platform::Dialog& dlg) {
   for (int id : {kSenderUserLabel, kSenderServer, kSenderPort, kSenderAddr, kSenderUser,
                  kSenderPassword})
     dlg.Enable(id, false);
-  dlg.SetMasked(kSenderPassword, true);
   dlg.Show(kLanguage, false);
 
   if (IsModuleChoiceModel()) {
@@ -85,8 +69,12 @@ void WirelessPage::OnInit(platform::Dialog& dlg) {
 
   dlg.SetText(kVersion, UiStr(kTxtVersionNumber));
   dlg.Show(kVersion, false);
-  for (const EditLimit& l : kEditLimits) dlg.SetLimit(l.id, l.chars);
-  dlg.SetMasked(kFtpPassword, true);
+  // Each limit keeps typed text within its record field; the shared box
+  // takes the limits of its presentation (SetFtpBoxPresentation).
+  const auto controls = wctl::ControlsOf(wctl::Window::Page);
+  wctl::SetLimits(dlg, controls);
+  for (const wctl::Control* c : controls)
+    if (c->masked) dlg.SetMasked(c->id, true);
 
   LoadOrRestoreRecord(dlg);
 
@@ -174,7 +162,7 @@ void WirelessPage::FillEditsFromRecord(platform::Dialog& dlg) {
   const SendSet& rec = App().g_sSendSet;
   if (rec.bySendBy != kSendEmail && rec.byRemoteSwitch != 1) return;
   ShowNetworkFields(dlg);
-  ShowFields(dlg, FieldGroup::Sender);
+  ShowFields(dlg, wctl::Group::Sender);
 }
 
 // ---------------------------------------------------------------------------
@@ -339,25 +327,9 @@ void WirelessPage::OnDirTypeChanged(platform::Dialog& dlg) {
 }
 
 void WirelessPage::OnEditChange(platform::Dialog& dlg, int id) {
-  switch (id) {
-    case kMmsPort:
-    case kSenderPort:
-      FilterEditChars(dlg, id, kDigits);
-      break;
-    case kBox2:
-      if (App().s_eFtpEditUse == 0) FilterEditChars(dlg, id, kDigits);
-      break;
-    case kBox3:
-      if (App().s_eFtpEditUse == 1)
-        FilterEditChars(dlg, id, CloudNumberTakesLetters() ? kDigitsLetters : kDigits);
-      break;
-    case kSenderAddr:
-      // The sender account is always the sender address.
-      dlg.SetText(kSenderUser, dlg.Text(kSenderAddr));
-      break;
-    default:
-      break;
-  }
+  wctl::FilterEdit(dlg, wctl::Window::Page, id, App().s_eFtpEditUse == 0 ? wctl::Box::Ftp : wctl::Box::Cloud);
+  // The sender account is always the sender address.
+  if (id == kSenderAddr) dlg.SetText(kSenderUser, dlg.Text(kSenderAddr));
 }
 
 void WirelessPage::OnGpsBoxClicked(platform::Dialog& dlg) {

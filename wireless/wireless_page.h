@@ -11,6 +11,7 @@
 #include <span>
 
 #include "platform/window.h"
+#include "wireless/wireless_controls.h"
 
 inline constexpr int kWirelessPageTemplate = 114;
 
@@ -149,19 +150,10 @@ void ReadField(platform::Dialog& dlg, int id, char (&field)[N]) {
 void ShowPort(platform::Dialog& dlg, int id, int32_t port);
 // Reads a port edit; an empty edit leaves `port` unchanged.
 void ReadPort(platform::Dialog& dlg, int id, int32_t& port);
-// The page's edits that show record fields, in groups that are shown and
-// read back together. A field is a text of `width` bytes at `offset` in
-// SendSet, or (width 0) a 32-bit port shown in decimal, empty for 0.
-struct PageField {
-  int id;
-  std::size_t offset;
-  std::size_t width;
-};
-enum class FieldGroup { Mms, Network, Sender, Ftp, Cloud };
-std::span<const PageField> PageFields(FieldGroup group);
-// The edits of a group from g_sSendSet, and g_sSendSet from the edits.
-void ShowFields(platform::Dialog& dlg, FieldGroup group);
-void ReadFields(platform::Dialog& dlg, FieldGroup group);
+// The page's edits of a group (wireless/wireless_controls.h) from
+// g_sSendSet, and g_sSendSet from the edits.
+void ShowFields(platform::Dialog& dlg, wctl::Group group);
+void ReadFields(platform::Dialog& dlg, wctl::Group group);
 // The six MMS edits from g_sSendSet.sMmsSet, and all six emptied.
 void ShowMmsFields(platform::Dialog& dlg);
 void EmptyMmsEdits(platform::Dialog& dlg);

@@ -37,7 +37,7 @@ bool WirelessPage::Warn(platform::Dialog& dlg, const UiText& text) {
 void WirelessPage::ReadBackControls(platform::Dialog& dlg, bool& sender_check) {
   SendSet& rec = App().g_sSendSet;
   if (dlg.ListSelection(kSource) == 1) {
-    ReadFields(dlg, FieldGroup::Mms);
+    ReadFields(dlg, wctl::Group::Mms);
   } else {
     ApplyMmsPreset(dlg);
     ApplyApnPreset(dlg);
@@ -47,21 +47,21 @@ void WirelessPage::ReadBackControls(platform::Dialog& dlg, bool& sender_check) {
   sender_check = false;
   const uint8_t mode = rec.bySendBy;
   if (mode == kSendEmail || rec.byRemoteSwitch == 1) {
-    ReadFields(dlg, FieldGroup::Network);
-    ReadFields(dlg, FieldGroup::Sender);
+    ReadFields(dlg, wctl::Group::Network);
+    ReadFields(dlg, wctl::Group::Sender);
     Diag("** szServer:%s\n", TextFieldString(rec.sSmtpSet.szServer).c_str());
     sender_check = mode == kSendEmail || !App().NoRemoteCommand22;
     if (mode == kSendEmail) return;
   }
   if (mode == kSendFtp || mode == kSendCloud) {
     if (mode == kSendFtp) {
-      ReadFields(dlg, FieldGroup::Ftp);
+      ReadFields(dlg, wctl::Group::Ftp);
       const int dir_type = dlg.ListSelection(kFtpDirType);
       if (dir_type >= 0) rec.sFtpSet.iFtpDirType = dir_type;
     } else {
-      ReadFields(dlg, FieldGroup::Cloud);
+      ReadFields(dlg, wctl::Group::Cloud);
     }
-    ReadFields(dlg, FieldGroup::Network);
+    ReadFields(dlg, wctl::Group::Network);
   }
 }
 

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/dialog.h"
 #include "platform/services.h"
@@ -14,6 +15,7 @@
 #include "records/text_field.h"
 #include "shell/ui_strings.h"
 #include "wireless/operator_presets.h"
+#include "wireless/wireless_controls.h"
 #include "wireless/wireless_page.h"
 #include "wireless/wireless_state.h"
 
@@ -87,62 +89,38 @@ void ReadPort(platform::Dialog& dlg, int id, int32_t& port) {
 
 namespace {
 
-constexpr PageField kMmsFields[] = {
-    {kMmsUrl, offsetof(SendSet, sMmsSet.szUrl), sizeof(MmsSet::szUrl)},
-    {kMmsApn, offsetof(SendSet, sMmsSet.szApn), sizeof(MmsSet::szApn)},
-    {kMmsGateway, offsetof(SendSet, sMmsSet.szGateway), sizeof(MmsSet::szGateway)},
-    {kMmsPort, offsetof(SendSet, sMmsSet.szPort), sizeof(MmsSet::szPort)},
-    {kMmsAccount, offsetof(SendSet, sMmsSet.szAccount), sizeof(MmsSet::szAccount)},
-    {kMmsPassword, offsetof(SendSet, sMmsSet.szPassword), sizeof(MmsSet::szPassword)},
-};
-constexpr PageField kNetworkFields[] = {
-    {kNetApn, offsetof(SendSet, sSmtpSet.szWLNetApN), sizeof(SmtpSet::szWLNetApN)},
-    {kNetAccount, offsetof(SendSet, sSmtpSet.szWLNetAccount), sizeof(SmtpSet::szWLNetAccount)},
-    {kNetPassword, offsetof(SendSet, sSmtpSet.szWLNetPassword), sizeof(SmtpSet::szWLNetPassword)},
-};
-// The address before the account: showing the address mirrors it into the
-// account edit, which then shows the stored account.
-constexpr PageField kSenderFields[] = {
-    {kSenderServer, offsetof(SendSet, sSmtpSet.szServer), sizeof(SmtpSet::szServer)},
-    {kSenderPort, offsetof(SendSet, sSmtpSet.iPort), 0},
-    {kSenderAddr, offsetof(SendSet, sSmtpSet.szAddr), sizeof(SmtpSet::szAddr)},
-    {kSenderUser, offsetof(SendSet, sSmtpSet.szUserName), sizeof(SmtpSet::szUserName)},
-    {kSenderPassword, offsetof(SendSet, sSmtpSet.szPassword), sizeof(SmtpSet::szPassword)},
-};
-constexpr PageField kFtpFields[] = {
-    {kBox1, offsetof(SendSet, sFtpSet.szServer), sizeof(FtpSet::szServer)},
-    {kBox2, offsetof(SendSet, sFtpSet.iPort), 0},
-    {kBox3, offsetof(SendSet, sFtpSet.szUserName), sizeof(FtpSet::szUserName)},
-    {kFtpPassword, offsetof(SendSet, sFtpSet.szPassword), sizeof(FtpSet::szPassword)},
-    {kFtpDir, offsetof(SendSet, sFtpSet.szFtpDir), sizeof(FtpSet::szFtpDir)},
-};
-constexpr PageField kCloudFields[] = {
-    {kBox1, offsetof(SendSet, sVornCloudSet.szAppKey), sizeof(VornCloudSet::szAppKey)},
-    {kBox2, offsetof(SendSet, sVornCloudSet.szAppSecret), sizeof(VornCloudSet::szAppSecret)},
-    {kBox3, offsetof(SendSet, sVornCloudSet.szSimCardNum), sizeof(VornCloudSet::szSimCardNum)},
-};
+// The ids of the page's controls of a group, or of those in a box presentation.
+std::vector<int> GroupIds(wctl::Group group, bool settings_only = false) {
+  std::vector<int> ids;
+  for (const wctl::Control* c : wctl::GroupControls(group))
+    if (!settings_only || wctl::IsSetting(*c)) ids.push_back(c->id);
+  return ids;
+}
 
-char* FieldBytes(const PageField& f) { return reinterpret_cast<char*>(&App().g_sSendSet) + f.offset; }
+// The FTP rows of the shared box: the three edits it shares with the cloud,
+// the password, the directory type and the directory.
+std::vector<int> BoxIds() {
+  std::vector<int> ids;
+  for (const wctl::Control* c : wctl::ControlsOf(wctl::Window::Page))
+    if (c->box == wctl::Box::Ftp) ids.push_back(c->id);
+  return ids;
+}
 
-int32_t& FieldPort(const PageField& f) { return *reinterpret_cast<int32_t*>(FieldBytes(f)); }
-
-constexpr int kMmsEdits[] = {kMmsUrl, kMmsApn, kMmsGateway, kMmsPort, kMmsAccount, kMmsPassword};
 constexpr int kMmsLabels[] = {kMmsFrame,       kMmsUrlLabel,     kMmsGatewayLabel,
                               kMmsPortLabel,   kMmsAccountLabel, kMmsPasswordLabel};
-constexpr int kNetworkEdits[] = {kNetApn, kNetAccount, kNetPassword};
-constexpr int kSenderEdits[] = {kSenderServer, kSenderPort, kSenderAddr, kSenderPassword};
-constexpr int kBoxEdits[] = {kBox1, kBox2, kBox3, kFtpPassword, kFtpDirType, kFtpDir};
 constexpr int kGreyedLabels[] = {kOperatorFrame, kSendByLabel, kSourceLabel, kCountryLabel,
                                  kOperatorLabel, kBoxFrame,    kFtpDirFrame};
 
-template <std::size_t N>
-void EnableAll(platform::Dialog& dlg, const int (&ids)[N], bool on) {
+template <typename Ids>
+void EnableAll(platform::Dialog& dlg, const Ids& ids, bool on) {
   for (int id : ids) dlg.Enable(id, on);
 }
-template <std::size_t N>
-void MaskAll(platform::Dialog& dlg, const int (&ids)[N], bool on) {
+void MaskAll(platform::Dialog& dlg, const std::vector<int>& ids, bool on) {
   for (int id : ids) dlg.SetMasked(id, on);
 }
+// The edits of a group that the user types into (the sender account
+// follows the address and stays as it is).
+void EnableGroup(platform::Dialog& dlg, wctl::Group group, bool on) { EnableAll(dlg, GroupIds(group, true), on); }
 
 // The page shows the WiFi row for the WiFi group, and for the module-choice
 // models while their WiFi module is chosen.
@@ -158,7 +136,7 @@ void ShowFtpBox(platform::Dialog& dlg, bool shown, bool edits_on, uint8_t mode) 
   for (int id : kCommon) dlg.Show(id, shown);
   const bool ftp_rows = shown && mode == kSendFtp && App().s_eFtpEditUse == 0;
   for (int id : kFtpOnly) dlg.Show(id, ftp_rows);
-  EnableAll(dlg, kBoxEdits, edits_on);
+  EnableAll(dlg, BoxIds(), edits_on);
 }
 
 void FillFtpBox(platform::Dialog& dlg) {
@@ -171,10 +149,10 @@ void FillFtpBox(platform::Dialog& dlg) {
   }
   Diag("~~~SendBy=%d, DebugFlag=%d~~~\r\n", App().g_sSendSet.bySendBy, App().g_sSendSet.DebugFlag);
   if (App().g_sSendSet.bySendBy == kSendFtp) {
-    ShowFields(dlg, FieldGroup::Ftp);
+    ShowFields(dlg, wctl::Group::Ftp);
     dlg.SetMasked(kBox2, false);
   } else {
-    ShowFields(dlg, FieldGroup::Cloud);
+    ShowFields(dlg, wctl::Group::Cloud);
     dlg.Enable(kFtpDir, false);
     dlg.SetMasked(kBox2, true);
   }
@@ -183,51 +161,40 @@ void FillFtpBox(platform::Dialog& dlg) {
 // MMS edits: usable only with remote control and hand-typed values.
 void ApplyMmsEdits(platform::Dialog& dlg, bool manual, bool remote) {
   if (remote) {
-    EnableAll(dlg, kMmsEdits, manual);
+    EnableGroup(dlg, wctl::Group::Mms, manual);
     ShowMmsFields(dlg);
   } else {
-    EnableAll(dlg, kMmsEdits, false);
+    EnableGroup(dlg, wctl::Group::Mms, false);
   }
 }
 
 }  // namespace
 
-std::span<const PageField> PageFields(FieldGroup group) {
-  switch (group) {
-    case FieldGroup::Mms: return kMmsFields;
-    case FieldGroup::Network: return kNetworkFields;
-    case FieldGroup::Sender: return kSenderFields;
-    case FieldGroup::Ftp: return kFtpFields;
-    case FieldGroup::Cloud: return kCloudFields;
-  }
-  return {};
-}
-
-void ShowFields(platform::Dialog& dlg, FieldGroup group) {
-  for (const PageField& f : PageFields(group)) {
-    if (f.width == 0)
-      ShowPort(dlg, f.id, FieldPort(f));
+void ShowFields(platform::Dialog& dlg, wctl::Group group) {
+  for (const wctl::Control* c : wctl::GroupControls(group)) {
+    if (c->store == wctl::Store::Port)
+      ShowPort(dlg, c->id, wctl::PortIn(&App().g_sSendSet, *c));
     else
-      ShowField(dlg, f.id, FieldBytes(f), f.width);
+      ShowField(dlg, c->id, wctl::FieldIn(&App().g_sSendSet, *c), c->field->width);
   }
 }
 
-void ReadFields(platform::Dialog& dlg, FieldGroup group) {
-  for (const PageField& f : PageFields(group)) {
-    if (f.width == 0)
-      ReadPort(dlg, f.id, FieldPort(f));
+void ReadFields(platform::Dialog& dlg, wctl::Group group) {
+  for (const wctl::Control* c : wctl::GroupControls(group)) {
+    if (c->store == wctl::Store::Port)
+      ReadPort(dlg, c->id, wctl::PortIn(&App().g_sSendSet, *c));
     else
-      ReadField(dlg, f.id, FieldBytes(f), f.width);
+      ReadField(dlg, c->id, wctl::FieldIn(&App().g_sSendSet, *c), c->field->width);
   }
 }
 
-void ShowMmsFields(platform::Dialog& dlg) { ShowFields(dlg, FieldGroup::Mms); }
+void ShowMmsFields(platform::Dialog& dlg) { ShowFields(dlg, wctl::Group::Mms); }
 
 void EmptyMmsEdits(platform::Dialog& dlg) {
-  for (int id : kMmsEdits) dlg.SetText(id, "");
+  for (int id : GroupIds(wctl::Group::Mms)) dlg.SetText(id, "");
 }
 
-void ShowNetworkFields(platform::Dialog& dlg) { ShowFields(dlg, FieldGroup::Network); }
+void ShowNetworkFields(platform::Dialog& dlg) { ShowFields(dlg, wctl::Group::Network); }
 
 void GreyOperatorLabels(platform::Dialog& dlg) { EnableAll(dlg, kGreyedLabels, false); }
 
@@ -252,10 +219,6 @@ void SetFtpBoxPresentation(platform::Dialog& dlg) {
     dlg.SetText(kBox1Label, UiStr(kTxtServer));
     dlg.SetText(kBox2Label, UiStr(kTxtPort));
     dlg.SetText(kBox3Label, UiStr(kTxtUserName));
-    dlg.SetLimit(kBox1, 60);
-    dlg.SetLimit(kBox2, 8);
-    dlg.SetLimit(kBox3, 48);
-    dlg.SetMasked(kBox2, false);
   } else {
     // Models that send through WiFi only have no SIM card number to give:
     // the third box asks for the camera's cloud number instead.
@@ -264,11 +227,11 @@ void SetFtpBoxPresentation(platform::Dialog& dlg) {
     dlg.SetText(kBox1Label, UiStr(kTxtRegisteredMail));
     dlg.SetText(kBox2Label, UiStr(kTxtLoginPassword));
     dlg.SetText(kBox3Label, UiStr(cloud_number ? kTxtCloudNumber : kTxtSimPhoneNumber));
-    dlg.SetLimit(kBox1, 32);
-    dlg.SetLimit(kBox2, 32);
-    dlg.SetLimit(kBox3, 16);
-    dlg.SetMasked(kBox2, true);
   }
+  // Limits and masks of the presentation's edits.
+  const auto box = wctl::GroupControls(App().s_eFtpEditUse == 0 ? wctl::Group::Ftp : wctl::Group::Cloud);
+  wctl::SetLimits(dlg, box);
+  for (const wctl::Control* c : box) dlg.SetMasked(c->id, c->masked);
 }
 
 void ApplySendByMode(platform::Dialog& dlg) {
@@ -291,12 +254,12 @@ void ApplySendByMode(platform::Dialog& dlg) {
       ApplyApnPreset(dlg);
       FillOperatorLists(dlg, false);
     }
-    EnableAll(dlg, kNetworkEdits, manual);
+    EnableGroup(dlg, wctl::Group::Network, manual);
     ShowNetworkFields(dlg);
     if (mode == kSendEmail)
-      EnableAll(dlg, kSenderEdits, true);
+      EnableGroup(dlg, wctl::Group::Sender, true);
     else
-      EnableAll(dlg, kSenderEdits, remote && !App().NoRemoteCommand22);
+      EnableGroup(dlg, wctl::Group::Sender, remote && !App().NoRemoteCommand22);
     ApplyMmsEdits(dlg, manual, remote);
     ShowFtpBox(dlg, true, mode != kSendEmail, mode);
     if (mode != kSendEmail) FillFtpBox(dlg);
@@ -304,9 +267,9 @@ void ApplySendByMode(platform::Dialog& dlg) {
     dlg.Enable(kSource, false);
     dlg.Enable(kCountry, false);
     dlg.Enable(kOperator, false);
-    EnableAll(dlg, kNetworkEdits, false);
-    EnableAll(dlg, kSenderEdits, false);
-    EnableAll(dlg, kMmsEdits, false);
+    EnableGroup(dlg, wctl::Group::Network, false);
+    EnableGroup(dlg, wctl::Group::Sender, false);
+    EnableGroup(dlg, wctl::Group::Mms, false);
     ShowFtpBox(dlg, App().FtpBoxShownInOff, false, mode);
   }
   dlg.Show(kMmsFrame, true);
@@ -315,8 +278,8 @@ void ApplySendByMode(platform::Dialog& dlg) {
   if (IsWifiGroupModel()) {
     dlg.SetMasked(kNetPassword, true);
   } else {
-    MaskAll(dlg, kMmsEdits, !manual);
-    MaskAll(dlg, kNetworkEdits, !manual);
+    MaskAll(dlg, GroupIds(wctl::Group::Mms), !manual);
+    MaskAll(dlg, GroupIds(wctl::Group::Network), !manual);
   }
   EnableAll(dlg, kMmsLabels, false);
 

@@ -7,6 +7,7 @@
 #include "records/send_set.h"
 #include "shell/ui_strings.h"
 #include "wireless/operator_presets.h"
+#include "wireless/wireless_controls.h"
 #include "wireless/wireless_page.h"
 #include "wireless/wireless_state.h"
 
@@ -36,10 +37,11 @@ const UiText* const kLabelTexts[] = {
 static_assert(std::size(kLabelIds) == std::size(kLabelTexts));
 const UiLabelList kPageLabels = {kLabelIds, kLabelTexts};
 
+const wctl::Control& PageControl(int id) { return *wctl::FindControl(wctl::Window::Page, id); }
+
 void FillSendByList(platform::Dialog& dlg) {
   dlg.ListReset(kSendBy);
-  for (const SendByEntry& e : SendByEntries(GetModelCode()))
-    dlg.ListAdd(kSendBy, UiListStr(kListSendBy, e.text));
+  wctl::AddListEntries(dlg, PageControl(kSendBy));
   const int sel = SendByModeToListIndex(App().g_sSendSet.bySendBy);
   dlg.ListSelect(kSendBy, sel);
   Diag("##AppUiStringSet_WinWirelessParamSet(), lCurSel = %d,  bySendBy=%d\n", sel,
@@ -64,7 +66,7 @@ void SetWirelessPageTexts(platform::Dialog& dlg) {
   dlg.ListSelect(kSource, manual ? 1 : 0);
 
   dlg.ListReset(kModule);
-  AddUiList(dlg, kModule, IsR2Model(kVariant5G) ? kListModule5G : kListModule4G);
+  wctl::AddListEntries(dlg, PageControl(kModule));
   dlg.ListSelect(kModule, App().MdmSendVia);
 
   // Country and operator lists; the opening then selects the stored operator.
@@ -78,6 +80,6 @@ void SetWirelessPageTexts(platform::Dialog& dlg) {
   Diag("## s_eFtpEditUse = %d ##\n", App().s_eFtpEditUse);
 
   dlg.ListReset(kFtpDirType);
-  AddUiList(dlg, kFtpDirType, kListFtpDir);
+  wctl::AddListEntries(dlg, PageControl(kFtpDirType));
   dlg.ListSelect(kFtpDirType, App().g_sSendSet.sFtpSet.iFtpDirType);
 }
