@@ -209,9 +209,10 @@ void TypeInto(FltkDialog& dlg, int id, std::string_view text) {
   TypeKeys(dlg, text);
 }
 
-void PressKey(FltkDialog& dlg, int keysym) {
-  const char* text = keysym == FL_Enter ? "\r" : keysym == FL_Escape ? "\x1b" : keysym == FL_Tab ? "\t" : "";
-  SendKey(dlg.NativeWindow(), keysym, text, 0);
+void PressKey(FltkDialog& dlg, int keysym, int state) {
+  std::string text = keysym == FL_Enter ? "\r" : keysym == FL_Escape ? "\x1b" : keysym == FL_Tab ? "\t" : "";
+  if ((state & FL_CTRL) && keysym >= 'a' && keysym <= 'z') text = std::string(1, static_cast<char>(keysym & 0x1F));
+  SendKey(dlg.NativeWindow(), keysym, text, state);
 }
 
 void CloseBox(FltkDialog& dlg) {

@@ -43,7 +43,8 @@ void MenuKey(int keysym);
 void TypeInto(FltkDialog& dlg, int id, std::string_view text);
 // Types `text` at the caret of the focused control.
 void TypeKeys(FltkDialog& dlg, std::string_view text);
-void PressKey(FltkDialog& dlg, int keysym);
+// A key, with modifiers (FL_CTRL with a letter is the control character).
+void PressKey(FltkDialog& dlg, int keysym, int state = 0);
 void CloseBox(FltkDialog& dlg);
 // Answers the message box being shown with OK (clicked like a user).
 void AnswerMessageBox();

@@ -47,8 +47,9 @@ const ControlDef kProbeControls[] = {
     {109, C::PushButton, platform::kTabStop, 7, 110, 50, 14, "Push"},
     {110, C::DefPushButton, platform::kTabStop, 70, 110, 50, 14, "Default"},
     {111, C::Static, platform::kStyleNone, 130, 110, 40, 8, "Blue"},
+    {112, C::Edit, platform::kReadOnly | platform::kTabStop, 7, 128, 150, 12, nullptr},
 };
-const DialogLayout kProbeLayout = {kProbe, "Probe", 180, 130, kProbeControls};
+const DialogLayout kProbeLayout = {kProbe, "Probe", 180, 145, kProbeControls};
 
 const ControlDef kSideControls[] = {
     {200, C::DefPushButton, platform::kTabStop, 10, 10, 50, 14, "Close"},
@@ -203,6 +204,25 @@ TEST_F(FltkHostTest, EditTextFromTheProgramNotifiesAndALimitBoundsOnlyTyping) {
         EXPECT_EQ(static_cast<Fl_Input*>(p.dlg->Widget(101))->position(), 6);
         p.dlg->End(0);
       });
+  Run(p, s);
+}
+
+TEST_F(FltkHostTest, ReadOnlyEditCanBeSelectedAndCopiedButTakesNoTyping) {
+  Probe p;
+  guitest::Script s;
+  s.Do("type, paste and copy", [&] {
+    p.dlg->SetText(112, "/media/card");
+    guitest::TypeInto(*p.dlg, 112, "x");  // selects all, deletes, types
+    EXPECT_EQ(p.dlg->Text(112), "/media/card");
+    guitest::PressKey(*p.dlg, 'v', FL_CTRL);
+    EXPECT_EQ(p.dlg->Text(112), "/media/card");
+    guitest::PressKey(*p.dlg, 'a', FL_CTRL);
+    guitest::PressKey(*p.dlg, 'c', FL_CTRL);
+    guitest::TypeInto(*p.dlg, 101, "");
+    guitest::PressKey(*p.dlg, 'v', FL_CTRL);
+    EXPECT_EQ(p.dlg->Text(101), "/media/card");
+    p.dlg->End(0);
+  });
   Run(p, s);
 }
 

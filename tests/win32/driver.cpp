@@ -112,6 +112,21 @@ class Sessions {
   }
   void Shot(std::string_view what) { ui_.Shot(ShotName(what)); }
 
+  // The save path edit shows the folder and lets it be selected, but a
+  // key typed into it changes nothing: only Browse changes the folder.
+  void CheckSavePathReadOnly(HWND dlg, int id) {
+    HWND edit = GetDlgItem(dlg, id);
+    ui_.Check((GetWindowLongW(edit, GWL_STYLE) & ES_READONLY) != 0, "the save path edit is read-only");
+    const std::string shown = ui_.Text(dlg, id);
+    SendMessageW(edit, WM_CHAR, L'x', 1);
+    ui_.CheckEq(ui_.Text(dlg, id), shown, "a key typed into the save path changes nothing");
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    DWORD from = 0, to = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    ui_.CheckEq(static_cast<long>(to - from), static_cast<long>(GetWindowTextLengthW(edit)),
+                "the save path can be selected whole");
+  }
+
   void CheckMainTexts(HWND main) {
     ui_.CheckEq(ui_.Title(main), T(kTxtSetup, lang_), "main window title");
     ui_.CheckEq(ui_.Text(main, kCameraSetup), T(kTxtCameraSetup, lang_), "Camera Setup button");
@@ -232,6 +247,7 @@ class Sessions {
     wchar_t cwd[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, cwd);
     ui_.CheckEq(ui_.Text(cam, camid::kSaveFolder), e2e::Utf8(cwd), "save folder shows the working directory");
+    CheckSavePathReadOnly(cam, camid::kSaveFolder);
     Shot("camera-setup");
 
     ui_.ShotNextBox(ShotName("box-default-success"));
@@ -452,6 +468,7 @@ class Sessions {
     HWND send = ui_.WaitDialog(T(kTxtSendSettings, lang_));
     if (!send) return nullptr;
     Shot("send-settings-" + std::string(tag));
+    CheckSavePathReadOnly(send, send_ids::kFolder);
 
     const bool emails = ui_.Enabled(send, send_ids::kEmail1) && ui_.Visible(send, send_ids::kEmail1);
     if (emails) {
