@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -223,6 +224,42 @@ TEST_F(FltkHostTest, ReadOnlyEditCanBeSelectedAndCopiedButTakesNoTyping) {
     EXPECT_EQ(p.dlg->Text(101), "/media/card");
     p.dlg->End(0);
   });
+  Run(p, s);
+}
+
+// A masked edit looks exactly as it does unmasked holding one "*" per
+// character, whatever the characters are.
+TEST_F(FltkHostTest, MaskedEditShowsAStarForEachCharacter) {
+  Probe p;
+  std::vector<uchar> plain;
+  auto pixels = [&] {
+    Fl::flush();
+    const Fl_Widget* w = p.dlg->Widget(102);
+    p.dlg->NativeWindow()->make_current();
+    uchar* px = fl_read_image(nullptr, w->x(), w->y(), w->w(), w->h());
+    std::vector<uchar> out(px, px + w->w() * w->h() * 3);
+    delete[] px;
+    return out;
+  };
+  guitest::Script s;
+  s.Do("stars in clear", [&] {
+     p.dlg->Widget(109)->take_focus();
+     p.dlg->SetMasked(102, false);
+     p.dlg->SetText(102, "*****");
+   })
+      .WaitFor("drawn", [] { return true; })
+      .Do("masked text", [&] {
+        plain = pixels();
+        EXPECT_GT(std::count_if(plain.begin(), plain.end(), [](uchar v) { return v < 96; }), 10);
+        p.dlg->SetMasked(102, true);
+        p.dlg->SetText(102, "pa中1é");
+      })
+      .WaitFor("drawn", [] { return true; })
+      .Do("compare", [&] {
+        EXPECT_EQ(pixels(), plain);
+        EXPECT_EQ(p.dlg->Text(102), "pa中1é");
+        p.dlg->End(0);
+      });
   Run(p, s);
 }
 
