@@ -614,7 +614,20 @@ void FltkDialog::SetCaret(int id, int pos) {
 }
 
 void FltkDialog::SetFocus(int id) {
-  if (Control* c = Find(id)) c->widget->take_focus();
+  if (Control* c = Find(id)) {
+    c->widget->take_focus();
+    focus_placed_ = true;
+  }
+}
+
+void FltkDialog::FocusFirstTabStop() {
+  // As the native dialog manager does when the window placed no focus:
+  // the first tab stop in template order that is shown and enabled.
+  for (auto& c : controls_) {
+    if ((c->def->style & kTabStop) && TakesFocus(c->cls) && c->widget->visible() && c->widget->active() &&
+        c->widget->take_focus())
+      return;
+  }
 }
 
 // ----- state of controls
@@ -773,6 +786,7 @@ int FltkDialog::Run() {
   Registry().push_back(this);
   logic_.OnInit(*this);
   if (!ended_) {
+    if (!focus_placed_) FocusFirstTabStop();
     window_->show();
     while (!ended_) Fl::wait(0.5);
   }

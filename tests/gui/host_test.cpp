@@ -59,6 +59,16 @@ const DialogLayout kSideLayout = {kSide, "Side", 80, 40, kSideControls};
 
 const DialogLayout kBlankLayout = {9003, "Blank", 120, 80, {}};
 
+// The first control that may take the focus is the last one listed.
+const ControlDef kFocusControls[] = {
+    {300, C::ComboDropList, platform::kStyleNone, 7, 7, 60, 40, nullptr},
+    {301, C::PushButton, platform::kHidden | platform::kTabStop, 7, 25, 50, 14, "Hidden"},
+    {302, C::Edit, platform::kDisabled | platform::kTabStop, 7, 42, 50, 12, nullptr},
+    {303, C::PushButton, platform::kTabStop, 7, 58, 50, 14, "First"},
+    {304, C::Edit, platform::kTabStop, 70, 58, 50, 12, nullptr},
+};
+const DialogLayout kFocusLayout = {9004, "Focus", 130, 80, kFocusControls};
+
 struct Event {
   int id;
   Notify what;
@@ -285,7 +295,9 @@ TEST_F(FltkHostTest, ListsNotifyOnlyForTheUsersChoice) {
       .Do("user chooses, also the entry already chosen", [&] {
         guitest::Choose(*p.dlg, 104, 1);
         guitest::Choose(*p.dlg, 104, 1);
-        const std::vector<Event> want = {{104, Notify::SelChange}, {104, Notify::SelEndOk},
+        // The edit that had the first focus reports losing it first.
+        const std::vector<Event> want = {{101, Notify::KillFocus},
+                                         {104, Notify::SelChange}, {104, Notify::SelEndOk},
                                          {104, Notify::SelChange}, {104, Notify::SelEndOk}};
         EXPECT_EQ(p.events, want);
         EXPECT_EQ(p.dlg->ListSelection(104), 1);
@@ -343,6 +355,19 @@ TEST_F(FltkHostTest, EnterWithoutDefaultButtonIsTheOkCommand) {
     p.dlg->End(0);
   });
   Run(p, s, kBlankLayout);
+}
+
+TEST_F(FltkHostTest, FirstFocusIsTheFirstUsableTabStopUnlessTheWindowPlacedIt) {
+  for (bool placed : {false, true}) {
+    Probe p(9004);
+    if (placed) p.on_init = [](platform::Dialog& d) { d.SetFocus(304); };
+    guitest::Script s;
+    s.Do("look", [&] {
+      EXPECT_EQ(Fl::focus(), p.dlg->Widget(placed ? 304 : 303)) << placed;
+      p.dlg->End(0);
+    });
+    Run(p, s, kFocusLayout);
+  }
 }
 
 TEST_F(FltkHostTest, WindowEndedWhileInitialisingIsNeverShown) {

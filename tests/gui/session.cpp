@@ -107,6 +107,7 @@ void MainWindowSteps(Script& s) {
         GUI_EXPECT(m.IsEnabled(kWirelessSetup), "Wireless Setup enabled for VORN-R1W ULTRA");
         ExpectEq(m.Text(kWirelessSetup), T(kTxtWirelessSetup), "Wireless Setup label");
         ExpectEq(std::string(SaveFolder), std::filesystem::current_path().string(), "save folder at start");
+        GUI_EXPECT(Fl::focus() == m.Widget(kCameraSetup), "the main window starts with the focus on Camera Setup");
         Shot("main");
         guitest::PressKey(m, FL_Escape);
         GUI_EXPECT(!m.Ended(), "Escape leaves the main window open");
