@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -20,6 +21,16 @@
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
+#include <FL/x.H>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <clocale>
+#include <langinfo.h>
+#include <locale.h>
+
+// FLTK's input context of the X input method; none when no method opened.
+extern XIC fl_xim_ic;
 
 namespace {
 
@@ -268,6 +279,67 @@ TEST_F(FltkHostTest, MaskedEditShowsAStarForEachCharacter) {
       .Do("compare", [&] {
         EXPECT_EQ(pixels(), plain);
         EXPECT_EQ(p.dlg->Text(102), "pa中1é");
+        p.dlg->End(0);
+      });
+  Run(p, s);
+}
+
+// The display opens under the user's locale (a UTF-8 one), with its input
+// method: keys pressed on the keyboard (XTest), a compose sequence and
+// keys of Chinese characters, reach the focused edit as UTF-8.
+TEST_F(FltkHostTest, ComposedAndChineseKeysFromTheKeyboardReachAnEdit) {
+  const std::string ctype = std::setlocale(LC_CTYPE, nullptr);
+  EXPECT_STREQ(nl_langinfo(CODESET), "UTF-8") << ctype;
+  const char* lang = std::getenv("LANG");
+  if (locale_t usable = lang && *lang ? newlocale(LC_CTYPE_MASK, lang, nullptr) : nullptr) {
+    freelocale(usable);
+    EXPECT_EQ(ctype, lang) << "the user's locale is kept";
+  }
+  // The input method the user chose (XMODIFIERS) is the one asked for.
+  if (const char* chosen = std::getenv("XMODIFIERS"); chosen && *chosen) {
+    const char* modifiers = XSetLocaleModifiers(nullptr);
+    EXPECT_TRUE(modifiers && std::strstr(modifiers, chosen)) << (modifiers ? modifiers : "none");
+  }
+  Display* d = fl_display;
+  int min_code = 0, max_code = 0, per_code = 0;
+  XDisplayKeycodes(d, &min_code, &max_code);
+  KeySym* map = XGetKeyboardMapping(d, static_cast<KeyCode>(min_code), max_code - min_code + 1, &per_code);
+  std::vector<KeyCode> spare;
+  for (int code = min_code; code <= max_code; ++code) {
+    const KeySym* syms = map + (code - min_code) * per_code;
+    if (std::all_of(syms, syms + per_code, [](KeySym k) { return k == NoSymbol; }))
+      spare.push_back(static_cast<KeyCode>(code));
+  }
+  XFree(map);
+  // Compose, apostrophe, e, then the keys of 营 and 地.
+  const KeySym keys[] = {XK_Multi_key, XK_apostrophe, XK_e, 0x1008425, 0x1005730};
+  ASSERT_GE(spare.size(), std::size(keys));
+  auto bind = [&](bool on) {
+    for (std::size_t i = 0; i < std::size(keys); ++i) {
+      KeySym sym = on ? keys[i] : NoSymbol;
+      XChangeKeyboardMapping(d, spare[i], 1, &sym, 1);
+    }
+    XSync(d, False);
+  };
+  Probe p;
+  guitest::Script s;
+  s.Do("bind the keys, focus the edit", [&] {
+     bind(true);
+     EXPECT_NE(fl_xim_ic, nullptr) << "an input method is open";
+     XSetInputFocus(d, fl_xid(p.dlg->NativeWindow()), RevertToParent, CurrentTime);
+     guitest::TypeInto(*p.dlg, 101, "");
+   })
+      .WaitFor("the new key map", [n = 0]() mutable { return ++n > 5; })
+      .Do("press the keys", [&] {
+        for (std::size_t i = 0; i < std::size(keys); ++i) {
+          XTestFakeKeyEvent(d, spare[i], True, 0);
+          XTestFakeKeyEvent(d, spare[i], False, 0);
+        }
+        XFlush(d);
+      })
+      .WaitFor("the text", [&] { return p.dlg->Text(101) == "é营地"; }, 5)
+      .Do("end", [&] {
+        bind(false);
         p.dlg->End(0);
       });
   Run(p, s);

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Start-up of the portable GUI, side by side with a minimal FLTK program
+# that opens its display the same way in the same locale: both are started
+# in turn on a private Xvfb, and x_map_time reports when each one's window
+# is mapped and painted. Prints the medians and their ratio.
+#
+#   bench/gui/startup.sh [BUILD_DIR] [RUNS]     (defaults: build/native, 21)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+build=$(cd "${1:-$root/build/native}" && pwd)
+runs=${2:-21}
+cmake --build "$build" --target trailset fltk_minimal x_map_time >/dev/null
+
+export LOCPATH="$build/locales"
+mkdir -p "$LOCPATH"
+[ -d "$LOCPATH/zh_CN.UTF-8" ] || localedef -i zh_CN -f UTF-8 "$LOCPATH/zh_CN.UTF-8"
+export LC_ALL= LANG=zh_CN.UTF-8
+
+disp=""
+for n in $(seq 200 240); do
+  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then disp=$n; break; fi
+done
+[ -n "$disp" ] || { echo "no free display number"; exit 1; }
+Xvfb ":$disp" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+work=$(mktemp -d)
+trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+export DISPLAY=":$disp"
+for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY"; exit 1; }
+
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+cd "$work"
+: >trailset.txt
+: >minimal.txt
+for i in $(seq 1 "$runs"); do
+  "$build/bench/gui/x_map_time" "$build/apps/trailset/trailset" >>trailset.txt
+  "$build/bench/gui/x_map_time" "$build/bench/gui/fltk_minimal" >>minimal.txt
+done
+for what in mapped painted; do
+  col=$([ "$what" = mapped ] && echo 1 || echo 2)
+  t=$(awk -v c="$col" '{print $c}' trailset.txt | median)
+  m=$(awk -v c="$col" '{print $c}' minimal.txt | median)
+  echo "$what: trailset ${t} ms, minimal FLTK program ${m} ms, ratio $(awk -v a="$t" -v b="$m" 'BEGIN {printf "%.2f", a / b}') (median of $runs, LANG=$LANG)"
+done
