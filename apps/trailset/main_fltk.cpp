@@ -5,6 +5,7 @@
 
 #include "platform/fltk/fltk_host.h"
 #include "shell/app.h"
+#include "shell/save_folder.h"
 
 int main() {
   std::string error;
@@ -13,6 +14,7 @@ int main() {
     return 1;
   }
   platform::fltk::FltkServices services;
+  services.SetFolderChooserTexts(&FolderChooserTextsNow);
   platform::SetServices(&services);
   platform::fltk::FltkHost host;
   return RunApplication(host);

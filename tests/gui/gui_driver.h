@@ -53,6 +53,15 @@ void AnswerMessageBox();
 // and picking `folder` in it (typed into its name field, then OK).
 bool FolderChooserShown();
 void PickInFolderChooser(const std::string& folder);
+void CancelFolderChooser();
+// What the folder chooser shows.
+struct FolderChooserView {
+  std::string title, folder, ok, cancel;
+  std::vector<std::string> labels;  // of the texts beside the controls
+  int choices = 0;  // drop-down lists (a file type filter) shown
+  int checks = 0;   // check boxes shown
+};
+FolderChooserView FolderChooser();
 
 // Saves the screen area of every window on screen as `dir/name.png`.
 void Screenshot(const std::string& dir, const std::string& name);

@@ -15,12 +15,14 @@
 #include "records/menu_record.h"
 #include "records/send_set.h"
 #include "shell/app.h"
+#include "shell/save_folder.h"
 #include "shell/ui_strings.h"
 #include "tests/gui/gui_driver.h"
 #include "wireless/gps_mailbox.h"
 #include "wireless/send_settings_page.h"
 #include "wireless/wireless_page.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <cstdio>
@@ -261,6 +263,17 @@ void CameraSetupSteps(Script& s) {
       })
       .WaitFor("the folder chooser", [] { return guitest::FolderChooserShown(); })
       .Do("pick the card folder", [] {
+        // The chooser speaks the window's language, opens at the save
+        // folder and offers folders only.
+        const guitest::FolderChooserView v = guitest::FolderChooser();
+        ExpectEq(v.title, T(kTxtChooseFolder), "folder chooser title");
+        GUI_EXPECT(std::find(v.labels.begin(), v.labels.end(), T(kTxtFolderField)) != v.labels.end(),
+                   "the folder chooser names its field");
+        ExpectEq(v.ok, T(kTxtOk), "folder chooser OK");
+        ExpectEq(v.cancel, T(kTxtCancel), "folder chooser Cancel");
+        GUI_EXPECT(v.folder.rfind(SaveFolder, 0) == 0, "the chooser opens at the save folder: " + v.folder);
+        ExpectEq(v.choices, 0, "file type filters in the folder chooser");
+        ExpectEq(v.checks, 1, "check boxes in the folder chooser (hidden folders only, no preview)");
         Shot("folder-chooser");
         guitest::PickInFolderChooser((std::filesystem::current_path() / "card").string());
       })
@@ -332,6 +345,20 @@ void WirelessSteps(Script& s) {
           ExpectEq(send.Title(), T(kTxtSendSettings), "send settings title");
           Shot("send-settings");
           guitest::TypeInto(send, send_ids::kEmail1, "owner@example.com");
+          guitest::Click(send, send_ids::kBrowse);
+        })
+        .WaitFor("the folder chooser", [] { return guitest::FolderChooserShown(); })
+        .Do("the chooser opens at the card folder chosen before; cancel", [] {
+          const guitest::FolderChooserView v = guitest::FolderChooser();
+          GUI_EXPECT(v.folder.rfind(SaveFolder, 0) == 0 && std::string(SaveFolder).ends_with("/card"),
+                     "the chooser opens at the card folder: " + v.folder);
+          Shot("folder-chooser-card");
+          guitest::CancelFolderChooser();
+        })
+        .WaitFor("the chooser closes", [] { return !guitest::FolderChooserShown(); })
+        .Do("Generate", [] {
+          auto& send = Dialog(kSendSettingsTemplate);
+          ExpectEq(send.Text(send_ids::kFolder), std::string(SaveFolder), "Cancel keeps the folder");
           guitest::Click(send, send_ids::kGenerate);
         })
         .WaitFor("a message box", [] { return platform::fltk::CurrentMessageBox() != nullptr; })
@@ -436,10 +463,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   platform::fltk::FltkServices services;
+  services.SetFolderChooserTexts(&FolderChooserTextsNow);
   platform::SetServices(&services);
   platform::fltk::FltkHost host;
-  // The folder chooser the driver can operate: FLTK's own, not a toolkit's.
-  Fl::option(Fl::OPTION_FNFC_USES_GTK, false);
   g_lang = services.SystemLanguageId() == 2052 ? 0 : 1;
 
   RegisterAllWindows();
