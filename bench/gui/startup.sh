@@ -2,7 +2,9 @@
 # Start-up of the portable GUI, side by side with a minimal FLTK program
 # that opens its display the same way in the same locale: both are started
 # in turn on a private Xvfb, and x_map_time reports when each one's window
-# is mapped and painted. Prints the medians and their ratio.
+# is mapped and painted. Prints the medians and their ratio, and, where
+# valgrind is installed, the instructions each one ran until its window was
+# painted (the same count for the same build on a busy or a quiet machine).
 #
 #   bench/gui/startup.sh [BUILD_DIR] [RUNS]     (defaults: build/native, 21)
 set -euo pipefail
@@ -43,3 +45,13 @@ for what in mapped painted; do
   m=$(awk -v c="$col" '{print $c}' minimal.txt | median)
   echo "$what: trailset ${t} ms, minimal FLTK program ${m} ms, ratio $(awk -v a="$t" -v b="$m" 'BEGIN {printf "%.2f", a / b}') (median of $runs, LANG=$LANG)"
 done
+
+if command -v valgrind >/dev/null 2>&1; then
+  count() {
+    "$build/bench/gui/x_map_time" valgrind --tool=callgrind --callgrind-out-file="$work/$1.cg" "$2" >/dev/null
+    awk '/^totals:/ {print $2}' "$work/$1.cg"
+  }
+  t=$(count trailset "$build/apps/trailset/trailset")
+  m=$(count minimal "$build/bench/gui/fltk_minimal")
+  echo "instructions until painted: trailset $t, minimal FLTK program $m, ratio $(awk -v a="$t" -v b="$m" 'BEGIN {printf "%.2f", a / b}')"
+fi
