@@ -18,18 +18,10 @@ mkdir -p "$LOCPATH"
 [ -d "$LOCPATH/zh_CN.UTF-8" ] || localedef -i zh_CN -f UTF-8 "$LOCPATH/zh_CN.UTF-8"
 export LC_ALL= LANG=zh_CN.UTF-8
 
-disp=""
-for n in $(seq 200 240); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then disp=$n; break; fi
-done
-[ -n "$disp" ] || { echo "no free display number"; exit 1; }
-Xvfb ":$disp" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 work=$(mktemp -d)
-trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
-export DISPLAY=":$disp"
-for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY"; exit 1; }
+. "$root/tests/packages/xvfb.sh"
+start_xvfb 200 240 "$work/xvfb.log"
+trap 'kill "$XVFB_PID" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 cd "$work"
