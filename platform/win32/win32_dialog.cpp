@@ -35,6 +35,40 @@ COLORREF ToColorRef(uint32_t rgb) {
   return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
+// The window logic places and draws in the client pixels of a 96-dpi
+// display, where the dialog font has the base units of platform/layout.h.
+// The dialog's font follows the display's DPI (the program is per-monitor
+// DPI aware), and so does everything laid out in dialog units; the host
+// scales what the logic tells it and what it reports by the dialog's own
+// base units over those of 96 dpi, each axis on its own. Edges are
+// converted, not sizes, so that touching controls keep touching; and as
+// one logical pixel is at least one device pixel, a logical rectangle
+// converted there and back is the same rectangle.
+class Scale {
+ public:
+  explicit Scale(HWND dlg) {
+    RECT units{0, 0, 4, 8};
+    if (MapDialogRect(dlg, &units) && units.right > 0 && units.bottom > 0) {
+      bx_ = units.right;
+      by_ = units.bottom;
+    }
+  }
+  bool IsIdentity() const { return bx_ == kBaseUnitX && by_ == kBaseUnitY; }
+
+  RECT ToDevice(const Rect& r) const {
+    return RECT{MulDiv(r.x, bx_, kBaseUnitX), MulDiv(r.y, by_, kBaseUnitY), MulDiv(r.x + r.w, bx_, kBaseUnitX),
+                MulDiv(r.y + r.h, by_, kBaseUnitY)};
+  }
+  Rect ToLogical(const RECT& r) const {
+    const int x = MulDiv(r.left, kBaseUnitX, bx_), y = MulDiv(r.top, kBaseUnitY, by_);
+    return Rect{x, y, MulDiv(r.right, kBaseUnitX, bx_) - x, MulDiv(r.bottom, kBaseUnitY, by_) - y};
+  }
+
+ private:
+  int bx_ = kBaseUnitX;
+  int by_ = kBaseUnitY;
+};
+
 class Win32Dialog final : public Dialog {
  public:
   Win32Dialog(Window& window, const DialogLayout& layout) : window_(window), layout_(layout) {}
@@ -115,18 +149,22 @@ class Win32Dialog final : public Dialog {
   bool IsEnabled(int id) const override { return IsWindowEnabled(Item(id)) != FALSE; }
   void Show(int id, bool on) override { ShowWindow(Item(id), on ? SW_SHOW : SW_HIDE); }
   bool IsShown(int id) const override { return (GetWindowLongW(Item(id), GWL_STYLE) & WS_VISIBLE) != 0; }
-  Rect ControlRect(int id) const override {
-    RECT r{};
-    GetWindowRect(Item(id), &r);
-    if (IsCombo(id)) {
-      // The height of a drop-down list includes its open list, as in the layout.
-      RECT dropped{};
-      if (Send(id, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped))) r.bottom = dropped.bottom;
+  Rect ControlRect(int id) const override { return Scale(hwnd_).ToLogical(DeviceRect(id)); }
+  void MoveControl(int id, const Rect& r) override { MoveDevice(id, Scale(hwnd_).ToDevice(r)); }
+
+  // Puts every control of the layout on a device rectangle that stands for
+  // a whole logical one (the dialog manager rounds dialog units to device
+  // pixels in between), so that what the logic reads and writes back stays
+  // where it was. Nothing moves at 96 dpi.
+  void AlignControlsToLogicalPixels() {
+    const Scale scale(hwnd_);
+    if (scale.IsIdentity()) return;
+    for (const ControlDef& c : layout_.controls) {
+      const RECT now = DeviceRect(c.id);
+      const RECT aligned = scale.ToDevice(scale.ToLogical(now));
+      if (!EqualRect(&now, &aligned)) MoveDevice(c.id, aligned);
     }
-    MapWindowPoints(HWND_DESKTOP, hwnd_, reinterpret_cast<POINT*>(&r), 2);
-    return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
   }
-  void MoveControl(int id, const Rect& r) override { MoveWindow(Item(id), r.x, r.y, r.w, r.h, TRUE); }
 
   void SetChecked(int id, bool on) override { CheckDlgButton(hwnd_, id, on ? BST_CHECKED : BST_UNCHECKED); }
   bool IsChecked(int id) const override { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
@@ -170,12 +208,22 @@ class Win32Dialog final : public Dialog {
     HBITMAP bmp = ResourceBitmap(bitmap_id);
     BITMAP info{};
     if (!bmp || !GetObjectW(bmp, sizeof info, &info)) return;
-    // Nothing is copied from beyond the bitmap's own pixels.
+    // Nothing is copied from beyond the bitmap's own pixels, one bitmap
+    // pixel a logical pixel; on a scaled display the whole part is
+    // stretched over the device pixels it covers.
     w = std::min(w, static_cast<int>(info.bmWidth));
     h = std::min(h, static_cast<int>(info.bmHeight));
+    const RECT to = Scale(hwnd_).ToDevice(Rect{x, y, w, h});
     HDC mem = CreateCompatibleDC(paint_dc_);
     HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(paint_dc_, x, y, w, h, mem, 0, 0, SRCCOPY);
+    if (to.right - to.left == w && to.bottom - to.top == h) {
+      BitBlt(paint_dc_, to.left, to.top, w, h, mem, 0, 0, SRCCOPY);
+    } else {
+      const int mode = SetStretchBltMode(paint_dc_, HALFTONE);
+      SetBrushOrgEx(paint_dc_, 0, 0, nullptr);
+      StretchBlt(paint_dc_, to.left, to.top, to.right - to.left, to.bottom - to.top, mem, 0, 0, w, h, SRCCOPY);
+      SetStretchBltMode(paint_dc_, mode);
+    }
     SelectObject(mem, old);
     DeleteDC(mem);
   }
@@ -189,6 +237,21 @@ class Win32Dialog final : public Dialog {
   bool IsCombo(int id) const {
     const ControlClass c = ClassOf(id);
     return c == ControlClass::ComboDropList || c == ControlClass::ComboDropDown;
+  }
+  // Control `id` in the dialog's client pixels; the height of a drop-down
+  // list includes its open list, as in the layout.
+  RECT DeviceRect(int id) const {
+    RECT r{};
+    GetWindowRect(Item(id), &r);
+    if (IsCombo(id)) {
+      RECT dropped{};
+      if (Send(id, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped))) r.bottom = dropped.bottom;
+    }
+    MapWindowPoints(HWND_DESKTOP, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  }
+  void MoveDevice(int id, const RECT& r) {
+    MoveWindow(Item(id), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
   }
   static std::string WindowText(HWND item) {
     const int len = GetWindowTextLengthW(item);
@@ -236,6 +299,7 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(dlg));
     dlg->Attach(hwnd);
     g_running.push_back(hwnd);
+    dlg->AlignControlsToLogicalPixels();
     dlg->window().OnInit(*dlg);
     // TRUE lets the dialog manager place the focus, unless the window did.
     return dlg->TakeFocusSet() ? FALSE : TRUE;
