@@ -24,8 +24,9 @@ class Services {
   // The PC's standard (not daylight-saving) offset from UTC in whole hours.
   virtual int PcUtcOffsetHours() = 0;
   // The folder picker (file-system folders only, owned by the foreground
-  // window). Nothing when the user cancels.
-  virtual std::optional<std::string> PickFolder() = 0;
+  // window), opened at `start_folder` (UTF-8; empty: wherever the system
+  // starts). Nothing when the user cancels.
+  virtual std::optional<std::string> PickFolder(std::string_view start_folder) = 0;
 
   // Record text fields hold bytes: on Windows in the system ANSI code page
   // (what cameras and existing files expect), elsewhere UTF-8 as typed.

@@ -10,7 +10,7 @@
 
 FolderChoice ChooseSaveFolder() {
   if (!platform::HasServices()) return FolderChoice::Cancelled;
-  const std::optional<std::string> folder = platform::GetServices().PickFolder();
+  const std::optional<std::string> folder = platform::GetServices().PickFolder(ReadTextField(SaveFolder));
   if (!folder || folder->empty()) return FolderChoice::Cancelled;
   if (folder->size() >= sizeof SaveFolder) {
     Diag("Folder path too long (%d bytes), save folder unchanged\n", static_cast<int>(folder->size()));

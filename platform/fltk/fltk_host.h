@@ -44,7 +44,7 @@ class FltkServices : public Services {
   int SystemLanguageId() override;
   std::optional<std::string> WorkingDirectory() override;
   int PcUtcOffsetHours() override;
-  std::optional<std::string> PickFolder() override;
+  std::optional<std::string> PickFolder(std::string_view start_folder) override;
 };
 
 // Windows language identifier of a POSIX locale name ("zh_CN.UTF-8" -> 2052).

@@ -62,7 +62,7 @@ std::optional<std::string> FltkServices::WorkingDirectory() {
 
 int FltkServices::PcUtcOffsetHours() { return StandardUtcOffsetHours(); }
 
-std::optional<std::string> FltkServices::PickFolder() {
+std::optional<std::string> FltkServices::PickFolder(std::string_view /*start_folder*/) {
   Fl_Native_File_Chooser chooser(Fl_Native_File_Chooser::BROWSE_DIRECTORY);
   if (chooser.show() != 0 || !chooser.filename() || !*chooser.filename()) return std::nullopt;
   return std::string(chooser.filename());

@@ -448,6 +448,7 @@ TEST_F(Behaviour, BrowseReplacesTheSaveFolder) {
   EXPECT_EQ(s().Text(id::kSaveFolder), folder_);
   s().services().QueuePickFolder(std::nullopt);  // Cancel
   ASSERT_TRUE(s().Click(id::kBrowse));
+  EXPECT_EQ(s().services().FolderPickerStart(), folder_) << "the picker opens at the save folder";
   EXPECT_EQ(s().Text(id::kSaveFolder), folder_);
 
   const std::filesystem::path other = dir_ / "card";
@@ -462,6 +463,7 @@ TEST_F(Behaviour, BrowseReplacesTheSaveFolder) {
   // A path SaveFolder cannot hold is refused with a message.
   s().services().QueuePickFolder(std::string(300, 'd'));
   ASSERT_TRUE(s().Click(id::kBrowse));
+  EXPECT_EQ(s().services().FolderPickerStart(), other.string());
   auto box = s().Box();
   ASSERT_TRUE(box);
   EXPECT_EQ(box->caption, "Warning");

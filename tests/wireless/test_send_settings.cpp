@@ -442,6 +442,7 @@ TEST_F(SendPageHandlers, BrowseReplacesTheFolderOnlyWhenAFolderIsChosen) {
 
   s().services().QueuePickFolder(std::nullopt);
   ASSERT_TRUE(s().Click(kBrowse));
+  EXPECT_EQ(s().services().FolderPickerStart(), chosen) << "the picker opens at the save folder";
   EXPECT_EQ(std::string(SaveFolder), chosen);
 
   // A path that SaveFolder cannot hold whole is not cut to another folder,
