@@ -1,6 +1,4 @@
 // trailset.exe: the Windows dialog application.
-#include <objbase.h>
-
 #include "platform/win32/win32_host.h"
 #include "shell/app.h"
 
@@ -11,8 +9,6 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   platform::win32::SetInstance(instance);
   platform::win32::InitCommonControls();
-  // The folder picker is a shell object and needs COM on this thread.
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
 
   static platform::win32::Win32Host host;
   static platform::win32::Win32Services services;
@@ -25,6 +21,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 #ifdef TRAILSET_TEST_DRIVER
   code = FinishTestDriver();
 #endif
-  if (SUCCEEDED(com)) CoUninitialize();
   return code;
 }

@@ -1,6 +1,7 @@
 // platform::Services on the Windows API.
 #include "platform/win32/win32_host.h"
 
+#include <objbase.h>
 #include <shlobj.h>
 
 #include "records/time_zone.h"
@@ -41,22 +42,68 @@ int CALLBACK SelectStartFolder(HWND picker, UINT msg, LPARAM, LPARAM start) {
   return 0;
 }
 
+template <typename F>
+F Function(HMODULE module, const char* name) {
+  return module ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
+}
+
+// The folder picker is the one part of the shell and of COM the program
+// uses; both are loaded when it is first opened, not at every start, where
+// loading them took a good part of the time until the main window shows.
+// The system's own DLLs only, found in the system folder.
+struct ShellPicker {
+  decltype(&CoInitializeEx) co_initialize = nullptr;
+  decltype(&CoUninitialize) co_uninitialize = nullptr;
+  decltype(&CoTaskMemFree) co_free = nullptr;
+  decltype(&SHBrowseForFolderW) browse = nullptr;
+  decltype(&SHGetPathFromIDListW) path_of = nullptr;
+
+  bool Complete() const { return co_initialize && co_uninitialize && co_free && browse && path_of; }
+};
+
+HMODULE LoadSystemDll(const wchar_t* name) {
+  wchar_t dir[MAX_PATH] = {};
+  const UINT n = GetSystemDirectoryW(dir, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return nullptr;
+  return LoadLibraryW((std::wstring(dir, n) + L"\\" + name).c_str());
+}
+
+const ShellPicker& LoadShellPicker() {
+  static const ShellPicker picker = [] {
+    HMODULE ole32 = LoadSystemDll(L"ole32.dll");
+    HMODULE shell32 = LoadSystemDll(L"shell32.dll");
+    ShellPicker p;
+    p.co_initialize = Function<decltype(&CoInitializeEx)>(ole32, "CoInitializeEx");
+    p.co_uninitialize = Function<decltype(&CoUninitialize)>(ole32, "CoUninitialize");
+    p.co_free = Function<decltype(&CoTaskMemFree)>(ole32, "CoTaskMemFree");
+    p.browse = Function<decltype(&SHBrowseForFolderW)>(shell32, "SHBrowseForFolderW");
+    p.path_of = Function<decltype(&SHGetPathFromIDListW)>(shell32, "SHGetPathFromIDListW");
+    return p;
+  }();
+  return picker;
+}
+
 }  // namespace
 
 std::optional<std::string> Win32Services::PickFolder(std::string_view start_folder) {
+  const ShellPicker& shell = LoadShellPicker();
+  if (!shell.Complete()) return std::nullopt;
+  // The picker is a shell object and needs COM on this thread.
+  const HRESULT com = shell.co_initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   const std::wstring start = Widen(start_folder);
   BROWSEINFOW bi{};
   bi.hwndOwner = GetForegroundWindow();
   bi.ulFlags = BIF_RETURNONLYFSDIRS;
   bi.lpfn = &SelectStartFolder;
   bi.lParam = start.empty() ? 0 : reinterpret_cast<LPARAM>(start.c_str());
-  PIDLIST_ABSOLUTE pidl = SHBrowseForFolderW(&bi);
-  if (!pidl) return std::nullopt;
-  wchar_t path[MAX_PATH] = {};
-  const BOOL ok = SHGetPathFromIDListW(pidl, path);
-  CoTaskMemFree(pidl);
-  if (!ok || !path[0]) return std::nullopt;
-  return Narrow(path);
+  std::optional<std::string> chosen;
+  if (PIDLIST_ABSOLUTE pidl = shell.browse(&bi)) {
+    wchar_t path[MAX_PATH] = {};
+    if (shell.path_of(pidl, path) && path[0]) chosen = Narrow(path);
+    shell.co_free(pidl);
+  }
+  if (SUCCEEDED(com)) shell.co_uninitialize();
+  return chosen;
 }
 
 std::string Win32Services::ToRecordText(std::string_view utf8) { return Utf8ToAnsi(utf8); }
