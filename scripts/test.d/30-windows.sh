@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$TRAILSET_ROOT"
 cmake --preset mingw -G Ninja >/dev/null
-cmake --build --preset mingw -j "$TRAILSET_JOBS" --target trailset trailset_e2e
+cmake --build --preset mingw -j "$TRAILSET_JOBS" --target trailset trailset_e2e startup_baseline startup_probe
 
 exe=build/mingw/apps/trailset/trailset.exe
 echo "trailset.exe: $(stat -c %s "$exe") bytes"
