@@ -75,7 +75,16 @@ class Win32Dialog final : public Dialog {
 
   Window& window() { return window_; }
   HWND hwnd() const { return hwnd_; }
-  void Attach(HWND hwnd) { hwnd_ = hwnd; }
+  // Takes the dialog once it exists and looks up each control's window
+  // once: finding a control by id asks the window system for the list of
+  // the dialog's children each time, and the windows make hundreds of
+  // calls while they open.
+  void Attach(HWND hwnd) {
+    hwnd_ = hwnd;
+    items_.clear();
+    items_.reserve(layout_.controls.size());
+    for (const ControlDef& c : layout_.controls) items_.emplace_back(c.id, GetDlgItem(hwnd, c.id));
+  }
   bool ended() const { return ended_; }
   bool TakeFocusSet() { return std::exchange(focus_set_, false); }
 
@@ -124,7 +133,7 @@ class Win32Dialog final : public Dialog {
     return Narrow(w);
   }
 
-  void SetText(int id, std::string_view text) override { SetDlgItemTextW(hwnd_, id, Widen(text).c_str()); }
+  void SetText(int id, std::string_view text) override { SetWindowTextW(Item(id), Widen(text).c_str()); }
   std::string Text(int id) const override { return WindowText(Item(id)); }
   int TextLength(int id) const override { return GetWindowTextLengthW(Item(id)); }
   void SetLimit(int id, int chars) override {
@@ -166,8 +175,8 @@ class Win32Dialog final : public Dialog {
     }
   }
 
-  void SetChecked(int id, bool on) override { CheckDlgButton(hwnd_, id, on ? BST_CHECKED : BST_UNCHECKED); }
-  bool IsChecked(int id) const override { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
+  void SetChecked(int id, bool on) override { Send(id, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED); }
+  bool IsChecked(int id) const override { return Send(id, BM_GETCHECK) == BST_CHECKED; }
 
   void SetTitle(std::string_view text) override { SetWindowTextW(hwnd_, Widen(text).c_str()); }
   void SetIcon(int icon_id) override {
@@ -229,10 +238,12 @@ class Win32Dialog final : public Dialog {
   }
 
  private:
-  HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
-  LRESULT Send(int id, UINT msg, WPARAM wp = 0, LPARAM lp = 0) const {
-    return SendDlgItemMessageW(hwnd_, id, msg, wp, lp);
+  HWND Item(int id) const {
+    for (const auto& [cid, item] : items_)
+      if (cid == id) return item;
+    return GetDlgItem(hwnd_, id);
   }
+  LRESULT Send(int id, UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return SendMessageW(Item(id), msg, wp, lp); }
   static int Result(LRESULT r) { return static_cast<int>(r); }
   bool IsCombo(int id) const {
     const ControlClass c = ClassOf(id);
@@ -268,6 +279,7 @@ class Win32Dialog final : public Dialog {
   bool ended_ = false;
   bool focus_set_ = false;
   std::vector<std::pair<int, COLORREF>> colours_;
+  std::vector<std::pair<int, HWND>> items_;  // the layout's controls, in layout order
 };
 
 // The notification a WM_COMMAND carries for control `id`, if the windows
