@@ -15,7 +15,10 @@ runs=${2:-15}
 out="$build/bench-startup"
 mkdir -p "$out"
 for f in bench/win32/startup_probe.exe bench/win32/startup_baseline.exe apps/trailset/trailset.exe; do
-  [ -f "$build/$f" ] || { echo "startup: $build/$f is missing (cmake --build --preset mingw)" >&2; exit 1; }
+  [ -f "$build/$f" ] || {
+    echo "startup: $build/$f is missing (cmake --build --preset mingw --target trailset startup_baseline startup_probe)" >&2
+    exit 1
+  }
 done
 
 . "$root/tests/win32/wine_env.sh"
