@@ -35,6 +35,20 @@ class Services {
   virtual std::string FromRecordText(std::string_view bytes) { return std::string(bytes); }
 };
 
+// The texts of a folder chooser that a host draws itself (a chooser of the
+// system speaks the system's language): in the language of the window
+// that opens it, so the entry point hands the host a function that gives
+// them in the current language.
+struct FolderChooserTexts {
+  std::string title;         // window title
+  std::string folder_label;  // the field that names the chosen folder
+  std::string ok, cancel;    // the two buttons
+  std::string new_folder;    // the button that makes a folder (its tip) ...
+  std::string new_folder_name;  // ... and its question
+  std::string show_hidden;   // the check box that shows hidden folders
+};
+using FolderChooserTextsFn = FolderChooserTexts (*)();
+
 // The services in use; set once by the entry point (or by a test).
 void SetServices(Services* services);
 Services& GetServices();

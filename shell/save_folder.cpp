@@ -7,6 +7,7 @@
 #include "records/app_state.h"
 #include "records/diag.h"
 #include "records/text_field.h"
+#include "shell/ui_strings.h"
 
 FolderChoice ChooseSaveFolder() {
   if (!platform::HasServices()) return FolderChoice::Cancelled;
@@ -18,4 +19,11 @@ FolderChoice ChooseSaveFolder() {
   }
   CopyTextField(SaveFolder, *folder);
   return FolderChoice::Taken;
+}
+
+platform::FolderChooserTexts FolderChooserTextsNow() {
+  return platform::FolderChooserTexts{
+      UiStr(kTxtChooseFolder), UiStr(kTxtFolderField), UiStr(kTxtOk),          UiStr(kTxtCancel),
+      UiStr(kTxtNewFolder),    UiStr(kTxtNewFolderName), UiStr(kTxtShowHiddenFolders),
+  };
 }

@@ -470,6 +470,11 @@ TEST_F(Behaviour, BrowseReplacesTheSaveFolder) {
   ASSERT_TRUE(s().Answer());
   EXPECT_EQ(s().Text(id::kSaveFolder), other.string());
   EXPECT_EQ(std::string(SaveFolder), other.string());
+
+  // Only Browse changes the folder: the edit that shows it takes no typing.
+  EXPECT_EQ(s().Type(id::kSaveFolder, "x").error, "edit 40104 is read-only");
+  EXPECT_EQ(s().Paste(id::kSaveFolder, "/elsewhere").error, "edit 40104 is read-only");
+  EXPECT_EQ(s().Text(id::kSaveFolder), other.string());
 }
 
 TEST_F(Behaviour, EnterAndEscapeDoNothing) {
