@@ -2,7 +2,11 @@
 #include "platform/win32/win32_host.h"
 
 #include <objbase.h>
+#include <commctrl.h>
 #include <shlobj.h>
+#include <shobjidl.h>
+
+#include <vector>
 
 #include "records/time_zone.h"
 
@@ -30,18 +34,6 @@ int Win32Services::PcUtcOffsetHours() { return LocalStandardUtcOffsetHours(); }
 
 namespace {
 
-// Selects (and opens the tree down to) the folder the picker starts at,
-// once the picker's window exists. Asked twice: a picker whose tree holds
-// an outdated entry for a folder on the way (one whose content changed a
-// moment ago, as the card folder's does on every Generate) opens the tree
-// on the first request but selects only on the second; where the first
-// suffices, the second selects the same folder again.
-int CALLBACK SelectStartFolder(HWND picker, UINT msg, LPARAM, LPARAM start) {
-  if (msg == BFFM_INITIALIZED && start)
-    for (int i = 0; i < 2; ++i) SendMessageW(picker, BFFM_SETSELECTIONW, TRUE, start);
-  return 0;
-}
-
 template <typename F>
 F Function(HMODULE module, const char* name) {
   return module ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
@@ -57,6 +49,9 @@ struct ShellPicker {
   decltype(&CoTaskMemFree) co_free = nullptr;
   decltype(&SHBrowseForFolderW) browse = nullptr;
   decltype(&SHGetPathFromIDListW) path_of = nullptr;
+  // For finding a folder in the picker's tree by the names it shows.
+  decltype(&SHParseDisplayName) parse = nullptr;
+  decltype(&SHGetNameFromIDList) name_of = nullptr;
 
   bool Complete() const { return co_initialize && co_uninitialize && co_free && browse && path_of; }
 };
@@ -78,12 +73,105 @@ const ShellPicker& LoadShellPicker() {
     p.co_free = Function<decltype(&CoTaskMemFree)>(ole32, "CoTaskMemFree");
     p.browse = Function<decltype(&SHBrowseForFolderW)>(shell32, "SHBrowseForFolderW");
     p.path_of = Function<decltype(&SHGetPathFromIDListW)>(shell32, "SHGetPathFromIDListW");
+    p.parse = Function<decltype(&SHParseDisplayName)>(shell32, "SHParseDisplayName");
+    p.name_of = Function<decltype(&SHGetNameFromIDList)>(shell32, "SHGetNameFromIDList");
     return p;
   }();
   return picker;
 }
 
+// The names the picker's tree shows on the way from the desktop (its root)
+// down to `path`, one per level below the root; empty when the shell
+// cannot tell.
+std::vector<std::wstring> TreeNamesOf(const ShellPicker& shell, const std::wstring& path) {
+  std::vector<std::wstring> names;
+  PIDLIST_ABSOLUTE pidl = nullptr;
+  if (!shell.parse || !shell.name_of || FAILED(shell.parse(path.c_str(), nullptr, &pidl, 0, nullptr)) || !pidl)
+    return names;
+  // Each level's name is that of the list cut after its item.
+  std::vector<BYTE> bytes;
+  for (auto* item = reinterpret_cast<const BYTE*>(pidl); const USHORT cb = *reinterpret_cast<const USHORT*>(item);
+       item += cb) {
+    bytes.insert(bytes.end(), item, item + cb);
+    std::vector<BYTE> prefix = bytes;
+    prefix.insert(prefix.end(), {0, 0});
+    PWSTR name = nullptr;
+    if (FAILED(shell.name_of(reinterpret_cast<PCIDLIST_ABSOLUTE>(prefix.data()), SIGDN_NORMALDISPLAY, &name)) ||
+        !name) {
+      names.clear();
+      break;
+    }
+    names.emplace_back(name);
+    shell.co_free(name);
+  }
+  shell.co_free(pidl);
+  return names;
+}
+
+std::wstring ItemText(HWND tree, HTREEITEM item) {
+  wchar_t text[MAX_PATH] = {};
+  TVITEMW tv{};
+  tv.mask = TVIF_TEXT;
+  tv.hItem = item;
+  tv.pszText = text;
+  tv.cchTextMax = MAX_PATH;
+  SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
+  return text;
+}
+
+HTREEITEM TreeItem(HWND tree, UINT which, HTREEITEM from = nullptr) {
+  return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, which, reinterpret_cast<LPARAM>(from)));
+}
+
+// Whether the tree's selected entry lies at the end of `names`.
+bool SelectionIs(HWND tree, const std::vector<std::wstring>& names) {
+  HTREEITEM item = TreeItem(tree, TVGN_CARET);
+  for (auto name = names.rbegin(); name != names.rend(); ++name, item = TreeItem(tree, TVGN_PARENT, item))
+    if (!item || ItemText(tree, item) != *name) return false;
+  return item && !TreeItem(tree, TVGN_PARENT, item);
+}
+
+// Opens the tree level by level along `names` and selects the last, as a
+// user clicking through it would.
+bool SelectByNames(HWND tree, const std::vector<std::wstring>& names) {
+  HTREEITEM item = TreeItem(tree, TVGN_ROOT);
+  for (const std::wstring& name : names) {
+    if (!item) return false;
+    SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+    HTREEITEM child = TreeItem(tree, TVGN_CHILD, item);
+    while (child && ItemText(tree, child) != name) child = TreeItem(tree, TVGN_NEXT, child);
+    item = child;
+  }
+  if (!item) return false;
+  SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+  SendMessageW(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+  return true;
+}
+
+// The start folder is selected once the picker's window exists.
+int CALLBACK SelectStartFolder(HWND picker, UINT msg, LPARAM, LPARAM start) {
+  if (msg == BFFM_INITIALIZED && start) SelectPickerFolder(picker, reinterpret_cast<const wchar_t*>(start));
+  return 0;
+}
+
 }  // namespace
+
+// Asked by path first. Some pickers (Wine's among them) find the folder by
+// comparing the stored identity of each folder on the way, which holds the
+// folder's last access time: a folder that was read after the tree listed
+// it (the tree itself reads folders to learn whether they have subfolders)
+// no longer compares equal, and the request selects nothing, however often
+// it is repeated. The names the tree shows do not change, so the folder is
+// then found through them.
+bool SelectPickerFolder(HWND picker, std::wstring_view folder) {
+  const ShellPicker& shell = LoadShellPicker();
+  HWND tree = FindWindowExW(picker, nullptr, WC_TREEVIEWW, nullptr);
+  const std::wstring path(folder);
+  SendMessageW(picker, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
+  const std::vector<std::wstring> names = TreeNamesOf(shell, path);
+  if (!tree || names.empty()) return false;
+  return SelectionIs(tree, names) || SelectByNames(tree, names);
+}
 
 std::optional<std::string> Win32Services::PickFolder(std::string_view start_folder) {
   const ShellPicker& shell = LoadShellPicker();

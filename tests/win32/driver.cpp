@@ -22,6 +22,7 @@
 
 #include "camera/cam_setup_ids.h"
 #include "platform/layout.h"
+#include "platform/win32/win32_host.h"
 #include "platform/window.h"
 #include "records/app_state.h"
 #include "records/catalogue.h"
@@ -243,20 +244,33 @@ class Sessions {
   // The banner and the model picture are drawn whole, each pixel of the
   // bitmap over the pixels the dialog's scale gives it, the picture
   // inside its frame.
+  // The window is painted a moment after it shows or after a new model is
+  // chosen (later still on a loaded machine): each comparison waits until
+  // the screen shows the picture, and fails with the last difference.
   void CheckMainPictures(HWND main, int picture_id, std::string_view what) {
     using namespace mainwin;
     const RECT banner = OnScreen(main, kBannerX, kBannerY, kBannerW, 52);
-    const double banner_diff = ui_.DifferenceFromBitmap(main, kBannerBitmap, {kBannerW, 52}, banner);
+    const double banner_diff = ShownDifference(main, kBannerBitmap, {kBannerW, 52}, banner);
     ui_.Check(banner_diff >= 0 && banner_diff < kSamePicture,
               std::string(what) + ": the banner is shown whole (difference " + std::to_string(banner_diff) + ")");
     const RECT picture = OnScreen(main, kPictureX, kPictureY, kPictureW, kPictureH);
-    const double diff = ui_.DifferenceFromBitmap(main, picture_id, {kPictureW, kPictureH}, picture);
+    const double diff = ShownDifference(main, picture_id, {kPictureW, kPictureH}, picture);
     ui_.Check(diff >= 0 && diff < kSamePicture, std::string(what) + ": picture " + std::to_string(picture_id) +
                                                     " is shown whole (difference " + std::to_string(diff) + ")");
     const RECT frame = ui_.ClientRectOf(main, kPictureFrame);
     ui_.Check(picture.left >= frame.left && picture.top >= frame.top && picture.right <= frame.right &&
                   picture.bottom <= frame.bottom,
               std::string(what) + ": the picture lies inside its frame");
+  }
+
+  double ShownDifference(HWND dlg, int bitmap_id, SIZE part, const RECT& place) {
+    double diff = -1;
+    for (int waited = 0; waited <= 10000; waited += 50) {
+      diff = ui_.DifferenceFromBitmap(dlg, bitmap_id, part, place);
+      if (diff >= 0 && diff < kSamePicture) break;
+      Sleep(50);
+    }
+    return diff;
   }
 
   HWND MainFirstStart() {
@@ -398,18 +412,18 @@ class Sessions {
     wchar_t profile[MAX_PATH] = {};
     GetEnvironmentVariableW(L"USERPROFILE", profile, MAX_PATH);
     const std::wstring folder = std::wstring(profile) + L"\\存储卡 SD";
+    // An empty card: a prefix made from another one holds the files an
+    // earlier session wrote there, which the wireless page would load.
+    for (const wchar_t* file : {L"\\menu.dat", L"\\CFG.BIN"}) DeleteFileW((folder + file).c_str());
     CreateDirectoryW(folder.c_str(), nullptr);
     HWND picker = ui_.ClickOpeningAny(cam, camid::kBrowse);
     if (!picker) return nullptr;
     CheckPickerStartsAtSaveFolder(picker);
     Shot("folder-picker");
-    // Pick the folder as a user would, once the picker has filled its tree.
-    std::wstring picked;
-    for (int attempt = 0; attempt < 30 && picked != L"存储卡 SD"; ++attempt) {
-      Sleep(300);
-      SendMessageW(picker, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
-      picked = SelectedTreeItem(picker);
-    }
+    // Pick the folder as a user would: opening the tree down to it and
+    // selecting it.
+    ui_.Check(platform::win32::SelectPickerFolder(picker, folder), "the folder picker shows the new folder");
+    const std::wstring picked = SelectedTreeItem(picker);
     ui_.Check(picked == L"存储卡 SD", "the folder picker selects the new folder (selected: " + e2e::Utf8(picked) + ")");
     PostMessageW(picker, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     ui_.Check(ui_.WaitGone(picker), "the folder picker ends on OK");
@@ -428,17 +442,12 @@ class Sessions {
     return main;
   }
 
-  // The folder picker opens with the save folder selected (its tree is
-  // filled a moment after the window shows).
+  // The folder picker opens with the save folder selected: it selects it
+  // before its window shows.
   void CheckPickerStartsAtSaveFolder(HWND picker) {
     const std::wstring folder = e2e::Wide(SaveFolder);
     const std::wstring name = folder.substr(folder.find_last_of(L'\\') + 1);
-    std::wstring selected;
-    for (int waited = 0; waited < 5000 && selected != name; waited += 100) {
-      Sleep(100);
-      selected = SelectedTreeItem(picker);
-    }
-    ui_.CheckEq(e2e::Utf8(selected), e2e::Utf8(name), "the folder picker opens at the save folder");
+    ui_.CheckEq(e2e::Utf8(SelectedTreeItem(picker)), e2e::Utf8(name), "the folder picker opens at the save folder");
   }
 
   // Text of the selected entry of the folder picker's tree.
