@@ -8,7 +8,8 @@
 //
 // The programs take turns run by run, so that a change of load on the
 // machine affects all of them alike. Prints every run, then per program
-// the median, and the ratio of each median to the first program's.
+// the median and the fastest run, until shown and until painted, each also
+// as a ratio to the first program's.
 #include <windows.h>
 
 #include <algorithm>
@@ -16,17 +17,20 @@
 #include <cstdlib>
 #include <cwchar>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
 struct Program {
   std::wstring name, title, exe;
-  std::vector<double> ms = {};   // until shown and painted
+  std::vector<double> shown = {};  // until shown
+  std::vector<double> ms = {};     // until shown and painted
   std::vector<double> cpu = {};  // processor time the program used until then
 };
 
 struct Run {
+  double shown_ms = -1;
   double ms = -1;
   double cpu_ms = -1;  // negative where the host system does not tell
 };
@@ -129,7 +133,9 @@ Run RunOnce(const Program& p) {
   HWND dlg = nullptr;
   while (Now() - start < 60000) {
     dlg = FindWindowW(L"#32770", p.title.c_str());
-    if (dlg && IsWindowVisible(dlg) && Painted(dlg)) {
+    const bool visible = dlg && IsWindowVisible(dlg);
+    if (visible && run.shown_ms < 0) run.shown_ms = Now() - start;
+    if (visible && Painted(dlg)) {
       run.ms = Now() - start;
       const std::size_t slash = p.exe.find_last_of(L"\\/");
       run.cpu_ms = HostProcessorMs(slash == std::wstring::npos ? p.exe : p.exe.substr(slash + 1));
@@ -171,19 +177,25 @@ int wmain(int argc, wchar_t** argv) {
         std::fwprintf(stderr, L"startup_probe: %ls showed no window \"%ls\"\n", p.name.c_str(), p.title.c_str());
         return 1;
       }
+      p.shown.push_back(run.shown_ms);
       p.ms.push_back(run.ms);
       p.cpu.push_back(run.cpu_ms);
-      std::wprintf(L"run %d %ls %.1f ms, processor %.1f ms\n", r + 1, p.name.c_str(), run.ms, run.cpu_ms);
+      std::wprintf(L"run %d %ls shown %.1f ms, painted %.1f ms, processor %.1f ms\n", r + 1, p.name.c_str(),
+                   run.shown_ms, run.ms, run.cpu_ms);
     }
   }
   const Program& first = programs[0];
-  const double base = Median(first.ms), base_min = *std::min_element(first.ms.begin(), first.ms.end());
+  auto fastest = [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); };
   const double base_cpu = Median(first.cpu);
   for (const Program& p : programs) {
-    const double m = Median(p.ms), least = *std::min_element(p.ms.begin(), p.ms.end()), cpu = Median(p.cpu);
-    std::wprintf(L"%ls: median %.1f ms (%.2fx %ls), fastest %.1f ms (%.2fx), processor median %.1f ms (%.2fx)\n",
-                 p.name.c_str(), m, m / base, first.name.c_str(), least, least / base_min, cpu,
-                 base_cpu > 0 ? cpu / base_cpu : 0.0);
+    const double cpu = Median(p.cpu);
+    for (const auto& [what, times, base] : {std::tuple{L"shown", &p.shown, &first.shown},
+                                            std::tuple{L"painted", &p.ms, &first.ms}}) {
+      const double m = Median(*times), least = fastest(*times);
+      std::wprintf(L"%ls: %ls median %.1f ms (%.2fx %ls), fastest %.1f ms (%.2fx)\n", p.name.c_str(), what, m,
+                   m / Median(*base), first.name.c_str(), least, least / fastest(*base));
+    }
+    std::wprintf(L"%ls: processor median %.1f ms (%.2fx)\n", p.name.c_str(), cpu, base_cpu > 0 ? cpu / base_cpu : 0.0);
   }
   return 0;
 }
