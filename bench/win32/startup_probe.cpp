@@ -58,11 +58,20 @@ std::string Lower(std::string s) {
 // scheduler counts the processor time of each of its threads
 // (/proc/PID/task/TID/schedstat, first field, in nanoseconds). That time
 // hardly depends on what else the machine is doing, unlike the time on
-// the clock. Finds the process whose command line names `file` (the
-// program's file name) and sums its threads; negative when none is found.
-double HostProcessorMs(const std::wstring& file) {
-  std::string want(file.begin(), file.end());
-  want = Lower(want);
+// the clock. Finds the process whose command line names `exe` (the path
+// the probe started, as its last folders and file name: other copies of
+// the program may run on the machine) and sums its threads; negative when
+// none is found.
+std::string ComparablePath(std::string path) {
+  path = Lower(path);
+  for (char& c : path)
+    if (c == '\\') c = '/';
+  if (path.size() >= 2 && path[1] == ':') path.erase(0, 2);
+  return path;
+}
+
+double HostProcessorMs(const std::wstring& exe) {
+  const std::string want = ComparablePath(std::string(exe.begin(), exe.end()));
   WIN32_FIND_DATAW found;
   HANDLE h = FindFirstFileW(L"Z:\\proc\\*", &found);
   if (h == INVALID_HANDLE_VALUE) return -1;
@@ -70,8 +79,8 @@ double HostProcessorMs(const std::wstring& file) {
   do {
     const std::wstring pid = found.cFileName;
     if (pid.empty() || pid.find_first_not_of(L"0123456789") != std::wstring::npos) continue;
-    const std::string cmd = Lower(ReadSmallFile(L"Z:\\proc\\" + pid + L"\\cmdline"));
-    const std::string first = cmd.substr(0, cmd.find('\0'));
+    const std::string cmd = ReadSmallFile(L"Z:\\proc\\" + pid + L"\\cmdline");
+    const std::string first = ComparablePath(cmd.substr(0, cmd.find('\0')));
     if (first.size() < want.size() || first.compare(first.size() - want.size(), want.size(), want) != 0) continue;
     WIN32_FIND_DATAW task;
     const std::wstring tasks = L"Z:\\proc\\" + pid + L"\\task\\";
@@ -137,8 +146,7 @@ Run RunOnce(const Program& p) {
     if (visible && run.shown_ms < 0) run.shown_ms = Now() - start;
     if (visible && Painted(dlg)) {
       run.ms = Now() - start;
-      const std::size_t slash = p.exe.find_last_of(L"\\/");
-      run.cpu_ms = HostProcessorMs(slash == std::wstring::npos ? p.exe : p.exe.substr(slash + 1));
+      run.cpu_ms = HostProcessorMs(p.exe);
       break;
     }
     if (WaitForSingleObject(pi.hProcess, 1) == WAIT_OBJECT_0) break;
