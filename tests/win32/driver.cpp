@@ -243,10 +243,9 @@ class Sessions {
 
   // The banner and the model picture are drawn whole, each pixel of the
   // bitmap over the pixels the dialog's scale gives it, the picture
-  // inside its frame.
-  // The window is painted a moment after it shows or after a new model is
-  // chosen (later still on a loaded machine): each comparison waits until
-  // the screen shows the picture, and fails with the last difference.
+  // inside its frame. The window is painted a moment after it shows or
+  // after a new model is chosen (later still on a loaded machine), so each
+  // comparison waits until the screen shows the picture.
   void CheckMainPictures(HWND main, int picture_id, std::string_view what) {
     using namespace mainwin;
     const RECT banner = OnScreen(main, kBannerX, kBannerY, kBannerW, 52);
@@ -263,6 +262,7 @@ class Sessions {
               std::string(what) + ": the picture lies inside its frame");
   }
 
+  // The difference once it is small, or the last one after 10 s.
   double ShownDifference(HWND dlg, int bitmap_id, SIZE part, const RECT& place) {
     double diff = -1;
     for (int waited = 0; waited <= 10000; waited += 50) {
