@@ -33,11 +33,6 @@ constexpr std::size_t kNotText = SIZE_MAX;
 // Attempts at a temporary name nobody else holds.
 constexpr int kTempNameAttempts = 16;
 
-PlacedFileSink& PlacedSink() {
-  static PlacedFileSink sink;
-  return sink;
-}
-
 // A fresh tag for a temporary name: random, so that saves in other
 // processes (or other programs' copies of this one) pick other names.
 uint32_t NextTempTag() {
@@ -148,6 +143,21 @@ std::optional<std::vector<uint8_t>> ReadHead(const std::string& path, std::size_
   return out;
 }
 
+// Why a record file cannot be opened for reading.
+RecordOutcome OpenFault(const std::string& path) {
+  const auto wide = Widen(path);
+  if (!wide) return RecordOutcome::Fault(RecordFault::SystemError, EILSEQ);
+  const DWORD attributes = GetFileAttributesW(wide->c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return RecordOutcome::Fault(RecordFault::SystemError, ErrnoOf(GetLastError()));
+  if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) return RecordOutcome::Fault(RecordFault::NotRegularFile);
+  HANDLE file = CreateFileW(wide->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return RecordOutcome::Fault(RecordFault::SystemError, ErrnoOf(GetLastError()));
+  const bool disk = GetFileType(file) == FILE_TYPE_DISK;
+  CloseHandle(file);
+  return disk ? RecordOutcome::Done() : RecordOutcome::Fault(RecordFault::NotRegularFile);
+}
+
 // A leftover is removed only when no save holds it open (each save opens
 // its own without sharing, so the delete is refused while it writes) and
 // its last change is old enough.
@@ -189,9 +199,9 @@ bool MoveOver(const std::wstring& temp, const std::wstring& target) {
   }
 }
 
-WriteResult WriteAndReplace(const std::string& path, const uint8_t* data, std::size_t size, NewFileAccess) {
+RecordOutcome WriteAndReplace(const std::string& path, const uint8_t* data, std::size_t size, NewFileAccess) {
   const auto wide_target = Widen(path);
-  if (!wide_target) return {WriteOutcome::CreateFailed, EINVAL};
+  if (!wide_target) return RecordOutcome::Fault(RecordFault::SystemError, EINVAL);
   // A name of its own, created only where none exists; no other save can
   // open it while it is written.
   std::wstring temp;
@@ -199,7 +209,7 @@ WriteResult WriteAndReplace(const std::string& path, const uint8_t* data, std::s
   DWORD error = ERROR_FILE_EXISTS;
   for (int attempt = 0; attempt < kTempNameAttempts && file == INVALID_HANDLE_VALUE; ++attempt) {
     const auto wide = Widen(TempPathOf(path, NextTempTag()));
-    if (!wide) return {WriteOutcome::CreateFailed, EINVAL};
+    if (!wide) return RecordOutcome::Fault(RecordFault::SystemError, EINVAL);
     temp = *wide;
     file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
@@ -207,7 +217,7 @@ WriteResult WriteAndReplace(const std::string& path, const uint8_t* data, std::s
       if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
     }
   }
-  if (file == INVALID_HANDLE_VALUE) return {WriteOutcome::CreateFailed, ErrnoOf(error)};
+  if (file == INVALID_HANDLE_VALUE) return RecordOutcome::Fault(RecordFault::SystemError, ErrnoOf(error));
 
   bool ok = true;
   std::size_t done = 0;
@@ -229,9 +239,9 @@ WriteResult WriteAndReplace(const std::string& path, const uint8_t* data, std::s
   }
   if (!ok) {
     DeleteFileW(temp.c_str());
-    return {WriteOutcome::WriteFailed, ErrnoOf(error)};
+    return RecordOutcome::WriteFault(ErrnoOf(error));
   }
-  return {};
+  return RecordOutcome::Done();
 }
 #else
 constexpr char kSeparator = '/';
@@ -272,6 +282,18 @@ std::optional<std::vector<uint8_t>> ReadHead(const std::string& path, std::size_
   }
   ::close(fd);
   return out;
+}
+
+// Why a record file cannot be opened for reading (opened without waiting,
+// so a pipe is judged, not waited on).
+RecordOutcome OpenFault(const std::string& path) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) != 0) return RecordOutcome::Fault(RecordFault::SystemError, errno);
+  if (!S_ISREG(st.st_mode)) return RecordOutcome::Fault(RecordFault::NotRegularFile);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return RecordOutcome::Fault(RecordFault::SystemError, errno);
+  ::close(fd);
+  return RecordOutcome::Done();
 }
 
 // Flushes the folder entry of a renamed file; some file systems refuse
@@ -321,7 +343,7 @@ void RemoveLeftovers(const std::string& path) {
   for (const std::string& file : found) RemoveLeftover(file, now);
 }
 
-WriteResult WriteAndReplace(const std::string& path, const uint8_t* data, std::size_t size, NewFileAccess access) {
+RecordOutcome WriteAndReplace(const std::string& path, const uint8_t* data, std::size_t size, NewFileAccess access) {
   // The file it replaces gives the mode; a new one gets the mode of its kind.
   struct stat target;
   const bool replacing = ::stat(path.c_str(), &target) == 0 && S_ISREG(target.st_mode);
@@ -336,7 +358,7 @@ WriteResult WriteAndReplace(const std::string& path, const uint8_t* data, std::s
     fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, create_mode);
     if (fd < 0) error = errno;
   }
-  if (fd < 0) return {WriteOutcome::CreateFailed, error};
+  if (fd < 0) return RecordOutcome::Fault(RecordFault::SystemError, error);
   // Held until the file is closed: a cleaner of leftovers leaves it alone.
   (void)::flock(fd, LOCK_EX | LOCK_NB);
   // Where the file system keeps no modes (FAT) this fails, and nothing changes.
@@ -346,6 +368,7 @@ WriteResult WriteAndReplace(const std::string& path, const uint8_t* data, std::s
   error = 0;
   std::size_t done = 0;
   while (ok && done < size) {
+    errno = 0;
     const ssize_t n = ::write(fd, data + done, size - done);
     if (n < 0 && errno == EINTR) continue;
     ok = n > 0;
@@ -367,10 +390,10 @@ WriteResult WriteAndReplace(const std::string& path, const uint8_t* data, std::s
   }
   if (!ok) {
     ::unlink(temp.c_str());
-    return {WriteOutcome::WriteFailed, error};
+    return RecordOutcome::WriteFault(error);
   }
   SyncFolderOf(path);
-  return {};
+  return RecordOutcome::Done();
 }
 #endif
 
@@ -388,7 +411,7 @@ bool IsTemporaryFileOf(std::string_view file, std::string_view name) {
          std::all_of(rest.begin() + 1, rest.end(), IsHexDigit);
 }
 
-std::string_view SaveFolderText() { return ReadTextField(SaveFolder, sizeof SaveFolder); }
+std::string_view SaveFolderText() { return ReadTextField(App().SaveFolder, sizeof App().SaveFolder); }
 
 std::optional<std::string> FormRecordPath(std::string_view folder, std::string_view name) {
   std::string path(folder);
@@ -421,33 +444,40 @@ bool ReadRecordFile(const std::string& path, uint8_t* out, std::size_t size) {
   return true;
 }
 
-bool LoadRecordImage(std::string_view name, uint8_t* out, int size) {
+RecordOutcome LoadRecordImage(std::string_view name, uint8_t* out, int size) {
   const auto path = SaveFolderPath(name);
-  if (!path || size <= 0) return false;
+  if (!path) return RecordOutcome::Fault(RecordFault::SystemError, ENAMETOOLONG);
+  if (size <= 0) return RecordOutcome::Fault(RecordFault::SystemError, EINVAL);
   const long long length = RecordFileSize(*path);
   Diag("iGetFileSize = %d\n", static_cast<int>(std::min<long long>(length, INT_MAX)));
   if (length != size) {
     Diag("File szie != struct size!\n");
-    return false;
+    // An empty length may be a file that cannot be opened at all.
+    if (length == 0)
+      if (RecordOutcome opened = OpenFault(*path); !opened) return opened;
+    return RecordOutcome::Fault(RecordFault::WrongSize, 0, length);
   }
   std::vector<uint8_t> image(static_cast<std::size_t>(size));
   if (!ReadRecordFile(*path, image.data(), image.size())) {
     Diag("Open file - \"%s\" err!\n", path->c_str());
-    return false;
+    // It opened as a regular file but changed its length since it was measured.
+    if (RecordOutcome opened = OpenFault(*path); !opened) return opened;
+    return RecordOutcome::Fault(RecordFault::WrongSize, 0, RecordFileSize(*path));
   }
   Diag("Open file - \"%s\" success!\n", path->c_str());
   UnscrambleBytes(image.data(), size);
   std::memcpy(out, image.data(), image.size());
-  return true;
+  RecordOutcome done;
+  done.size = length;
+  return done;
 }
 
-WriteResult ReplaceRecordFile(const std::string& path, const uint8_t* data, std::size_t size, NewFileAccess access) {
-  const WriteResult result = WriteAndReplace(path, data, size, access);
-  if (result == WriteOutcome::Written) {
+RecordOutcome ReplaceRecordFile(const std::string& path, const uint8_t* data, std::size_t size,
+                                NewFileAccess access) {
+  const RecordOutcome result = WriteAndReplace(path, data, size, access);
+  if (result) {
     RemoveLeftovers(path);
-    if (PlacedSink()) PlacedSink()(path, data, size);
+    if (const PlacedFileSink& placed = App().FilePlaced) placed(path, data, size);
   }
   return result;
 }
-
-void SetPlacedFileSink(PlacedFileSink sink) { PlacedSink() = std::move(sink); }

@@ -11,6 +11,7 @@
 #include "records/diag.h"
 #include "camera/cam_setup.h"
 #include "shell/checks.h"
+#include "records/app_state.h"
 
 #if defined(__linux__)
 #include <sys/mount.h>
@@ -241,7 +242,7 @@ TEST_F(Behaviour, CoordinateLimitsWarnOncePerCorrection) {
   ASSERT_TRUE(s().Answer());
   EXPECT_EQ(s().Text(id::kLatitudeMin), "0");
   EXPECT_EQ(s().BoxCount(), 4);
-  EXPECT_FALSE(RangeWarnArmed);
+  EXPECT_FALSE(App().RangeWarnArmed);
 
   ASSERT_TRUE(s().Select(id::kLatitudeDir, 0));  // S
   ASSERT_TRUE(Generate());
@@ -469,7 +470,7 @@ TEST_F(Behaviour, BrowseReplacesTheSaveFolder) {
   EXPECT_EQ(box->caption, "Warning");
   ASSERT_TRUE(s().Answer());
   EXPECT_EQ(s().Text(id::kSaveFolder), other.string());
-  EXPECT_EQ(std::string(SaveFolder), other.string());
+  EXPECT_EQ(std::string(App().SaveFolder), other.string());
 
   // Only Browse changes the folder: the edit that shows it takes no typing.
   EXPECT_EQ(s().Type(id::kSaveFolder, "x").error, "edit 40104 is read-only");

@@ -10,6 +10,7 @@
 #include "records/record_file.h"
 #include "records/text_field.h"
 #include "tests/fault/fault_support.h"
+#include "records/app_state.h"
 
 namespace fault {
 namespace {
@@ -250,12 +251,12 @@ namespace {
 // A complete e-mail record of the test model with the given sender server.
 void WriteMailCfg(const std::string& folder, const std::string& server) {
   ResetAllState();
-  CopyTextField(SaveFolder, folder);
-  ModelFamily = kModel >> 8;
-  ModelIndex = kModel & 0xFF;
+  CopyTextField(App().SaveFolder, folder);
+  App().ModelFamily = kModel >> 8;
+  App().ModelIndex = kModel & 0xFF;
   UpdateModelCode();
   ApplySendSetDefaults();
-  SendSet& r = g_sSendSet;
+  SendSet& r = App().g_sSendSet;
   r.bySendBy = kSendEmail;
   r.byOperatorCountry = kManualCountry;
   CopyTextField(r.sSmtpSet.szWLNetApN, "internet");
@@ -323,6 +324,8 @@ TEST_F(HostileCardTest, RecordNamesThatAreFoldersAreNeitherReadNorReplaced) {
   ASSERT_TRUE(s().Close());
   OpenSendPage(516);
   EXPECT_FALSE(HasSuccess(Press(send_ids::kGenerate)));
+  EXPECT_EQ(App().LastMenuLoad.fault, RecordFault::NotRegularFile);
+  EXPECT_EQ(App().LastSendSetLoad.fault, RecordFault::NotRegularFile);
   s_.reset();
   ExpectCardUnchanged();
   EXPECT_TRUE(fs::is_directory(card_ / "menu.dat" / "inside"));

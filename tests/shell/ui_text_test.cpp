@@ -13,15 +13,15 @@ namespace {
 
 class UiTextTest : public ::testing::Test {
  protected:
-  void TearDown() override { UiLanguage = 1; }
+  void TearDown() override { App().UiLanguage = 1; }
 };
 
 TEST_F(UiTextTest, LanguagePicksTheTextOfEveryShape) {
-  UiLanguage = 0;
+  App().UiLanguage = 0;
   EXPECT_STREQ(UiStr(kTxtWarning), "警告");
   EXPECT_STREQ(UiListStr(kListHighMediumLowOff, 3), "关闭");
   EXPECT_STREQ(UiPairStr(kPairMenuLanguages14, 13), "波兰语");
-  UiLanguage = 1;
+  App().UiLanguage = 1;
   EXPECT_STREQ(UiStr(kTxtWarning), "Warning");
   EXPECT_STREQ(UiListStr(kListHighMediumLowOff, 3), "Off");
   EXPECT_STREQ(UiPairStr(kPairMenuLanguages14, 13), "Polish");
@@ -31,9 +31,9 @@ TEST_F(UiTextTest, ListPositionMeansTheSameOptionInBothLanguages) {
   const char* zh[] = {"高", "中", "低", "关闭"};
   const char* en[] = {"High", "medium", "Low", "Off"};
   for (int i = 0; i < 4; ++i) {
-    UiLanguage = 0;
+    App().UiLanguage = 0;
     EXPECT_STREQ(UiListStr(kListHighMediumLowOff, i), zh[i]);
-    UiLanguage = 1;
+    App().UiLanguage = 1;
     EXPECT_STREQ(UiListStr(kListHighMediumLowOff, i), en[i]);
   }
   // The two menu-language lists order their languages differently.
@@ -49,7 +49,7 @@ TEST_F(UiTextTest, PositionsOutsideAListGiveAnEmptyText) {
 }
 
 TEST_F(UiTextTest, CountedListsFollowTheirNumbering) {
-  UiLanguage = 1;
+  App().UiLanguage = 1;
   EXPECT_STREQ(UiListStr(kListPhotoCount, 0), "01 Photo");
   EXPECT_STREQ(UiListStr(kListPhotoCount, 9), "10 Photos");
   EXPECT_STREQ(UiListStr(kListRemoteInterval, 1), "10 Minutes");
@@ -63,17 +63,17 @@ TEST_F(UiTextTest, CountedListsFollowTheirNumbering) {
     std::snprintf(expect, sizeof expect, "%02d o'clock", h);
     EXPECT_STREQ(UiListStr(kListDailySendHour, h), expect) << h;
   }
-  UiLanguage = 0;
+  App().UiLanguage = 0;
   EXPECT_STREQ(UiListStr(kListPhotoCount, 9), "10 张");
   EXPECT_STREQ(UiListStr(kListRemoteInterval, 25), "24小时");
   EXPECT_STREQ(UiListStr(kListDailySendHour, 23), "23点钟");
 }
 
 TEST_F(UiTextTest, MessagesKeepTheirLineBreaks) {
-  UiLanguage = 1;
+  App().UiLanguage = 1;
   EXPECT_STREQ(UiStr(kMsgGenFailNoEmail), "Generate failed!\r\nPlease enter at least one email address.");
   EXPECT_STREQ(UiStr(kMsgGenFailFtpAccount), "Generate failed!\rFTP account error!");
-  UiLanguage = 0;
+  App().UiLanguage = 0;
   EXPECT_STREQ(UiStr(kMsgGenFailFtpAccount), "未生成配置文件！\r\nFTP帐号错误!");
 }
 

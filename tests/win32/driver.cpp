@@ -7,8 +7,6 @@
 #include <commctrl.h>
 #include <shlobj.h>
 #include <winver.h>
-// platform::CreateWindow is meant, not the Windows macro.
-#undef CreateWindow
 
 #include <atomic>
 #include <cstdlib>
@@ -20,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "apps/common/all_windows.h"
 #include "camera/cam_setup_ids.h"
 #include "platform/layout.h"
 #include "platform/win32/win32_host.h"
@@ -114,15 +113,15 @@ class Sessions {
     HWND main = MainFirstStart();
     if (main) main = MainModelChoice(main);
     if (main) main = MainLanguageSwitch(main);
-    if (main && platform::CreateWindow(platform::WindowKind::CameraSetup)) {
+    if (main && AllWindows().Has(platform::WindowKind::CameraSetup)) {
       main = CameraSetup(main);
       if (main) main = CameraSetupNanoB(main);
     }
-    if (main && platform::CreateWindow(platform::WindowKind::WirelessParams) &&
-        platform::CreateWindow(platform::WindowKind::SendSettings)) {
+    if (main && AllWindows().Has(platform::WindowKind::WirelessParams) &&
+        AllWindows().Has(platform::WindowKind::SendSettings)) {
       main = Wireless(main, kRowR1WUltra, "r1w-ultra");
       // VORN-P3-4G carries the GPS coordinates mailbox and the longer file.
-      if (main && platform::CreateWindow(platform::WindowKind::GpsMailbox)) main = Wireless(main, kRowP34G, "p3-4g");
+      if (main && AllWindows().Has(platform::WindowKind::GpsMailbox)) main = Wireless(main, kRowP34G, "p3-4g");
     }
     if (main) {
       ui_.Close(main);
@@ -365,7 +364,7 @@ class Sessions {
     ui_.CheckBoxes(ui_.Click(cam, camid::kDefault), {{T(kTxtNotice, lang_), T(kMsgDefaultGenerateSuccess, lang_), false}},
                    "Default");
     const std::vector<uint8_t> defaults = ReadFileBytes(L"menu.dat");
-    const int layout = MenuLayout;
+    const int layout = App().MenuLayout;
     ui_.CheckEq(static_cast<long>(defaults.size()), MenuSize(layout), "menu.dat size after Default");
     if (static_cast<int>(defaults.size()) != MenuSize(layout)) return nullptr;
 
@@ -432,7 +431,7 @@ class Sessions {
     ui_.CheckBoxes(ui_.Click(cam, camid::kGenerate), {{T(kTxtNotice, lang_), T(kMsgGenerateSuccess, lang_), false}},
                    "Generate into the chosen folder");
     const std::vector<uint8_t> written = ReadFileBytes((folder + L"\\menu.dat").c_str());
-    ui_.CheckEq(static_cast<long>(written.size()), MenuSize(MenuLayout), "menu.dat in the chosen folder");
+    ui_.CheckEq(static_cast<long>(written.size()), MenuSize(App().MenuLayout), "menu.dat in the chosen folder");
 
     ui_.Close(cam);
     ui_.Check(ui_.WaitGone(cam), "closing Camera Setup ends it");
@@ -445,7 +444,7 @@ class Sessions {
   // The folder picker opens with the save folder selected: it selects it
   // before its window shows.
   void CheckPickerStartsAtSaveFolder(HWND picker) {
-    const std::wstring folder = e2e::Wide(SaveFolder);
+    const std::wstring folder = e2e::Wide(App().SaveFolder);
     const std::wstring name = folder.substr(folder.find_last_of(L'\\') + 1);
     ui_.CheckEq(e2e::Utf8(SelectedTreeItem(picker)), e2e::Utf8(name), "the folder picker opens at the save folder");
   }
@@ -639,13 +638,13 @@ class Sessions {
   void CheckCfg(bool gps, bool emails, const std::string& apn, const std::string& ssid_bytes,
                 const SYSTEMTIME& now) {
     // Written into the folder chosen with Browse before.
-    std::vector<uint8_t> file = ReadFileBytes((e2e::Wide(SaveFolder) + L"\\CFG.BIN").c_str());
+    std::vector<uint8_t> file = ReadFileBytes((e2e::Wide(App().SaveFolder) + L"\\CFG.BIN").c_str());
     ui_.CheckEq(static_cast<long>(file.size()), gps ? 1500 : 1320, "CFG.BIN size");
     if (file.size() != (gps ? 1500u : 1320u)) return;
     // The program's own record, as written, before decoding the file.
     if (!gps) {
       std::vector<uint8_t> held(sizeof(SendSet));
-      std::memcpy(held.data(), &g_sSendSet, sizeof(SendSet));
+      std::memcpy(held.data(), &App().g_sSendSet, sizeof(SendSet));
       held[0] |= IF_SEND_BY_APP_SET_FLG;
       ScrambleBytes(held.data(), static_cast<int>(held.size()));
       bool same = held == file;
