@@ -9,6 +9,7 @@
 #include <winver.h>
 
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -24,6 +25,7 @@
 #include "records/app_state.h"
 #include "records/menu_record.h"
 #include "records/send_set.h"
+#include "shell/save_failure.h"
 #include "shell/ui_strings.h"
 #include "tests/win32/ui_driver.h"
 #include "trailset_version.h"
@@ -306,8 +308,10 @@ class Sessions {
     ui_.CheckEq(ui_.Text(cam, camid::kSaveFolder), e2e::Utf8(folder), "save folder after Browse");
     ui_.CheckBoxes(ui_.Click(cam, camid::kGenerate), {{T(kTxtNotice, lang_), T(kMsgGenerateSuccess, lang_), false}},
                    "Generate into the chosen folder");
-    const std::vector<uint8_t> written = ReadFileBytes((folder + L"\\menu.dat").c_str());
+    const std::wstring file = folder + L"\\menu.dat";
+    const std::vector<uint8_t> written = ReadFileBytes(file.c_str());
     ui_.CheckEq(static_cast<long>(written.size()), MenuSize(App().MenuLayout), "menu.dat in the chosen folder");
+    GenerateOntoReadOnlyFile(cam, file, written);
 
     ui_.Close(cam);
     ui_.Check(ui_.WaitGone(cam), "closing Camera Setup ends it");
@@ -315,6 +319,17 @@ class Sessions {
     if (!main) return nullptr;
     ui_.Choose(main, kModelList, kRowR1WUltra);
     return main;
+  }
+
+  // A write-protected file: Generate warns why and leaves the file as it was.
+  void GenerateOntoReadOnlyFile(HWND cam, const std::wstring& file, const std::vector<uint8_t>& before) {
+    ui_.Check(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY) != FALSE, "menu.dat made read-only");
+    const std::string why = SaveFailureMessage(kMenuFileName, RecordOutcome::Fault(RecordFault::SystemError, EROFS));
+    ui_.ShotNextBox(ShotName("box-write-protected"));
+    ui_.CheckBoxes(ui_.Click(cam, camid::kGenerate), {{T(kTxtWarning, lang_), why, true}},
+                   "Generate onto a read-only menu.dat");
+    ui_.Check(ReadFileBytes(file.c_str()) == before, "the read-only menu.dat keeps its bytes");
+    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
   }
 
   // Text of the selected entry of the folder picker's tree.
