@@ -94,6 +94,7 @@ std::size_t PathUnits(std::string_view utf8) {
 }
 
 // The errno that says what a Windows error says, for the caller's reasons.
+// A file another program holds open is busy, not write-protected.
 int ErrnoOf(DWORD error) {
   struct Pair {
     DWORD win;
@@ -104,9 +105,9 @@ int ErrnoOf(DWORD error) {
       {ERROR_HANDLE_DISK_FULL, ENOSPC},    {ERROR_FILE_NOT_FOUND, ENOENT},
       {ERROR_PATH_NOT_FOUND, ENOENT},      {ERROR_INVALID_DRIVE, ENOENT},
       {ERROR_NOT_READY, ENOENT},           {ERROR_ACCESS_DENIED, EACCES},
-      {ERROR_SHARING_VIOLATION, EACCES},   {ERROR_LOCK_VIOLATION, EACCES},
+      {ERROR_SHARING_VIOLATION, EBUSY},    {ERROR_LOCK_VIOLATION, EBUSY},
       {ERROR_FILENAME_EXCED_RANGE, ENAMETOOLONG}, {ERROR_FILE_EXISTS, EEXIST},
-      {ERROR_ALREADY_EXISTS, EEXIST},      {ERROR_DISK_QUOTA_EXCEEDED, ENOSPC},
+      {ERROR_ALREADY_EXISTS, EEXIST},
   };
   for (const Pair& p : kMap)
     if (p.win == error) return p.err;
