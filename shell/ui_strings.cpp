@@ -27,6 +27,12 @@ const UiText kMsgFilePathTooLong = {{"文件路径太长。", "The path of the f
 const UiText kMsgReadBackDiffers = {
     {"读回的文件与写入的内容不一致。", "The file read back differs from the file written."}};
 const UiText kMsgSystemError = {{"系统错误：%s", "System error: %s"}};
+const UiText kTxtChooseFolder = {{"选择保存文件夹", "Choose the Save Folder"}};
+const UiText kTxtFolderField = {{"文件夹:", "Folder:"}};
+const UiText kTxtCancel = {{"取消", "Cancel"}};
+const UiText kTxtNewFolder = {{"新建文件夹", "New Folder"}};
+const UiText kTxtNewFolderName = {{"新文件夹的名称:", "Name of the new folder:"}};
+const UiText kTxtShowHiddenFolders = {{"显示隐藏的文件夹", "Show hidden folders"}};
 
 // ---------------------------------------------------------------------------
 // Main window

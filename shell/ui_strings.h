@@ -39,6 +39,13 @@ extern const UiText kMsgFolderNotFound;      // "The folder was not found."
 extern const UiText kMsgFilePathTooLong;     // "The path of the file is too long."
 extern const UiText kMsgReadBackDiffers;     // the file read back is not the one written
 extern const UiText kMsgSystemError;         // "System error: %s", the system's own words
+// The folder chooser that Browse opens where the host draws it (also kTxtOk).
+extern const UiText kTxtChooseFolder;        // its title
+extern const UiText kTxtFolderField;         // the field naming the folder
+extern const UiText kTxtCancel;
+extern const UiText kTxtNewFolder;           // button tip
+extern const UiText kTxtNewFolderName;       // the question of that button
+extern const UiText kTxtShowHiddenFolders;   // check box
 
 // ---------------------------------------------------------------------------
 // Main window (template 100)
