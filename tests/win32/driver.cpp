@@ -82,6 +82,26 @@ class Sessions {
     return ui_.failures() ? 1 : 0;
   }
 
+  // "readonly": the working directory, and so the save folder, is a
+  // write-protected card; Camera Setup's Generate warns why.
+  int RunReadOnlyCard() {
+    lang_ = system_lang_ = GetSystemDefaultLangID() == 2052 ? kChinese : kEnglish;
+    HWND main = ui_.WaitDialog(T(kTxtSetup, lang_), 30000);
+    if (!main) return 1;
+    ui_.Click(main, kCameraSetup);
+    HWND cam = ui_.WaitDialog(T(kTxtCameraSetup, lang_));
+    if (!cam) return 1;
+    ui_.ShotNextBox(ShotName("box-write-protected"));
+    ui_.CheckBoxes(ui_.Click(cam, camid::kGenerate), {{T(kTxtWarning, lang_), Refusal(EROFS), true}},
+                   "Generate onto a write-protected card");
+    ui_.Close(cam);
+    main = ui_.WaitDialog(T(kTxtSetup, lang_));
+    if (main) ui_.Close(main);
+    ui_.Check(main && ui_.WaitGone(main), "closing the main window ends it");
+    ui_.Log(ui_.failures() ? "RESULT: FAIL" : "RESULT: PASS");
+    return ui_.failures() ? 1 : 0;
+  }
+
   int Run() {
     lang_ = system_lang_ = GetSystemDefaultLangID() == 2052 ? kChinese : kEnglish;
     ui_.Log(std::string("session: system language ") + kLangTag[lang_]);
@@ -324,10 +344,9 @@ class Sessions {
     ui_.CheckEq(ui_.Text(cam, camid::kSaveFolder), e2e::Utf8(folder), "save folder after Browse");
     ui_.CheckBoxes(ui_.Click(cam, camid::kGenerate), {{T(kTxtNotice, lang_), T(kMsgGenerateSuccess, lang_), false}},
                    "Generate into the chosen folder");
-    const std::wstring file = folder + L"\\menu.dat";
-    const std::vector<uint8_t> written = ReadFileBytes(file.c_str());
+    const std::vector<uint8_t> written = ReadFileBytes((folder + L"\\menu.dat").c_str());
     ui_.CheckEq(static_cast<long>(written.size()), MenuSize(App().MenuLayout), "menu.dat in the chosen folder");
-    GenerateOntoReadOnlyFile(cam, file, written);
+    GenerateIntoRemovedFolder(cam, folder);
 
     ui_.Close(cam);
     ui_.Check(ui_.WaitGone(cam), "closing Camera Setup ends it");
@@ -337,15 +356,20 @@ class Sessions {
     return main;
   }
 
-  // A write-protected file: Generate warns why and leaves the file as it was.
-  void GenerateOntoReadOnlyFile(HWND cam, const std::wstring& file, const std::vector<uint8_t>& before) {
-    ui_.Check(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY) != FALSE, "menu.dat made read-only");
-    const std::string why = SaveFailureMessage(kMenuFileName, RecordOutcome::Fault(RecordFault::SystemError, EROFS));
-    ui_.ShotNextBox(ShotName("box-write-protected"));
-    ui_.CheckBoxes(ui_.Click(cam, camid::kGenerate), {{T(kTxtWarning, lang_), why, true}},
-                   "Generate onto a read-only menu.dat");
-    ui_.Check(ReadFileBytes(file.c_str()) == before, "the read-only menu.dat keeps its bytes");
-    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+  // The folder taken away after it was chosen: Generate warns why; the
+  // folder then comes back for the windows that follow.
+  void GenerateIntoRemovedFolder(HWND cam, const std::wstring& folder) {
+    for (const wchar_t* name : {L"\\menu.dat", L"\\CFG.BIN"}) DeleteFileW((folder + name).c_str());
+    ui_.Check(RemoveDirectoryW(folder.c_str()) != FALSE, "the chosen folder removed");
+    ui_.ShotNextBox(ShotName("box-folder-gone"));
+    ui_.CheckBoxes(ui_.Click(cam, camid::kGenerate), {{T(kTxtWarning, lang_), Refusal(ENOENT), true}},
+                   "Generate into a folder that has gone");
+    ui_.Check(GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES, "nothing made the folder again");
+    CreateDirectoryW(folder.c_str(), nullptr);
+  }
+
+  static std::string Refusal(int error_number) {
+    return SaveFailureMessage(kMenuFileName, RecordOutcome::Fault(RecordFault::SystemError, error_number));
   }
 
   // Text of the selected entry of the folder picker's tree.
@@ -594,7 +618,9 @@ void StartTestDriver() {
       nullptr, 0,
       [](LPVOID) -> DWORD {
         Sessions sessions(ui_thread);
-        g_driver_result = name == L"startup" ? sessions.RunStartup() : sessions.Run();
+        g_driver_result = name == L"startup"    ? sessions.RunStartup()
+                          : name == L"readonly" ? sessions.RunReadOnlyCard()
+                                                : sessions.Run();
         // A session that failed may have left windows open: end the program
         // rather than wait for a user who is not there.
         if (g_driver_result != 0) ExitProcess(static_cast<UINT>(g_driver_result.load()));
