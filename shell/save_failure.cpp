@@ -54,11 +54,13 @@ SaveFailure SaveFailureOf(const RecordOutcome& outcome) {
   return SaveFailure::SystemError;
 }
 
+std::string SaveFailureHeadline(std::string_view file_name) { return WithValue(UiStr(kMsgFileNotWritten), file_name); }
+
 std::string SaveFailureMessage(std::string_view file_name, const RecordOutcome& outcome) {
   const SaveFailure reason = SaveFailureOf(outcome);
   std::string why = UiStr(ReasonText(reason));
   if (reason == SaveFailure::SystemError) why = WithValue(why, SystemErrorText(outcome));
-  return WithValue(UiStr(kMsgFileNotWritten), file_name) + "\r\n" + why;
+  return SaveFailureHeadline(file_name) + "\r\n" + why;
 }
 
 void ShowSaveFailure(platform::Dialog& dlg, std::string_view file_name, const RecordOutcome& outcome) {

@@ -24,6 +24,10 @@ enum class SaveFailure {
 // The reason of a failed outcome (one that is not a success).
 SaveFailure SaveFailureOf(const RecordOutcome& outcome);
 
+// The warning's first line in the current UiLanguage: `file_name` could not
+// be written. The reason follows it on a line of its own.
+std::string SaveFailureHeadline(std::string_view file_name);
+
 // The warning's text in the current UiLanguage for the file `file_name`.
 std::string SaveFailureMessage(std::string_view file_name, const RecordOutcome& outcome);
 
