@@ -109,8 +109,8 @@ void WebDialog::Build() {
     c.text = def.text ? def.text : "";
     c.enabled = !(def.style & kDisabled);
     c.shown = !(def.style & kHidden);
-    ts_dom_add_control(serial_, def.id, KindOf(def.cls), AlignOf(def.style), c.rect.x, c.rect.y,
-                       c.rect.w, c.rect.h, c.text.data(), c.text.size());
+    ts_dom_add_control(serial_, def.id, KindOf(def.cls), AlignOf(def.style), (def.style & kTabStop) != 0,
+                       c.rect.x, c.rect.y, c.rect.w, c.rect.h, c.text.data(), c.text.size());
     if (!c.enabled) ts_dom_enable(serial_, def.id, 0);
     if (!c.shown) ts_dom_show(serial_, def.id, 0);
     if (def.cls == ControlClass::Edit) {

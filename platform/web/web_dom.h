@@ -62,8 +62,9 @@ void ts_dom_paint_begin(int serial);
 // ---- controls ----
 // kind: "static", "group", "frame", "button", "default", "check", "radio",
 // "edit", "list"; align: "left", "center", "right".
-void ts_dom_add_control(int serial, int id, const char* kind, const char* align, int x, int y, int w,
-                        int h, const char* text, std::size_t len);
+// tab_stop: whether Tab reaches the control.
+void ts_dom_add_control(int serial, int id, const char* kind, const char* align, int tab_stop, int x,
+                        int y, int w, int h, const char* text, std::size_t len);
 void ts_dom_set_text(int serial, int id, const char* text, std::size_t len);
 char* ts_dom_edit_text(int serial, int id);
 void ts_dom_set_limit(int serial, int id, int chars);

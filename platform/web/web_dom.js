@@ -358,7 +358,7 @@ var TrailsetDomLibrary = {
 
   // ---- controls ------------------------------------------------------------
 
-  ts_dom_add_control: function(serial, id, kind, align, x, y, w, h, text, len) {
+  ts_dom_add_control: function(serial, id, kind, align, tabStop, x, y, w, h, text, len) {
     const win = TS.windows.get(serial);
     const k = UTF8ToString(kind);
     const c = TS.make[k](win, id, TS.text(text, len));
@@ -366,6 +366,7 @@ var TrailsetDomLibrary = {
     c.id = id;
     c.el.classList.add('ts-control', 'ts-' + k, 'ts-align-' + UTF8ToString(align));
     c.el.dataset.id = id;
+    if (c.input && !tabStop) c.input.tabIndex = -1;
     TS.place(c, x, y, w, h);
     win.controls.set(id, c);
     win.client.append(c.el);
