@@ -3,8 +3,10 @@
 Module['print'] = function(text) { console.log(text); };
 Module['printErr'] = function(text) { console.error(text); };
 Module['onAbort'] = function() {
-  document.documentElement.dataset.trailset = 'failed';
-  const failure = document.getElementById('failure');
+  const root = document.documentElement;
+  // Before the program ran it could not start here; after, it stopped.
+  const failure = document.getElementById(root.dataset.trailset === 'loading' ? 'failure-start' : 'failure-run');
+  root.dataset.trailset = 'failed';
   if (failure) failure.hidden = false;
 };
 document.documentElement.dataset.trailset = 'loading';

@@ -329,9 +329,21 @@ async function downloadInBrowserWithoutFolders(browser, server, language) {
   await page.close();
 }
 
+// A browser without WebAssembly is told, in both languages, that the page cannot start there.
+async function withoutWebAssembly(browser, server) {
+  const page = await browser.newPage();
+  await page.evaluateOnNewDocument(() => { delete window.WebAssembly; });
+  await page.goto(server.url);
+  await page.waitForFunction(() => document.documentElement.dataset.trailset === 'failed');
+  assert.ok(await page.$eval('#failure-start', el => !el.hidden && /WebAssembly/.test(el.textContent)));
+  assert.ok(await page.$eval('#failure-run', el => el.hidden));
+  await page.close();
+}
+
 // ---------------------------------------------------------------------------
 
 const sessions = [
+  ['en-US', withoutWebAssembly],
   ['en-US', englishWithFolder],
   ['en-US', (b, s) => downloadInBrowserWithoutFolders(b, s, 'en-US')],
   ['zh-CN', chineseWithGpsMailbox],
