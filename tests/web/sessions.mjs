@@ -63,6 +63,17 @@ async function pictureDrawn(user) {
   });
 }
 
+// Closing the main window ends the program; nothing was asked of the net,
+// and the page's scripts raised no error.
+async function endSession(u, foreign, lang) {
+  await u.close(100);
+  await u.page.waitForFunction(() => document.documentElement.dataset.trailset === 'ended');
+  await u.shot(`${lang}-ended`);
+  assert.deepEqual(foreign, []);
+  assert.ok(!u.log.some(l => l.startsWith('pageerror')), u.log.join('\n'));
+  await u.page.close();
+}
+
 // ---------------------------------------------------------------------------
 
 async function englishWithFolder(browser, server) {
@@ -199,13 +210,7 @@ async function englishWithFolder(browser, server) {
   await u.close(114);
   await u.window(100);
 
-  // Closing the main window ends the program.
-  await u.close(100);
-  await page.waitForFunction(() => document.documentElement.dataset.trailset === 'ended');
-  await u.shot('en-ended');
-  assert.deepEqual(foreign, []);
-  assert.ok(!u.log.some(l => l.startsWith('pageerror')), u.log.join('\n'));
-  await page.close();
+  await endSession(u, foreign, 'en');
 }
 
 async function chineseWithGpsMailbox(browser, server) {
@@ -287,12 +292,7 @@ async function chineseWithGpsMailbox(browser, server) {
                            ['--from', from, '--lang', 'zh']));
   await u.close(115);
   await u.window(100);
-  await u.close(100);
-  await page.waitForFunction(() => document.documentElement.dataset.trailset === 'ended');
-  await u.shot('zh-ended');
-  assert.deepEqual(foreign, []);
-  assert.ok(!u.log.some(l => l.startsWith('pageerror')), u.log.join('\n'));
-  await page.close();
+  await endSession(u, foreign, 'zh');
 }
 
 // A browser without folder access: the card's files through a file input,
