@@ -64,12 +64,14 @@ export async function setClock(page, clock, timezone) {
 }
 
 // The folder picker answered by a folder of the origin-private file system
-// (window.pickedFolder names the next one).
+// (window.pickedFolder names the next one; null is the user's cancel).
 export async function pickerAnswers(page, folder) {
   await page.evaluateOnNewDocument(name => {
     window.pickedFolder = name;
-    window.showDirectoryPicker = async () =>
-      (await navigator.storage.getDirectory()).getDirectoryHandle(window.pickedFolder, {create: true});
+    window.showDirectoryPicker = async () => {
+      if (window.pickedFolder === null) throw new DOMException('The user aborted a request.', 'AbortError');
+      return (await navigator.storage.getDirectory()).getDirectoryHandle(window.pickedFolder, {create: true});
+    };
   }, folder);
 }
 

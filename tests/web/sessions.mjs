@@ -150,7 +150,10 @@ async function englishWithFolder(browser, server) {
   await u.shot('en-camera-warning');
   await u.answer();
   assert.equal(await u.box(), null, 'the Generate click was lost to the warning');
-  // Browse picks another folder, and Generate writes there.
+  // Browse cancelled keeps the folder; Browse picks another folder, and Generate writes there.
+  await page.evaluate(() => { window.pickedFolder = null; });
+  await u.click(113, 40103);
+  assert.equal(await u.text(113, 40104), '/card-en');
   await page.evaluate(() => { window.pickedFolder = 'card-en-2'; });
   await u.paste(113, 40131, 'AB12CD');
   await u.click(113, 40103);
@@ -315,6 +318,11 @@ async function downloadInBrowserWithoutFolders(browser, server, language) {
   await u.select(100, 40012, 8);  // VORN-P4-4G (520)
   await u.click(100, 40003);
   await u.window(113);
+  assert.equal(await u.text(113, 40104), '/Downloads');
+  // Browse cancelled in the file picker keeps the folder.
+  const [cancelled] = await Promise.all([page.waitForFileChooser(), page.click(u.sel(113, 40103))]);
+  await cancelled.cancel();
+  await u.idle();
   assert.equal(await u.text(113, 40104), '/Downloads');
   await u.select(113, 40015, 2);
   await u.click(113, 40106);
