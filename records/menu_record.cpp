@@ -399,7 +399,7 @@ bool SaveMenuFile() {
 
   // The file is complete and in place (or nothing changed) before the
   // lines that report it are written.
-  const WriteOutcome outcome = ReplaceRecordFile(*path, image, static_cast<std::size_t>(size));
+  const WriteResult outcome = ReplaceRecordFile(*path, image, static_cast<std::size_t>(size));
   if (outcome == WriteOutcome::CreateFailed) {
     Diag("Open file - \"%s\" err!\n", path->c_str());
     Diag("%s", kSeparatorLine);

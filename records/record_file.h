@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,11 +20,14 @@ std::optional<std::string> FormRecordPath(std::string_view folder, std::string_v
 // The same in SaveFolder.
 std::optional<std::string> SaveFolderPath(std::string_view name);
 
-// Length of the file in bytes; 0 when it cannot be opened.
+// Length of the file in bytes; 0 when it is no regular file (missing, a
+// folder, a pipe or a device) or cannot be measured. Nothing is read.
 long long RecordFileSize(const std::string& path);
 
-// Reads exactly size bytes of the file into out. False when the file cannot
-// be opened or holds fewer bytes; out is then left as it was.
+// Reads exactly size bytes of the regular file into out. False when the
+// file cannot be opened, is no regular file, or holds fewer or more bytes
+// than size (it changed since it was measured); out is then left as it was.
+// Never reads more than size + 1 bytes.
 bool ReadRecordFile(const std::string& path, uint8_t* out, std::size_t size);
 
 // Reads the file `name` of SaveFolder into out, unscrambled, when it is
@@ -37,10 +41,46 @@ enum class WriteOutcome {
   WriteFailed,   // writing, flushing or replacing failed: nothing changed
 };
 
-// Writes data to a temporary file beside path, flushes it to the device,
-// then replaces path with it in one step. On any failure the temporary file
-// is removed and whatever file was at path stays as it was.
-WriteOutcome ReplaceRecordFile(const std::string& path, const uint8_t* data, std::size_t size);
+// What a replace did, with the system's reason when it failed.
+struct WriteResult {
+  WriteOutcome outcome = WriteOutcome::Written;
+  // errno of the step that failed (on Windows its error mapped to the
+  // errno of the same meaning: EROFS, ENOSPC, ENOENT, EACCES, ...); 0 when written.
+  int error = 0;
+  friend bool operator==(const WriteResult& r, WriteOutcome o) { return r.outcome == o; }
+};
 
-// Suffix of the temporary file written beside the target.
+// Who may read a file that a replace creates where none was. A replaced
+// file keeps the mode of the file it replaces; file systems without modes
+// (FAT cards, Windows) ignore both.
+enum class NewFileAccess {
+  Shared,     // 0644: readable by everyone, like any document
+  OwnerOnly,  // 0600: for a file holding passwords
+};
+
+// Writes data to a temporary file of its own beside path (created
+// exclusively, under a name no other save uses), flushes it to the device,
+// then replaces path with it in one step; so a reader sees the old file or
+// the whole new one. On any failure the temporary file is removed and
+// whatever file was at path stays as it was. After a success, temporary
+// files that interrupted saves of the same name left behind are removed
+// once they are old enough that no save can still be writing them.
+WriteResult ReplaceRecordFile(const std::string& path, const uint8_t* data, std::size_t size,
+                              NewFileAccess access = NewFileAccess::Shared);
+
+// Called with the path and the bytes of every file a replace has put in
+// place, on the thread that saved it (the companion reports from it what
+// its run wrote). An empty function: nobody is told.
+using PlacedFileSink = std::function<void(const std::string& path, const uint8_t* data, std::size_t size)>;
+void SetPlacedFileSink(PlacedFileSink sink);
+
+// The temporary files of a save of "<name>" are "<name>.<8 hex digits>.tmp";
+// "<name>.tmp" is what earlier versions of this program used. Both are
+// removed as leftovers once their last change is this many seconds old.
 inline constexpr std::string_view kTempSuffix = ".tmp";
+inline constexpr int kTempTagDigits = 8;
+inline constexpr int kLeftoverAgeSeconds = 60;
+
+// True when `file` (a name without folder) is a temporary file of a save
+// of `name`, in either form.
+bool IsTemporaryFileOf(std::string_view file, std::string_view name);

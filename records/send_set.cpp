@@ -32,6 +32,14 @@ constexpr uint16_t kFlagPlain = 22;
 constexpr uint8_t kRemoteOff = 25;
 constexpr uint8_t kMaxSendFiles = 4;
 
+// The unscrambled image the last save of this run wrote (empty before the
+// first): the verifying load takes the file back only when it holds these
+// very bytes, since another program may write a file with the same stamp.
+struct WrittenImage {
+  uint8_t bytes[sizeof(SendSetTarn)];
+  std::size_t size = 0;
+} s_lastWritten;
+
 bool HasGpsMail(uint16_t code) { return code == 518 || code == 519; }
 
 // The models whose StructFlag stores the send-module choice.
@@ -183,6 +191,8 @@ bool SaveSendSet() {
     copy.bySendBy |= IF_SEND_BY_APP_SET_FLG;
     std::memcpy(image, &copy, size);
   }
+  std::memcpy(s_lastWritten.bytes, image, size);
+  s_lastWritten.size = 0;  // until the file is in place
   ScrambleBytes(image, static_cast<int>(size));
 
   const auto finish = [tarn](bool ok) {
@@ -192,7 +202,8 @@ bool SaveSendSet() {
 
   const auto path = SaveFolderPath(kSendSetFileName);
   if (!path) return finish(false);
-  const WriteOutcome outcome = ReplaceRecordFile(*path, image, size);
+  // It holds passwords (in a reversible scramble): a new file is for its owner's eyes only.
+  const WriteResult outcome = ReplaceRecordFile(*path, image, size, NewFileAccess::OwnerOnly);
   if (outcome == WriteOutcome::CreateFailed) {
     Diag("Open file - \"%s\" err!\n", path->c_str());
     return finish(false);
@@ -202,6 +213,7 @@ bool SaveSendSet() {
     Diag("Write file - \"%s\" err!\n", path->c_str());
     return finish(false);
   }
+  s_lastWritten.size = size;
   return finish(true);
 }
 
@@ -215,6 +227,10 @@ int LoadSendSet(int verify) {
   if (!LoadRecordImage(kSendSetFileName, image, size)) return 0;
   // A verifying load that finds another file (another stamp) leaves the working record as it was.
   if (verify != 0 && std::memcmp(image + offsetof(SendSet, sTime), &LastGenerateTime, sizeof(SendTime)) != 0) return 0;
+  // So does a file with the stamp but other bytes than this run wrote.
+  if (verify != 0 && s_lastWritten.size == static_cast<std::size_t>(size) &&
+      std::memcmp(image, s_lastWritten.bytes, s_lastWritten.size) != 0)
+    return 0;
   if (tarn) {
     std::memcpy(&g_sSendSetTarn, image, sizeof(SendSetTarn));
     g_sSendSet = g_sSendSetTarn.sSendSet;
@@ -269,4 +285,5 @@ void ResetSendSetState() {
   g_sSendSetTarn = SendSetTarn{};
   MdmSendVia = 1;
   LastGenerateTime = SendTime{};
+  s_lastWritten.size = 0;
 }

@@ -2,7 +2,11 @@
 // command's errors end as one line on the error stream and an exit status.
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <optional>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "apps/cli/cli.h"
 #include "apps/cli/cli_commands.h"
@@ -27,6 +31,35 @@ void AddRunOptions(CLI::App& c, RunOptions& o, const char* file) {
       ->check(CLI::IsMember({"en", "zh"}));
   c.add_flag("--json", o.json, "print the result as JSON");
   c.add_flag("--log", o.log, "print the program's diagnostic lines on the error stream");
+}
+
+constexpr const char* kCommands[] = {"models", "inspect", "camera", "wireless", "presets"};
+constexpr char kCommandList[] = "models, inspect, camera, wireless or presets";
+
+// A missing or unknown command, which the parser would only call "a
+// subcommand is required"; nothing when the first argument is a command
+// or asks for help.
+std::optional<std::string> CommandError(const std::vector<std::string>& args) {
+  if (args.size() < 2) return std::string("a command is required: ") + kCommandList + " (see trailset-cli --help)";
+  const std::string& first = args[1];
+  if (first == "-h" || first == "--help") return std::nullopt;
+  for (const char* c : kCommands)
+    if (first == c) return std::nullopt;
+  if (!first.empty() && first[0] == '-')
+    return "unknown option " + EchoQuoted(first) + ": the command comes first, one of " + kCommandList;
+  return "unknown command " + EchoQuoted(first) + "; the commands are " + kCommandList;
+}
+
+// A parser error as one line, naming the command it was parsing.
+std::string ParseErrorLine(CLI::App& app, const CLI::ParseError& e) {
+  std::string command;
+  for (const CLI::App* sub : app.get_subcommands()) command = sub->get_name();
+  std::string text = e.what();
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  std::string line = command.empty() ? "" : command + ": ";
+  line += Echo(text, 200);
+  line += " (see trailset-cli " + (command.empty() ? std::string() : command + " ") + "--help)";
+  return line;
 }
 
 }  // namespace
@@ -75,13 +108,19 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   c_presets->add_option("--model,-m", presets.model, "the operators offered to this model");
   c_presets->add_flag("--json", presets.json, "print as JSON");
 
+  if (const auto wrong = CommandError(args)) {
+    err << "trailset-cli: " << *wrong << "\n";
+    return kExitUsage;
+  }
   std::vector<const char*> argv;
   for (const std::string& a : args) argv.push_back(a.c_str());
   try {
     app.parse(static_cast<int>(argv.size()), argv.data());
   } catch (const CLI::ParseError& e) {
-    const int code = app.exit(e, out, err);
-    return code == 0 ? kExitOk : kExitUsage;
+    // Help is no error: the parser prints it.
+    if (e.get_exit_code() == 0) return app.exit(e, out, err) == 0 ? kExitOk : kExitUsage;
+    err << "trailset-cli: " << ParseErrorLine(app, e) << "\n";
+    return kExitUsage;
   }
 
   try {

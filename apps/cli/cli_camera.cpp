@@ -19,21 +19,6 @@ namespace {
 
 using S = MenuSetting;
 
-// The settings the window shows in edits rather than lists.
-struct EditControl {
-  S setting;
-  int id;
-};
-constexpr EditControl kEdits[] = {
-    {S::ClockYear, camid::kClockYear},       {S::ClockMonth, camid::kClockMonth},
-    {S::ClockDay, camid::kClockDay},         {S::ClockHour, camid::kClockHour},
-    {S::ClockMinute, camid::kClockMinute},   {S::ClockSecond, camid::kClockSecond},
-    {S::LongitudeDeg, camid::kLongitudeDeg}, {S::LongitudeMin, camid::kLongitudeMin},
-    {S::LongitudeSec, camid::kLongitudeSec}, {S::LatitudeDeg, camid::kLatitudeDeg},
-    {S::LatitudeMin, camid::kLatitudeMin},   {S::LatitudeSec, camid::kLatitudeSec},
-    {S::SerialText, camid::kSerialText},
-};
-
 // Written by the window itself.
 constexpr S kNotUserSettings[] = {S::Byte40, S::CheckFlag, S::Reset};
 
@@ -55,10 +40,9 @@ Target Resolve(const std::string& name) {
     return t;
   }
   const auto s = FindMenuSetting(name);
-  if (!s) throw UsageError("unknown camera setting \"" + name + "\"; the settings are:\n" + CameraSettingNames());
+  if (!s) throw UsageError("unknown camera setting " + EchoQuoted(name) + " (trailset-cli camera --help lists them)");
   t.setting = *s;
-  for (const EditControl& e : kEdits)
-    if (e.setting == *s) t.edit = e.id;
+  t.edit = MenuEditControl(*s);
   return t;
 }
 
@@ -152,7 +136,7 @@ class CameraChoices {
     if (value.size() > 1 && value[0] == '#') {
       number = value;
     } else if (!SplitInterval(value, unit, number)) {
-      return {Outcome::Refused, Quoted(value) + " is no interval; give seconds (\"10s\") or minutes (\"5min\")"};
+      return {Outcome::Refused, EchoQuoted(value) + " is no interval; give seconds (\"10s\") or minutes (\"5min\")"};
     }
     if (unit != s_.Selection(camid::kIntervalUnit, tpl_)) {
       const Outcome o =
@@ -172,6 +156,8 @@ class CameraChoices {
 struct CameraResult {
   std::string message;
   std::vector<std::string> warnings;
+  std::vector<OpeningWarning> corrections;  // made while the window opened on --from
+  std::optional<PlacedFile> placed;
 };
 
 CameraResult RunWindow(const CameraOptions& o, const PreparedRun& p, std::ostream& err) {
@@ -182,7 +168,7 @@ CameraResult RunWindow(const CameraOptions& o, const PreparedRun& p, std::ostrea
                    [](const auto& a, const auto& b) { return Rank(a.second) < Rank(b.second); });
 
   ScratchFolder scratch;
-  if (p.has_from) scratch.Put("menu.dat", p.from);
+  if (p.has_from) scratch.Put("menu.dat", p.from.bytes);
   RunSettings rs = p.settings;
   rs.workdir = scratch.path();
   AppRun run(rs);
@@ -195,9 +181,12 @@ CameraResult RunWindow(const CameraOptions& o, const PreparedRun& p, std::ostrea
     }
   } log{run, o.log, err};
 
-  run.OpenCameraSetup();
+  // The window corrects values of the file that it cannot show (with a
+  // warning, which a user answers); the run carries on with what it made
+  // of them, and says so.
+  const std::vector<OpeningWarning> corrections = run.OpenCameraSetup();
   if (p.has_from && run.Logged("File szie != struct size!"))
-    throw Refusal(Quoted(o.from) + " has " + std::to_string(p.from.size()) + " bytes; the camera setup window of " +
+    throw Refusal(EchoQuoted(o.from, SIZE_MAX) + " has " + std::to_string(p.from.size) + " bytes; the camera setup window of " +
                   ModelDisplayName(p.model) + " takes only a " + std::to_string(MenuSize(MenuLayout)) +
                   "-byte menu.dat and would show the factory values");
   const int tpl = run.s().TopTemplate();
@@ -214,9 +203,9 @@ CameraResult RunWindow(const CameraOptions& o, const PreparedRun& p, std::ostrea
   if (auto r = run.s().Click(o.defaults ? camid::kDefault : camid::kGenerate, tpl); !r)
     throw std::runtime_error("the window's button could not be pressed: " + r.error);
   const auto box = run.TakeBox();
-  if (!box) throw Refusal("menu.dat could not be written into \"" + p.out_dir.string() + "\" (see --log)");
+  if (!box) throw Refusal(NotConfirmed(run, "menu.dat", p.out_dir));
   if (box->icon != platform::MsgIcon::Information) throw WindowRefusal(box->caption, box->text);
-  return {box->text, choices.warnings()};
+  return {box->text, choices.warnings(), corrections, run.LastPlaced()};
 }
 
 }  // namespace
@@ -240,16 +229,23 @@ int RunCamera(const CameraOptions& o, std::ostream& out, std::ostream& err) {
   if (o.defaults && (!o.sets.empty() || !o.from.empty()))
     throw UsageError("--defaults writes the factory values: it takes no --set and no --from");
   const PreparedRun p = PrepareRun(o);
-  const CameraResult result = RunReportingRefusals(o.json, out, [&] { return RunWindow(o, p, err); });
+  std::vector<uint8_t> bytes;
+  const CameraResult result = RunReportingRefusals(o.json, out, [&] {
+    CameraResult r = RunWindow(o, p, err);
+    bytes = ConfirmOnCard(r.placed, "menu.dat", p.out_dir);
+    return r;
+  });
 
-  const std::filesystem::path written = p.out_dir / "menu.dat";
   ReportOptions ro;
   ro.opening = false;
-  const Json report = MenuReport(written, ReadWholeFile(written), p.model, ro);
+  const Json report = MenuReport(result.placed->path, CardFile{bytes.size(), bytes}, p.model, ro);
+  const Json corrections = CorrectionsJson(result.corrections);
   if (o.json) {
-    Json j{{"result", "written"}, {"message", result.message}, {"warnings", result.warnings}, {"file", report}};
+    Json j{{"result", "written"},  {"message", result.message}, {"warnings", result.warnings},
+           {"corrections", corrections}, {"file", report}};
     out << DumpJson(j) << "\n";
   } else {
+    for (const auto& c : corrections) err << "trailset-cli: warning: " << CorrectionLine(c, "the --from file") << "\n";
     for (const std::string& w : result.warnings) err << "trailset-cli: warning: " << MessageLines(w) << "\n";
     out << MessageLines(result.message) << "\n";
     PrintReport(report, out);

@@ -165,6 +165,12 @@ std::vector<CfgFieldDef> CfgFields(std::size_t size) {
   return v;
 }
 
+bool IsSecretCfgField(std::string_view name) {
+  for (const CfgFieldDef& d : kFields)
+    if (d.kind == CfgKind::Secret && name == d.name) return true;
+  return false;
+}
+
 CfgField DecodeCfgField(const CfgFieldDef& d, const std::vector<uint8_t>& p, uint16_t code, bool show_passwords) {
   CfgField f{&d, {}, {}};
   const std::string name = d.name;

@@ -36,6 +36,9 @@ std::vector<CfgField> DecodeCfg(const std::vector<uint8_t>& plain, uint16_t mode
 CfgField DecodeCfgField(const CfgFieldDef& def, const std::vector<uint8_t>& plain, uint16_t model_code,
                         bool show_passwords);
 
+// True for a password field ("sSmtpSet.szPassword", "sVornCloudSet.szAppSecret").
+bool IsSecretCfgField(std::string_view name);
+
 // True when the field's bytes differ between two images.
 bool CfgFieldDiffers(const CfgFieldDef& def, const std::vector<uint8_t>& a, const std::vector<uint8_t>& b);
 

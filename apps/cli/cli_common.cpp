@@ -1,6 +1,9 @@
 #include "apps/cli/cli_common.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -8,6 +11,15 @@
 
 #include "records/app_state.h"
 #include "records/catalogue.h"
+#include "records/send_set.h"
+
+#if defined(_WIN32)
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace cli {
 
@@ -48,8 +60,8 @@ uint16_t ResolveModel(std::string_view text) {
     if (SameText(text, ModelDisplayName(code)) || text == std::to_string(code)) return code;
   }
   std::string names;
-  for (uint16_t code : models) names += "\n  " + std::to_string(code) + "  " + ModelDisplayName(code);
-  throw UsageError("unknown model \"" + std::string(text) + "\"; the models are:" + names);
+  for (uint16_t code : models) names += (names.empty() ? "" : ", ") + std::to_string(code) + " " + ModelDisplayName(code);
+  throw UsageError("unknown model " + EchoQuoted(text) + "; the models are " + names);
 }
 
 void MakeCurrentModel(uint16_t code) {
@@ -101,6 +113,20 @@ std::size_t Utf8Sequence(std::string_view text, std::size_t i) {
   return n;
 }
 
+// A control character (C0, DEL or C1, U+0080..U+009F) at text[i], whose
+// UTF-8 sequence is n bytes long: a terminal would act on it.
+bool IsControl(std::string_view text, std::size_t i, std::size_t n) {
+  const auto b = static_cast<unsigned char>(text[i]);
+  if (n == 1) return b < 0x20 || b == 0x7F;
+  return n == 2 && b == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0;
+}
+
+void AppendHex(std::string& out, unsigned char b) {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "\\x%02X", b);
+  out += buf;
+}
+
 }  // namespace
 
 std::string Printable(std::string_view bytes) {
@@ -108,21 +134,41 @@ std::string Printable(std::string_view bytes) {
   for (std::size_t i = 0; i < bytes.size();) {
     const auto b = static_cast<unsigned char>(bytes[i]);
     const std::size_t n = Utf8Sequence(bytes, i);
-    if (n == 0 || b < 0x20 || b == 0x7F || b == '\\') {
-      char buf[8];
-      if (b == '\\')
-        std::snprintf(buf, sizeof buf, "\\\\");
-      else
-        std::snprintf(buf, sizeof buf, "\\x%02X", b);
-      out += buf;
+    if (b == '\\') {
+      out += "\\\\";
       ++i;
-      continue;
+    } else if (n == 0 || IsControl(bytes, i, n)) {
+      AppendHex(out, b);
+      ++i;
+    } else {
+      out.append(bytes.substr(i, n));
+      i += n;
     }
-    out.append(bytes.substr(i, n));
-    i += n;
   }
   return out;
 }
+
+std::string Echo(std::string_view value, std::size_t max_chars) {
+  std::string out;
+  std::size_t chars = 0;
+  for (std::size_t i = 0; i < value.size(); ++chars) {
+    if (chars == max_chars) {
+      out += "... (" + std::to_string(value.size()) + " bytes)";
+      break;
+    }
+    const std::size_t n = Utf8Sequence(value, i);
+    if (n == 0 || IsControl(value, i, n)) {
+      AppendHex(out, static_cast<unsigned char>(value[i]));
+      ++i;
+    } else {
+      out.append(value.substr(i, n));
+      i += n;
+    }
+  }
+  return out;
+}
+
+std::string EchoQuoted(std::string_view value, std::size_t max_chars) { return Quoted(Echo(value, max_chars)); }
 
 std::string JsonText(std::string_view bytes) {
   std::string out;
@@ -139,21 +185,88 @@ std::string JsonText(std::string_view bytes) {
   return out;
 }
 
-std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path) {
+const std::size_t kCardFileLimit = sizeof(SendSetTarn) + 1;
+
+namespace {
+
+// What a path names when it is no regular file, for a message.
+std::string NotAFile(const std::string& shown, std::filesystem::file_type type) {
+  using T = std::filesystem::file_type;
+  switch (type) {
+    case T::not_found: return "cannot read " + shown + ": no such file";
+    case T::directory: return "cannot read " + shown + ": it is a folder, not a regular file";
+    case T::fifo: return "cannot read " + shown + ": it is a named pipe, not a regular file";
+    case T::block:
+    case T::character: return "cannot read " + shown + ": it is a device, not a regular file";
+    case T::socket: return "cannot read " + shown + ": it is a socket, not a regular file";
+    default: return "cannot read " + shown + ": not a regular file";
+  }
+}
+
+}  // namespace
+
+CardFile ReadCardFile(const std::filesystem::path& path) {
+  const std::string shown = EchoQuoted(path.string(), SIZE_MAX);
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec))
-    throw UsageError("cannot read \"" + path.string() + "\": no such file");
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw UsageError("cannot open \"" + path.string() + "\"");
-  std::vector<uint8_t> v((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw UsageError("cannot read \"" + path.string() + "\"");
-  return v;
+  const std::filesystem::file_status st = std::filesystem::status(path, ec);
+  if (ec && st.type() != std::filesystem::file_type::not_found)
+    throw UsageError("cannot read " + shown + ": " + ec.message());
+  if (st.type() != std::filesystem::file_type::regular) throw UsageError(NotAFile(shown, st.type()));
+  CardFile f;
+#if defined(_WIN32)
+  // Opened so that a save of the windows can still replace it meanwhile.
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) throw UsageError("cannot open " + shown);
+  LARGE_INTEGER size{};
+  const bool measured = GetFileSizeEx(file, &size) != 0;
+  f.size = measured ? static_cast<std::uintmax_t>(size.QuadPart) : 0;
+  f.bytes.resize(static_cast<std::size_t>(std::min<std::uintmax_t>(f.size, kCardFileLimit)));
+  std::size_t got = 0;
+  DWORD n = 0;
+  while (got < f.bytes.size() &&
+         ReadFile(file, f.bytes.data() + got, static_cast<DWORD>(f.bytes.size() - got), &n, nullptr) && n > 0)
+    got += n;
+  CloseHandle(file);
+  if (!measured || got != f.bytes.size()) throw UsageError("cannot read " + shown);
+#else
+  // Opened without waiting and checked once open: a pipe put in the file's
+  // place meanwhile is refused, not waited on.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) throw UsageError("cannot open " + shown + ": " + std::strerror(errno));
+  struct stat now {};
+  if (::fstat(fd, &now) != 0 || !S_ISREG(now.st_mode)) {
+    ::close(fd);
+    throw UsageError("cannot read " + shown + ": not a regular file");
+  }
+  f.size = static_cast<std::uintmax_t>(now.st_size);
+  f.bytes.resize(kCardFileLimit);
+  std::size_t got = 0;
+  while (got < f.bytes.size()) {
+    const ssize_t n = ::read(fd, f.bytes.data() + got, f.bytes.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      const int error = errno;
+      ::close(fd);
+      throw UsageError("cannot read " + shown + ": " + std::strerror(error));
+    }
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  ::close(fd);
+  f.bytes.resize(got);
+  // A file that changed while it was read is taken as it was read.
+  f.size = got < kCardFileLimit ? got : std::max<std::uintmax_t>(f.size, got);
+#endif
+  return f;
 }
 
 ScratchFolder::ScratchFolder() {
+  const std::filesystem::path base = std::filesystem::temp_directory_path();
+#if defined(_WIN32)
+  // The user's temporary folder is the user's alone.
   std::random_device rd;
   std::mt19937_64 gen(rd() ^ static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
-  const std::filesystem::path base = std::filesystem::temp_directory_path();
   for (int attempt = 0; attempt < 100; ++attempt) {
     char name[40];
     std::snprintf(name, sizeof name, "trailset-cli-%016llx", static_cast<unsigned long long>(gen()));
@@ -163,6 +276,13 @@ ScratchFolder::ScratchFolder() {
       return;
     }
   }
+#else
+  std::string pattern = (base / "trailset-cli-XXXXXX").string();
+  if (::mkdtemp(pattern.data())) {
+    path_ = pattern;
+    return;
+  }
+#endif
   throw std::runtime_error("cannot create a temporary folder in " + base.string());
 }
 

@@ -59,12 +59,30 @@ std::string Printable(std::string_view bytes);
 // Text for JSON: valid UTF-8 as it is, every other byte as U+FFFD.
 std::string JsonText(std::string_view bytes);
 
-// Reads a whole file; UsageError when it cannot be read.
-std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path);
+// A user's value in a message: control characters and bytes that are no
+// UTF-8 as \xNN, and cut short after `max_chars` characters (with the
+// length it had). A path is echoed whole: give SIZE_MAX.
+inline constexpr std::size_t kEchoChars = 60;
+std::string Echo(std::string_view value, std::size_t max_chars = kEchoChars);
+// The same in double quotes.
+std::string EchoQuoted(std::string_view value, std::size_t max_chars = kEchoChars);
 
-// A private folder under the system's temporary folder, removed with the
-// object. The windows read their files from it, so the user's folders are
-// only ever written where asked.
+// A card's file as the commands take it: its size, and its bytes when it
+// is no larger than the largest record plus one byte (what is larger is
+// no record of any model, and is neither read nor copied).
+struct CardFile {
+  std::uintmax_t size = 0;
+  std::vector<uint8_t> bytes;  // the whole file, or its first kCardFileLimit bytes
+};
+// The largest record (CFG.BIN with the GPS mailbox) plus one byte.
+extern const std::size_t kCardFileLimit;
+// Reads a card's file; UsageError naming what it is when it is no regular
+// file (missing, a folder, a pipe, a device) or cannot be read.
+CardFile ReadCardFile(const std::filesystem::path& path);
+
+// A private folder under the system's temporary folder (only its owner
+// may enter it), removed with the object. The windows read their files
+// from it, so the user's folders are only ever written where asked.
 class ScratchFolder {
  public:
   ScratchFolder();

@@ -12,31 +12,32 @@ namespace cli {
 
 namespace {
 
-FileKind KindOf(const InspectOptions& o, std::size_t size) {
+FileKind KindOf(const InspectOptions& o, std::uintmax_t size) {
   if (!o.kind.empty()) {
     if (SameText(o.kind, "menu") || SameText(o.kind, "menu.dat")) return FileKind::Menu;
     if (SameText(o.kind, "cfg") || SameText(o.kind, "CFG.BIN")) return FileKind::Cfg;
-    throw UsageError("--kind takes menu or cfg, not \"" + o.kind + "\"");
+    throw UsageError("--kind takes menu or cfg, not " + EchoQuoted(o.kind));
   }
   const std::string name = std::filesystem::path(o.file).filename().string();
   if (SameText(name, "menu.dat")) return FileKind::Menu;
   if (SameText(name, "CFG.BIN")) return FileKind::Cfg;
   for (int layout = 0; layout < kMenuLayouts; ++layout)
-    if (static_cast<std::size_t>(MenuSize(layout)) == size) return FileKind::Menu;
+    if (static_cast<std::uintmax_t>(MenuSize(layout)) == size) return FileKind::Menu;
   if (size == sizeof(SendSet) || size == sizeof(SendSetTarn)) return FileKind::Cfg;
-  throw UsageError("cannot tell from its name or its size (" + std::to_string(size) + " bytes) whether \"" + o.file +
-                   "\" is a menu.dat or a CFG.BIN; say which with --kind menu or --kind cfg");
+  throw UsageError("cannot tell from its name or its size (" + std::to_string(size) + " bytes) whether " +
+                   EchoQuoted(o.file, SIZE_MAX) + " is a menu.dat or a CFG.BIN; say which with --kind menu or --kind cfg");
 }
 
 }  // namespace
 
 int RunInspect(const InspectOptions& o, std::ostream& out) {
   const uint16_t code = ResolveModel(o.model);
-  const std::vector<uint8_t> bytes = ReadWholeFile(o.file);
-  const FileKind kind = KindOf(o, bytes.size());
+  // Judged by its size before it is read: a larger file than any record is not read whole.
+  const CardFile file = ReadCardFile(o.file);
+  const FileKind kind = KindOf(o, file.size);
   ReportOptions ro;
   ro.show_passwords = o.show_passwords;
-  const Json report = kind == FileKind::Menu ? MenuReport(o.file, bytes, code, ro) : CfgReport(o.file, bytes, code, ro);
+  const Json report = kind == FileKind::Menu ? MenuReport(o.file, file, code, ro) : CfgReport(o.file, file, code, ro);
   if (o.json)
     out << DumpJson(report) << "\n";
   else

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "apps/cli/cli_common.h"
+#include "camera/cam_setup_ids.h"
 #include "camera/option_lists.h"
 #include "records/catalogue.h"
 #include "records/text_field.h"
@@ -28,6 +29,21 @@ constexpr const char* kNames[kCount] = {
     "LongitudeMin",    "LongitudeSec",    "LatitudeDir",       "LatitudeDeg",     "LatitudeMin",
     "LatitudeSec",     "Byte40",          "CheckFlag",         "Reset",           "Reserved0",
     "SerialText",
+};
+
+// The settings the camera setup window shows in edits rather than lists.
+struct EditControl {
+  S setting;
+  int id;
+};
+constexpr EditControl kEdits[] = {
+    {S::ClockYear, camid::kClockYear},       {S::ClockMonth, camid::kClockMonth},
+    {S::ClockDay, camid::kClockDay},         {S::ClockHour, camid::kClockHour},
+    {S::ClockMinute, camid::kClockMinute},   {S::ClockSecond, camid::kClockSecond},
+    {S::LongitudeDeg, camid::kLongitudeDeg}, {S::LongitudeMin, camid::kLongitudeMin},
+    {S::LongitudeSec, camid::kLongitudeSec}, {S::LatitudeDeg, camid::kLatitudeDeg},
+    {S::LatitudeMin, camid::kLatitudeMin},   {S::LatitudeSec, camid::kLatitudeSec},
+    {S::SerialText, camid::kSerialText},
 };
 
 std::string Format(const char* fmt, unsigned v) {
@@ -162,6 +178,18 @@ std::vector<MenuField> DecodeMenu(const std::vector<uint8_t>& plain, uint16_t co
   }
   std::stable_sort(v.begin(), v.end(), [](const MenuField& a, const MenuField& b) { return a.offset < b.offset; });
   return v;
+}
+
+int MenuEditControl(MenuSetting setting) {
+  for (const EditControl& e : kEdits)
+    if (e.setting == setting) return e.id;
+  return 0;
+}
+
+std::optional<MenuSetting> MenuSettingOfEdit(int control) {
+  for (const EditControl& e : kEdits)
+    if (e.id == control) return e.setting;
+  return std::nullopt;
 }
 
 std::string MenuStoredText(const MenuField& f, const std::vector<uint8_t>& plain) {

@@ -16,6 +16,11 @@ namespace cli {
 const char* MenuSettingName(MenuSetting s);
 std::optional<MenuSetting> FindMenuSetting(std::string_view name);
 
+// The edit of the camera setup window that shows a setting (0 for one
+// shown in a list), and the setting an edit shows.
+int MenuEditControl(MenuSetting setting);
+std::optional<MenuSetting> MenuSettingOfEdit(int control);
+
 // One setting of a record image.
 struct MenuField {
   MenuSetting setting;

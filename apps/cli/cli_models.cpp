@@ -84,7 +84,7 @@ int RunPresets(const PresetsOptions& o, std::ostream& out) {
     if (only < 0) {
       std::string names;
       for (int c = 0; c < OperatorCountryCount; ++c) names += (c ? ", " : "") + std::string(OperatorCountryName(c, 1));
-      throw UsageError("unknown country \"" + o.country + "\"; the countries are: " + names);
+      throw UsageError("unknown country " + EchoQuoted(o.country) + "; the countries are: " + names);
     }
   }
   Json list = Json::array();

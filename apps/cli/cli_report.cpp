@@ -94,43 +94,70 @@ void PutOtherKindHint(Json& notes, std::size_t size, FileKind kind) {
 
 std::string DumpJson(const Json& j) { return j.dump(2, ' ', false, Json::error_handler_t::replace); }
 
-Json MenuReport(const std::filesystem::path& file, const std::vector<uint8_t>& bytes, uint16_t code,
-                const ReportOptions& o) {
+Json CorrectionsJson(const std::vector<OpeningWarning>& warnings) {
+  Json v = Json::array();
+  for (const OpeningWarning& w : warnings) {
+    const auto setting = MenuSettingOfEdit(w.control);
+    v.push_back(Json{{"name", setting ? MenuSettingName(*setting) : ""},
+                     {"shown", JsonText(w.shown)},
+                     {"becomes", JsonText(w.becomes)},
+                     {"caption", w.caption},
+                     {"warning", w.text}});
+  }
+  return v;
+}
+
+std::string CorrectionLine(const Json& c, const std::string& what) {
+  const std::string name = c["name"].get<std::string>(), warning = MessageLines(c["warning"].get<std::string>());
+  const std::string shown = c["shown"].get<std::string>(), becomes = c["becomes"].get<std::string>();
+  if (name.empty()) return "the window warned while opening " + what + ": " + warning;
+  if (shown == becomes) return "the window warned about " + name + " of " + what + " (" + EchoQuoted(shown) + "): " + warning;
+  return "the window corrected " + name + " of " + what + " from " + EchoQuoted(shown) + " to " + EchoQuoted(becomes) +
+         ": " + warning;
+}
+
+Json MenuReport(const std::filesystem::path& path, const CardFile& file, uint16_t code, const ReportOptions& o) {
+  const std::vector<uint8_t>& bytes = file.bytes;
   const int layout = LayoutOf(code);
   const std::size_t expected = static_cast<std::size_t>(MenuSize(layout));
   Json r;
-  r["file"] = JsonText(file.string());
+  r["file"] = JsonText(path.string());
   r["kind"] = "menu.dat";
-  r["size"] = bytes.size();
+  r["size"] = file.size;
   r["model"] = ModelJson(code);
   r["layout"] = layout;
   r["expected_size"] = expected;
   Json notes = Json::array();
 
-  // The camera setup window decides whether it takes the file.
+  // The camera setup window decides whether it takes the file (a copy of
+  // at most the largest record and a byte, which tells a larger file).
   ScratchFolder scratch;
   scratch.Put("menu.dat", bytes);
-  std::vector<uint8_t> opened;
+  std::vector<uint8_t> opened, closed;
+  std::vector<OpeningWarning> warnings;
   int zone = -1;
   int unit = 1;
-  bool rejected = bytes.size() != expected;
+  bool rejected = file.size != expected;
   if (o.opening || !rejected) {
     AppRun run(MachineRun(code, scratch.path()));
-    run.OpenCameraSetup();
+    warnings = run.OpenCameraSetup();
     rejected = run.Logged(kSizeRejected);
     const uint8_t* rec = MenuRecord(MenuLayout);
     opened.assign(rec, rec + MenuSize(MenuLayout));
     zone = TimeZoneIndex;
     unit = IntervalUnit;
+    // What the window made of the values it warned about is what it reads
+    // back from its edits, as closing it does.
+    if (!warnings.empty() && !rejected && run.s().Close()) closed.assign(rec, rec + MenuSize(MenuLayout));
   }
   r["accepted"] = !rejected;
   if (rejected) {
     r["verdict"] = "ignored: the camera setup window of " + ModelDisplayName(code) + " takes only a " +
                    std::to_string(expected) + "-byte menu.dat and shows the factory values instead";
-    const auto others = ModelsWithMenuSize(bytes.size());
+    const auto others = ModelsWithMenuSize(file.size);
     if (!others.empty())
-      notes.push_back(std::to_string(bytes.size()) + " bytes is the menu.dat of " + Join(others));
-    PutOtherKindHint(notes, bytes.size(), FileKind::Menu);
+      notes.push_back(std::to_string(file.size) + " bytes is the menu.dat of " + Join(others));
+    PutOtherKindHint(notes, file.size, FileKind::Menu);
     r["notes"] = notes;
     return r;
   }
@@ -158,6 +185,23 @@ Json MenuReport(const std::filesystem::path& file, const std::vector<uint8_t>& b
     // The interval likewise: the position in memory, the unit beside it.
     const int interval_at = FieldLocation(MenuSetting::PirInterval, layout);
     if (interval_at >= 0) shown[interval_at] = camopt::EncodePirInterval(unit, shown[interval_at]);
+    // The settings the window corrected with a warning, as it read them back.
+    std::vector<std::pair<MenuSetting, std::string>> warned;
+    for (const OpeningWarning& w : warnings) {
+      const auto setting = MenuSettingOfEdit(w.control);
+      if (!setting) {
+        notes.push_back("opening the window shows the warning " + Quoted(MessageLines(w.text)));
+        continue;
+      }
+      warned.emplace_back(*setting, w.text);
+      const int at = FieldLocation(*setting, layout);
+      if (at >= 0 && closed.size() == shown.size()) shown[at] = closed[at];
+    }
+    auto warning_of = [&warned](MenuSetting s) {
+      for (const auto& [setting, text] : warned)
+        if (setting == s) return text;
+      return std::string();
+    };
     Json changes = Json::array();
     for (const MenuField& f : fields) {
       if (std::memcmp(plain.data() + f.offset, shown.data() + f.offset, f.width) == 0) continue;
@@ -166,11 +210,13 @@ Json MenuReport(const std::filesystem::path& file, const std::vector<uint8_t>& b
       std::string meaning_after = MenuMeaning(f.setting, shown, code);
       // Same meaning, other byte: how the next write stores it.
       if (meaning_after == f.meaning) meaning_after = "the same, as the next write stores it";
-      changes.push_back(Json{{"name", MenuSettingName(f.setting)},
-                             {"stored", MenuStoredText(f, plain)},
-                             {"becomes", MenuStoredText(after, shown)},
-                             {"meaning", JsonText(f.meaning)},
-                             {"meaning_after", JsonText(meaning_after)}});
+      Json change{{"name", MenuSettingName(f.setting)},
+                  {"stored", MenuStoredText(f, plain)},
+                  {"becomes", MenuStoredText(after, shown)},
+                  {"meaning", JsonText(f.meaning)},
+                  {"meaning_after", JsonText(meaning_after)}};
+      if (const std::string w = warning_of(f.setting); !w.empty()) change["warning"] = w;
+      changes.push_back(change);
     }
     r["opening_changes"] = changes;
   }
@@ -178,12 +224,12 @@ Json MenuReport(const std::filesystem::path& file, const std::vector<uint8_t>& b
   return r;
 }
 
-Json CfgReport(const std::filesystem::path& file, const std::vector<uint8_t>& bytes, uint16_t code,
-               const ReportOptions& o) {
+Json CfgReport(const std::filesystem::path& path, const CardFile& file, uint16_t code, const ReportOptions& o) {
+  const std::vector<uint8_t>& bytes = file.bytes;
   Json r;
-  r["file"] = JsonText(file.string());
+  r["file"] = JsonText(path.string());
   r["kind"] = "CFG.BIN";
-  r["size"] = bytes.size();
+  r["size"] = file.size;
   r["model"] = ModelJson(code);
   Json notes = Json::array();
 
@@ -220,7 +266,7 @@ Json CfgReport(const std::filesystem::path& file, const std::vector<uint8_t>& by
   if (flags.size() > 1) expected_flags = flags.back() + " or " + flags.front();
   ResetAllState();
 
-  const bool readable = bytes.size() == sizeof(SendSet) || bytes.size() == sizeof(SendSetTarn);
+  const bool readable = file.size == bytes.size() && (bytes.size() == sizeof(SendSet) || bytes.size() == sizeof(SendSetTarn));
   std::vector<uint8_t> plain = bytes;
   UnscrambleBytes(plain.data(), static_cast<int>(plain.size()));
   const unsigned flag = readable ? static_cast<unsigned>(plain[12] | (plain[13] << 8)) : 0;
@@ -249,10 +295,10 @@ Json CfgReport(const std::filesystem::path& file, const std::vector<uint8_t>& by
       if (!writers.empty()) notes.push_back("StructFlag " + std::to_string(flag) + " is written for " + Join(writers));
     }
   }
-  if (bytes.size() != expected) {
-    const auto others = ModelsWithCfgSize(bytes.size());
-    if (!others.empty()) notes.push_back(std::to_string(bytes.size()) + " bytes is the CFG.BIN of " + Join(others));
-    PutOtherKindHint(notes, bytes.size(), FileKind::Cfg);
+  if (file.size != expected) {
+    const auto others = ModelsWithCfgSize(file.size);
+    if (!others.empty()) notes.push_back(std::to_string(file.size) + " bytes is the CFG.BIN of " + Join(others));
+    PutOtherKindHint(notes, file.size, FileKind::Cfg);
   }
   if (!readable) {
     r["notes"] = notes;
@@ -271,7 +317,8 @@ Json CfgReport(const std::filesystem::path& file, const std::vector<uint8_t>& by
 
   if (o.opening && accepted) {
     AppRun run(MachineRun(code, scratch.path()));
-    run.OpenWirelessSetup();
+    for (const OpeningWarning& w : run.OpenWirelessSetup())
+      notes.push_back("opening the window shows the warning " + Quoted(MessageLines(w.text)));
     std::vector<uint8_t> opened(bytes.size());
     std::memcpy(opened.data(), &g_sSendSet, sizeof(SendSet));
     if (bytes.size() == sizeof(SendSetTarn))
@@ -327,6 +374,7 @@ void PrintReport(const Json& r, std::ostream& out) {
             << e["becomes"].get<std::string>();
         const std::string a = e["meaning"].get<std::string>(), b = e["meaning_after"].get<std::string>();
         if (!a.empty() || !b.empty()) out << "  (" << (a.empty() ? "-" : a) << " -> " << (b.empty() ? "-" : b) << ")";
+        if (e.contains("warning")) out << "  with the warning " << Quoted(MessageLines(e["warning"].get<std::string>()));
         out << "\n";
       }
     }

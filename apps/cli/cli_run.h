@@ -17,13 +17,25 @@ namespace cli {
 struct PreparedRun {
   uint16_t model = 0;
   std::filesystem::path out_dir;
-  std::vector<uint8_t> from;  // empty without --from
+  CardFile from;  // the --from file (its size, and its bytes unless larger than any record)
   bool has_from = false;
   RunSettings settings;       // workdir still to be set
 };
 
 // Checks the options every run takes; UsageError for a bad one.
 PreparedRun PrepareRun(const RunOptions& o);
+
+// What a window confirmed it wrote: the file this run put in place, which
+// the card must still hold when the command reports it. Refusal (the write
+// failed after all) when none was put in place, when it is gone (the folder
+// was removed) or when another program has replaced it since.
+std::vector<uint8_t> ConfirmOnCard(const std::optional<PlacedFile>& placed, const char* name,
+                                   const std::filesystem::path& out_dir);
+
+// Why a window confirmed no success after Generate or Default: the file
+// could not be written, or it was and another program replaced it before
+// the window read it back.
+std::string NotConfirmed(const AppRun& run, const char* name, const std::filesystem::path& out_dir);
 
 // The program's diagnostic lines of a run, for --log.
 void PrintLog(const std::vector<std::string>& lines, std::ostream& err);

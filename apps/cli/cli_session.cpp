@@ -6,6 +6,7 @@
 
 #include "apps/cli/cli_common.h"
 #include "records/app_state.h"
+#include "records/diag.h"
 #include "records/menu_record.h"
 #include "records/record_file.h"
 #include "shell/app.h"
@@ -39,6 +40,9 @@ AppRun::AppRun(const RunSettings& settings) : model_(settings.model) {
   sv.SetWorkingDirectory(settings.workdir.string());
   sv.SetNow(settings.now);
   sv.SetPcUtcOffsetHours(settings.utc_offset);
+  SetPlacedFileSink([this](const std::string& path, const uint8_t* data, std::size_t size) {
+    placed_ = PlacedFile{path, std::vector<uint8_t>(data, data + size)};
+  });
   s_->Start([](platform::Host& h) { RunApplication(h); });
   if (s_->TopTemplate() != 100) throw std::runtime_error("the main window did not open");
   const std::vector<uint16_t> models = SelectableModels();
@@ -49,23 +53,45 @@ AppRun::AppRun(const RunSettings& settings) : model_(settings.model) {
 
 AppRun::~AppRun() {
   s_.reset();
+  SetPlacedFileSink({});
   ResetAllState();
 }
 
-void AppRun::OpenCameraSetup() {
-  if (auto r = s_->Click(mainwin::kIdCameraSetup); !r)
-    throw std::runtime_error("Camera Setup could not be pressed: " + r.error);
-  if (s_->TopTemplate() != 113 && s_->TopTemplate() != 108)
-    throw std::runtime_error("the camera setup window did not open");
+std::vector<OpeningWarning> AppRun::AnswerOpeningWarnings() {
+  std::vector<OpeningWarning> warnings;
+  const int tpl = s_->TopTemplate();
+  // A window that warns without end opens for no user either.
+  constexpr std::size_t kMostWarnings = 64;
+  while (const auto box = s_->Box()) {
+    if (warnings.size() == kMostWarnings) throw std::runtime_error("the window keeps warning while it opens: " + box->text);
+    OpeningWarning w{box->control, box->caption, box->text, "", ""};
+    if (w.control != 0 && s_->HasControl(w.control, tpl)) w.shown = s_->Text(w.control, tpl);
+    warnings.push_back(std::move(w));
+    if (!s_->Answer()) break;
+  }
+  for (OpeningWarning& w : warnings)
+    if (w.control != 0 && s_->IsOpen(tpl) && s_->HasControl(w.control, tpl)) w.becomes = s_->Text(w.control, tpl);
+  return warnings;
 }
 
-void AppRun::OpenWirelessSetup() {
+std::vector<OpeningWarning> AppRun::OpenCameraSetup() {
+  if (auto r = s_->Click(mainwin::kIdCameraSetup); !r)
+    throw std::runtime_error("Camera Setup could not be pressed: " + r.error);
+  std::vector<OpeningWarning> warnings = AnswerOpeningWarnings();
+  if (s_->TopTemplate() != 113 && s_->TopTemplate() != 108)
+    throw std::runtime_error("the camera setup window did not open");
+  return warnings;
+}
+
+std::vector<OpeningWarning> AppRun::OpenWirelessSetup() {
   if (!s_->Enabled(mainwin::kIdWirelessSetup))
     throw Refusal(ModelDisplayName(model_) + " has no wireless module: its windows never write CFG.BIN");
   if (auto r = s_->Click(mainwin::kIdWirelessSetup); !r)
     throw std::runtime_error("Wireless Setup could not be pressed: " + r.error);
+  std::vector<OpeningWarning> warnings = AnswerOpeningWarnings();
   if (s_->TopTemplate() != 114)
     throw Refusal(ModelDisplayName(model_) + ": Wireless Setup opens no wireless parameter page");
+  return warnings;
 }
 
 void AppRun::BrowseTo(int browse_id, const std::filesystem::path& folder) {
@@ -75,7 +101,7 @@ void AppRun::BrowseTo(int browse_id, const std::filesystem::path& folder) {
   if (auto box = TakeBox()) throw WindowRefusal(box->caption, box->text);
   // A window may also keep its folder without a word.
   if (s_->BoxCount() != before || SaveFolderText() != folder.string())
-    throw Refusal("the window does not take the folder " + Quoted(folder.string()) + " (" +
+    throw Refusal("the window does not take the folder " + EchoQuoted(folder.string(), SIZE_MAX) + " (" +
                   std::to_string(folder.string().size()) + " bytes; a save folder holds at most " +
                   std::to_string(kSaveFolderSize - 1) + ")");
 }
@@ -96,10 +122,14 @@ std::vector<SetRequest> ParseSets(const std::vector<std::string>& args) {
   std::vector<SetRequest> v;
   for (const std::string& a : args) {
     const auto eq = a.find('=');
-    if (eq == std::string::npos || eq == 0) throw UsageError("--set takes NAME=VALUE, not \"" + a + "\"");
+    if (eq == std::string::npos || eq == 0) throw UsageError("--set takes NAME=VALUE, not " + EchoQuoted(a));
     v.push_back({a.substr(0, eq), a.substr(eq + 1)});
   }
   return v;
+}
+
+std::string Echo(const SetRequest& r) {
+  return Echo(r.name) + "=" + (r.secret ? std::string(MaskSecret(r.value.c_str())) : Echo(r.value));
 }
 
 std::string EntryKey(std::string_view text) {
@@ -172,12 +202,13 @@ Outcome ChooseEntry(headless::Session& s, int tpl, int id, std::string_view valu
         }
     }
   }
-  if (pos < 0) return {Outcome::Refused, Quoted(value) + " is not offered; the window offers " + Offered(shown, english)};
+  if (pos < 0) return {Outcome::Refused, EchoQuoted(value) + " is not offered; the window offers " + Offered(shown, english)};
   if (auto r = s.Select(id, pos, tpl); !r) return {Outcome::Refused, r.error};
   return {};
 }
 
-Outcome TypeInto(headless::Session& s, int tpl, int id, std::string_view value, std::vector<std::string>& warnings) {
+Outcome TypeInto(headless::Session& s, int tpl, int id, std::string_view value, std::vector<std::string>& warnings,
+                 bool secret) {
   if (!OpenForInput(s, tpl, id)) return {Outcome::NotNow, ""};
   const int limit = s.Limit(id, tpl);
   if (limit > 0 && Utf8Chars(value) > static_cast<std::size_t>(limit))
@@ -198,8 +229,12 @@ Outcome TypeInto(headless::Session& s, int tpl, int id, std::string_view value, 
   const std::string now = s.Text(id, tpl);
   std::string said;
   for (const std::string& b : boxes) said += " The window says: " + b;
+  if (now != value && secret)
+    return {Outcome::Refused, "the window does not take this value here: it kept " + std::to_string(Utf8Chars(now)) +
+                                  " of its " + std::to_string(Utf8Chars(value)) + " characters." + said};
   if (now != value)
-    return {Outcome::Refused, "the window does not take \"" + std::string(value) + "\" here: it made it \"" + now + "\"." + said};
+    return {Outcome::Refused,
+            "the window does not take " + EchoQuoted(value) + " here: it made it " + EchoQuoted(now) + "." + said};
   for (const std::string& b : boxes) warnings.push_back(b);
   return {};
 }
@@ -212,7 +247,7 @@ Outcome SetTick(headless::Session& s, int tpl, int id, std::string_view value) {
   else if (key == "off" || key == "no" || key == "0" || key == "false")
     want = false;
   else
-    return {Outcome::Refused, Quoted(value) + " is not On or Off"};
+    return {Outcome::Refused, EchoQuoted(value) + " is not On or Off"};
   if (!OpenForInput(s, tpl, id)) return {Outcome::NotNow, ""};
   if (s.Checked(id, tpl) != want)
     if (auto r = s.Click(id, tpl); !r) return {Outcome::Refused, r.error};
@@ -228,7 +263,7 @@ std::vector<SetRequest> ApplyAvailable(const std::vector<SetRequest>& requests,
     std::vector<SetRequest> later;
     for (const SetRequest& r : pending) {
       const Outcome o = apply(r);
-      if (o.status == Outcome::Refused) throw Refusal(r.name + "=" + r.value + ": " + o.message);
+      if (o.status == Outcome::Refused) throw Refusal(Echo(r) + ": " + o.message);
       if (o.status == Outcome::NotNow)
         later.push_back(r);
       else
@@ -243,7 +278,7 @@ void RefuseLeftOver(const std::vector<SetRequest>& left, const std::function<std
   if (left.empty()) return;
   const SetRequest& r = left.front();
   const std::string why = hint(r);
-  throw Refusal(r.name + "=" + r.value + ": the window takes no input there" + (why.empty() ? "" : " " + why));
+  throw Refusal(Echo(r) + ": the window takes no input there" + (why.empty() ? "" : " " + why));
 }
 
 void ApplyRequests(const std::vector<SetRequest>& requests, const std::function<Outcome(const SetRequest&)>& apply,

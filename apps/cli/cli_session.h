@@ -32,6 +32,21 @@ struct RunSettings {
   std::filesystem::path workdir;  // the folder the program starts in
 };
 
+// A warning a window showed while it opened on a card's file (a value out
+// of its range, say), answered as a user answers it.
+struct OpeningWarning {
+  int control = 0;      // the control whose check warned; 0 when none is known
+  std::string caption, text;
+  std::string shown;    // the control's text as the warning came up
+  std::string becomes;  // its text once the window had opened
+};
+
+// A file the windows put in place during a run, as they wrote it.
+struct PlacedFile {
+  std::string path;
+  std::vector<uint8_t> bytes;
+};
+
 // One run of the application, from a fresh start to the end of the object.
 class AppRun {
  public:
@@ -43,10 +58,11 @@ class AppRun {
   headless::Session& s() { return *s_; }
   uint16_t model() const { return model_; }
 
-  // Opens a setup window from the main window; std::runtime_error when it
-  // did not open.
-  void OpenCameraSetup();
-  void OpenWirelessSetup();
+  // Opens a setup window from the main window and answers the warnings it
+  // shows while it opens, which it returns; std::runtime_error when it did
+  // not open.
+  std::vector<OpeningWarning> OpenCameraSetup();
+  std::vector<OpeningWarning> OpenWirelessSetup();
   // Chooses `folder` with the Browse button of the window on top; Refusal
   // with the window's message when it keeps its folder.
   void BrowseTo(int browse_id, const std::filesystem::path& folder);
@@ -54,19 +70,28 @@ class AppRun {
   std::optional<headless::MessageBoxInfo> TakeBox();
   // True when the program wrote this diagnostic line since the start.
   bool Logged(std::string_view line) const;
+  // The last file the windows put in place in this run.
+  const std::optional<PlacedFile>& LastPlaced() const { return placed_; }
 
  private:
+  std::vector<OpeningWarning> AnswerOpeningWarnings();
+
   std::unique_ptr<headless::Session> s_;
   uint16_t model_;
+  std::optional<PlacedFile> placed_;
 };
 
 // One --set NAME=VALUE.
 struct SetRequest {
   std::string name;
   std::string value;
+  bool secret = false;  // a password: its value is never echoed
 };
 // Splits each argument at its first '='; UsageError for one without.
 std::vector<SetRequest> ParseSets(const std::vector<std::string>& args);
+// "NAME=VALUE" for a message: a secret's value masked, a long value cut
+// short, control characters escaped.
+std::string Echo(const SetRequest& r);
 
 // What happened to one choice.
 struct Outcome {
@@ -82,9 +107,11 @@ Outcome ChooseEntry(headless::Session& s, int tpl, int id, std::string_view valu
                     const std::vector<std::string>& english);
 // The user selects all of edit `id` and types `value`, then leaves the
 // edit. Refused when the edit does not take all of it or the window
-// changes it; a warning the window shows without changing the text is
-// added to `warnings`.
-Outcome TypeInto(headless::Session& s, int tpl, int id, std::string_view value, std::vector<std::string>& warnings);
+// changes it (for a secret the refusal tells how many characters it kept,
+// never the text); a warning the window shows without changing the text
+// is added to `warnings`.
+Outcome TypeInto(headless::Session& s, int tpl, int id, std::string_view value, std::vector<std::string>& warnings,
+                 bool secret = false);
 // The user ticks or clears check box `id`: value On/Off, Yes/No, 1/0, true/false.
 Outcome SetTick(headless::Session& s, int tpl, int id, std::string_view value);
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "apps/cli/cli_cfg.h"
 #include "apps/cli/cli_commands.h"
 #include "apps/cli/cli_common.h"
 #include "apps/cli/cli_report.h"
@@ -113,9 +114,17 @@ const WSetting& Resolve(const std::string& name) {
   if (hits.size() > 1) {
     std::string names;
     for (const WSetting* w : hits) names += std::string(names.empty() ? "" : ", ") + w->name;
-    throw UsageError(Quoted(name) + " names several settings: " + names);
+    throw UsageError(EchoQuoted(name) + " names several settings: " + names);
   }
-  throw UsageError("unknown wireless setting \"" + name + "\"; the settings are:\n" + WirelessSettingNames());
+  throw UsageError("unknown wireless setting " + EchoQuoted(name) + " (trailset-cli wireless --help lists them)");
+}
+
+// The --set arguments, each with the setting it names; a password's value
+// is marked secret, so no message repeats it.
+std::vector<SetRequest> WirelessSets(const std::vector<std::string>& args) {
+  std::vector<SetRequest> sets = ParseSets(args);
+  for (SetRequest& r : sets) r.secret = IsSecretCfgField(Resolve(r.name).name);
+  return sets;
 }
 
 template <std::size_t N>
@@ -136,7 +145,7 @@ class WirelessChoices {
     if (!s_.HasControl(w.id, w.tpl)) return {Outcome::Refused, "the window does not have it"};
     switch (w.kind) {
       case Ctl::Check: return SetTick(s_, w.tpl, w.id, r.value);
-      case Ctl::Edit: return TypeInto(s_, w.tpl, w.id, r.value, warnings_);
+      case Ctl::Edit: return TypeInto(s_, w.tpl, w.id, r.value, warnings_, r.secret);
       case Ctl::Country: return Country(r.value);
       case Ctl::List: return ChooseEntry(s_, w.tpl, w.id, r.value, English(w));
     }
@@ -197,6 +206,7 @@ class WirelessChoices {
 struct WirelessResult {
   std::string message;
   std::vector<std::string> warnings;
+  std::optional<PlacedFile> placed;
 };
 
 void ThrowIfBox(AppRun& run) {
@@ -206,7 +216,7 @@ void ThrowIfBox(AppRun& run) {
 WirelessResult RunPages(const RunOptions& o, const PreparedRun& p, std::ostream& err) {
   std::vector<SetRequest> page, gps, send;
   std::optional<SetRequest> gps_box;
-  for (const SetRequest& r : ParseSets(o.sets)) {
+  for (const SetRequest& r : WirelessSets(o.sets)) {
     const WSetting& w = Resolve(r.name);
     if (w.kind == Ctl::Check && w.tpl == kPage)
       gps_box = r;
@@ -221,7 +231,7 @@ WirelessResult RunPages(const RunOptions& o, const PreparedRun& p, std::ostream&
   by_rank(send);
 
   ScratchFolder scratch;
-  if (p.has_from) scratch.Put("CFG.BIN", p.from);
+  if (p.has_from) scratch.Put("CFG.BIN", p.from.bytes);
   RunSettings rs = p.settings;
   rs.workdir = scratch.path();
   AppRun run(rs);
@@ -235,13 +245,14 @@ WirelessResult RunPages(const RunOptions& o, const PreparedRun& p, std::ostream&
   } log{run, o.log, err};
   headless::Session& s = run.s();
 
-  run.OpenWirelessSetup();
+  std::vector<std::string> opening;
+  for (const OpeningWarning& w : run.OpenWirelessSetup()) opening.push_back(w.text);
   if (p.has_from && run.Logged("File szie != struct size!"))
-    throw Refusal(Quoted(o.from) + " has " + std::to_string(p.from.size()) + " bytes; the wireless parameter page of " +
+    throw Refusal(EchoQuoted(o.from, SIZE_MAX) + " has " + std::to_string(p.from.size) + " bytes; the wireless parameter page of " +
                   ModelDisplayName(p.model) + " takes only a " + std::to_string(SendSetFileSize()) +
                   "-byte CFG.BIN and would start from the defaults");
   if (p.has_from && run.Logged("StructFlag is different!"))
-    throw Refusal(Quoted(o.from) + " is no CFG.BIN of " + ModelDisplayName(p.model) +
+    throw Refusal(EchoQuoted(o.from, SIZE_MAX) + " is no CFG.BIN of " + ModelDisplayName(p.model) +
                   " (its StructFlag differs); the wireless parameter page would start from an empty record");
 
   WirelessChoices choices(run);
@@ -264,7 +275,7 @@ WirelessResult RunPages(const RunOptions& o, const PreparedRun& p, std::ostream&
   if (gps_box || !gps.empty()) {
     const Outcome o1 = SetTick(s, kPage, wp_ids::kGpsMailbox, want_gps ? "On" : "Off");
     if (o1.status != Outcome::Done)
-      throw Refusal((gps_box ? gps_box->name : gps.front().name) + ": " +
+      throw Refusal(Echo(gps_box ? gps_box->name : gps.front().name) + ": " +
                     (o1.message.empty() ? "the page has no GPS coordinates mailbox (only VORN-P3-4G and VORN-P3-5G have it)"
                                         : o1.message));
     answer_gps_window();
@@ -295,9 +306,10 @@ WirelessResult RunPages(const RunOptions& o, const PreparedRun& p, std::ostream&
   run.BrowseTo(send_ids::kBrowse, std::filesystem::absolute(p.out_dir));
   if (auto r = s.Click(send_ids::kGenerate, kSend); !r) throw std::runtime_error("Generate could not be pressed: " + r.error);
   const auto box = run.TakeBox();
-  if (!box) throw Refusal("CFG.BIN could not be written into \"" + p.out_dir.string() + "\" (see --log)");
+  if (!box) throw Refusal(NotConfirmed(run, "CFG.BIN", p.out_dir));
   if (box->icon != platform::MsgIcon::Information) throw WindowRefusal(box->caption, box->text);
-  return {box->text, choices.warnings()};
+  opening.insert(opening.end(), choices.warnings().begin(), choices.warnings().end());
+  return {box->text, opening, run.LastPlaced()};
 }
 
 }  // namespace
@@ -321,13 +333,17 @@ std::string WirelessSettingNames() {
 
 int RunWireless(const RunOptions& o, std::ostream& out, std::ostream& err) {
   const PreparedRun p = PrepareRun(o);
-  for (const SetRequest& r : ParseSets(o.sets)) (void)Resolve(r.name);
-  const WirelessResult result = RunReportingRefusals(o.json, out, [&] { return RunPages(o, p, err); });
-  const std::filesystem::path written = p.out_dir / "CFG.BIN";
+  (void)WirelessSets(o.sets);
+  std::vector<uint8_t> bytes;
+  const WirelessResult result = RunReportingRefusals(o.json, out, [&] {
+    WirelessResult r = RunPages(o, p, err);
+    bytes = ConfirmOnCard(r.placed, "CFG.BIN", p.out_dir);
+    return r;
+  });
   ReportOptions ro;
   ro.opening = false;
   ro.show_passwords = o.show_passwords;
-  const Json report = CfgReport(written, ReadWholeFile(written), p.model, ro);
+  const Json report = CfgReport(result.placed->path, CardFile{bytes.size(), bytes}, p.model, ro);
   if (o.json) {
     out << DumpJson(Json{{"result", "written"}, {"message", result.message}, {"warnings", result.warnings}, {"file", report}})
         << "\n";

@@ -79,16 +79,17 @@ std::string Escape(std::string_view s) {
 
 std::string Q(std::string_view s) { return "\"" + Escape(s) + "\""; }
 
-// '*' matches any run of characters, '?' any one byte.
-bool Glob(std::string_view p, std::string_view t) {
+}  // namespace
+
+bool LikeMatches(std::string_view p, std::string_view t) {
   std::size_t pi = 0, ti = 0, star = std::string_view::npos, mark = 0;
   while (ti < t.size()) {
-    if (pi < p.size() && (p[pi] == '?' || p[pi] == t[ti])) {
-      ++pi;
-      ++ti;
-    } else if (pi < p.size() && p[pi] == '*') {
+    if (pi < p.size() && p[pi] == '*') {
       star = pi++;
       mark = ti;
+    } else if (pi < p.size() && (p[pi] == '?' || p[pi] == t[ti])) {
+      ++pi;
+      ++ti;
     } else if (star != std::string_view::npos) {
       pi = star + 1;
       ti = ++mark;
@@ -99,6 +100,8 @@ bool Glob(std::string_view p, std::string_view t) {
   while (pi < p.size() && p[pi] == '*') ++pi;
   return pi == p.size();
 }
+
+namespace {
 
 std::string Hex(const std::vector<uint8_t>& bytes) {
   std::string out;
@@ -231,6 +234,8 @@ Interpreter::~Interpreter() {
   }
 }
 
+std::size_t Interpreter::HeldDiagLines() const { return recent_diag_.size() + session_->DiagLines().size(); }
+
 // One parsed command: its words, with the window suffix "in <template>" taken off.
 class Interpreter::Command {
  public:
@@ -268,6 +273,9 @@ bool Interpreter::EnsureStarted() {
 
 void Interpreter::PrintEvents() {
   using E = headless::Event;
+  // The session's own copy of the diagnostic lines is not needed: what an
+  // expectation can ask for is kept in recent_diag_ until the next action.
+  session_->ClearDiag();
   for (const E& e : session_->TakeEvents()) {
     std::string line;
     switch (e.kind) {
@@ -647,7 +655,7 @@ bool Interpreter::Execute(const std::vector<Token>& tokens, std::string& failure
     if (c.size() != ti + 1 || !c.quoted(ti)) return bad("expect [no] diag [like] \"line\" | expect diag count <n>");
     const std::string& want = c.word(ti);
     const bool found = std::any_of(recent_diag_.begin(), recent_diag_.end(),
-                                   [&](const std::string& l) { return like ? Glob(want, l) : l == want; });
+                                   [&](const std::string& l) { return like ? LikeMatches(want, l) : l == want; });
     if (found == negate) {
       std::string seen;
       for (const std::string& l : recent_diag_) seen += (seen.empty() ? "" : ", ") + Q(l);
@@ -768,7 +776,7 @@ bool Interpreter::Execute(const std::vector<Token>& tokens, std::string& failure
     const std::size_t ti = like ? 4 : 3;
     if (c.size() != ti + 1 || !c.quoted(ti)) return bad("expect " + what + " <id> [like] \"text\"");
     const std::string found = what == "text" ? s.Text(id, tpl) : s.ShownText(id, tpl);
-    if (like ? !Glob(c.word(ti), found) : found != c.word(ti)) {
+    if (like ? !LikeMatches(c.word(ti), found) : found != c.word(ti)) {
       // A password edit's text is never printed: only how long it is.
       const std::string seen = what == "text" && s.Masked(id, tpl)
                                    ? "a masked text of " + std::to_string(utf8::Chars(found).size()) + " characters"

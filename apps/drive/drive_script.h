@@ -7,6 +7,7 @@
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/headless/headless.h"
@@ -22,6 +23,11 @@ struct Token {
 // string starts a comment. False (with `error`) for an unterminated string
 // or a bad escape.
 bool Tokenize(const std::string& line, std::vector<Token>& out, std::string& error);
+
+// The `like` match of expectations: '*' matches any run of characters
+// (always, also where the text has a '*'), '?' any one byte, every other
+// byte itself.
+bool LikeMatches(std::string_view pattern, std::string_view text);
 
 // Outcome of running a script.
 enum class Outcome { Passed = 0, Failed = 1, ScriptError = 2 };
@@ -39,6 +45,10 @@ class Interpreter {
   // Runs the script's lines; `name` and the line number prefix every
   // failure. `base` is the folder relative "from" paths are read from.
   Outcome Run(std::istream& script, const std::string& name, const std::filesystem::path& base);
+
+  // Diagnostic lines held for the script (those since the last action,
+  // which expectations can ask for, and any the session still keeps).
+  std::size_t HeldDiagLines() const;
 
  private:
   class Command;

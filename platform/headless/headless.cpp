@@ -182,7 +182,14 @@ class Dialog final : public platform::Dialog {
   }
   const Control* Use(int id) const { return const_cast<Dialog*>(this)->Use(id); }
 
-  void Notify(int id, platform::Notify what) { w_.OnCommand(*this, id, what); }
+  void Notify(int id, platform::Notify what) {
+    const int outer = notifying_;
+    notifying_ = id;
+    w_.OnCommand(*this, id, what);
+    notifying_ = outer;
+  }
+  // The control whose notification is being handled (the innermost), 0 none.
+  int Notifying() const { return notifying_; }
 
   // ---- platform::Dialog
   void ListReset(int id) override {
@@ -343,6 +350,7 @@ class Dialog final : public platform::Dialog {
   std::vector<BitmapDraw> last_paint_;
   int paint_count_ = 0;
   int focus_ = 0;
+  int notifying_ = 0;
   bool initializing_ = false;
   bool focus_set_ = false;
 };
@@ -513,7 +521,7 @@ int Session::ShowBox(Dialog& owner, std::string_view text, std::string_view capt
                      platform::MsgIcon icon) {
   if (Quitting()) return platform::kIdOk;
   OpenBox box;
-  box.info = {std::string(text), std::string(caption), icon, owner.Template()};
+  box.info = {std::string(text), std::string(caption), icon, owner.Template(), owner.Notifying()};
   boxes_.push_back(&box);
   ++boxes_shown_;
   Record({Event::BoxShown, owner.Template(), 0, box.info.text, box.info.caption});

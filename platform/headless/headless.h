@@ -130,6 +130,9 @@ struct MessageBoxInfo {
   std::string caption;
   platform::MsgIcon icon = platform::MsgIcon::Information;
   int owner_template = 0;  // the window whose handler showed it
+  // The control whose notification that handler was answering (an edit
+  // whose change check warns, a button), 0 when it answered none.
+  int control = 0;
 };
 
 // What happened, in order: the transcript of a session.

@@ -2,10 +2,14 @@
 // the small parsers the commands share.
 #include <nlohmann/json.hpp>
 
+#include <sys/stat.h>
+
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "apps/cli/cli_common.h"
+#include "apps/cli/cli_run.h"
 #include "apps/cli/cli_session.h"
 #include "tests/cli/cli_test_support.h"
 
@@ -51,7 +55,15 @@ TEST_F(CommandLine, UsageErrorsNameWhatIsWrong) {
   const std::string out = Folder("out").string();
   const Case cases[] = {
       {{"camera", "-o", out}, "--model is required"},
-      {{"camera", "-m", "VORN-P9", "-o", out}, "unknown model \"VORN-P9\"; the models are:\n  512  NANO-A\n"},
+      {{"camera", "-m", "VORN-P9", "-o", out}, "unknown model \"VORN-P9\"; the models are 512 NANO-A, 513 NANO-B, "},
+      {{}, "a command is required: models, inspect"},
+      {{"format-card"}, "unknown command \"format-card\"; the commands are models, inspect"},
+      {{"--json", "models"}, "unknown option \"--json\": the command comes first"},
+      {{"camera", "-m", "515", "-o", out, "--bogus"}, "camera: The following argument was not expected: --bogus (see "},
+      {{"camera", "-m"}, "camera: --model: 1 required TEXT missing"},
+      {{"inspect", out, "-m", "515"}, "it is a folder, not a regular file"},
+      {{"inspect", "/dev/null", "-m", "515", "--kind", "menu"}, "\"/dev/null\": it is a device, not a regular file"},
+      {{"inspect", (dir_ / "pipe").string(), "-m", "515"}, "it is a named pipe, not a regular file"},
       {{"camera", "-m", "515", "-o", (dir_ / "missing").string()}, "is not a folder"},
       {{"camera", "-m", "515", "-o", out, "--clock", "2026-02-30 10:00:00"}, "--clock takes \"YYYY-MM-DD HH:MM:SS\""},
       {{"camera", "-m", "515", "-o", out, "--timezone", "+13"}, "--timezone takes whole hours from -12 to +12"},
@@ -64,10 +76,14 @@ TEST_F(CommandLine, UsageErrorsNameWhatIsWrong) {
       {{"camera", "-m", "515", "-o", out, "--from", (dir_ / "none.dat").string()}, "no such file"},
       {{"presets", "--country", "Atlantis"}, "unknown country \"Atlantis\""},
   };
+  ASSERT_EQ(::mkfifo((dir_ / "pipe").c_str(), 0600), 0);
   for (const Case& c : cases) {
     const clitest::Result r = Cli(c.args);
     EXPECT_EQ(r.status, 2) << c.says;
     EXPECT_NE(r.err.find(c.says), std::string::npos) << c.says << " / " << r.err;
+    // One line, the program's name first.
+    EXPECT_EQ(r.err.rfind("trailset-cli: ", 0), 0u) << r.err;
+    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
     EXPECT_FALSE(std::filesystem::exists(dir_ / "out" / "menu.dat"));
   }
 }
@@ -130,6 +146,95 @@ TEST_F(CommandLine, WhatTheWindowChangesIsRefusedNotWritten) {
   EXPECT_EQ(short_serial.status, 0);
   EXPECT_EQ(short_serial.err.rfind("trailset-cli: warning: Only numbers and letters are allowed", 0), 0u)
       << short_serial.err;
+}
+
+// A refused --set never repeats a password; other values are echoed cut
+// short, with control characters escaped; on the error stream and in JSON.
+TEST_F(CommandLine, RefusalsNeverRepeatAPassword) {
+  const std::string secret = "Hunter2-" + std::string(70, 'x');
+  struct Case {
+    uint16_t model;
+    std::vector<std::string> sets;
+    const char* says;
+  };
+  const Case cases[] = {
+      {520, {"bySendBy=Email", "sSmtpSet.szPassword=" + secret}, "sSmtpSet.szPassword=********: "},
+      {520, {"bySendBy=FTP", "sFtpSet.szPassword=" + secret}, "sFtpSet.szPassword=********: "},
+      {520, {"bySendBy=Camera Cloud System", "szAppSecret=" + secret}, "szAppSecret=********: "},
+      {520, {"country=Manual", "szWLNetPassword=" + secret}, "szWLNetPassword=********: "},
+      {518, {"sGpsMail.szGpsSmtpPassword=" + secret}, "sGpsMail.szGpsSmtpPassword=********: "},
+      {520, {"bySendBy=FTP", "sFtpSet.szServer=" + std::string(10000, 'a')}, "a... (10000 bytes): the field takes at most"},
+      {520, {"bySendBy=Mail\x1b[2J"}, "bySendBy=Mail\\x1B[2J: \"Mail\\x1B[2J\" is not offered"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> a = {"wireless", "-m", std::to_string(c.model), "-o", Folder("w").string()};
+    for (const std::string& set : c.sets) a.insert(a.end(), {"--set", set});
+    const clitest::Result r = Cli(a);
+    EXPECT_EQ(r.status, 1) << c.says;
+    EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+    EXPECT_LT(r.err.size(), 300u) << r.err;
+    a.push_back("--json");
+    const clitest::Result j = Cli(a);
+    for (const std::string* text : {&r.err, &j.out}) {
+      EXPECT_EQ(text->find("Hunter2"), std::string::npos) << *text;
+      EXPECT_EQ(text->find('\x1b'), std::string::npos) << *text;
+    }
+  }
+}
+
+// Files measured before they are read: a file larger than any record is
+// judged by its size and never read whole (the run gets far less memory
+// than the file has bytes).
+TEST_F(CommandLine, AHugeFileIsJudgedByItsSizeAlone) {
+  const auto huge = dir_ / "menu.dat";
+  { std::ofstream(huge).put('x'); }
+  std::filesystem::resize_file(huge, 3ull << 30);  // sparse: no disk space taken
+#if defined(__SANITIZE_ADDRESS__)
+  const std::string limit = "";  // the sanitizer reserves more address space than any limit allows
+#else
+  const std::string limit = "ulimit -v 400000; ";
+#endif
+  const auto run = [&](const std::vector<std::string>& args) {
+    std::string line = limit + clitest::Quote(TRAILSET_CLI_EXE);
+    for (const std::string& a : args) line += " " + clitest::Quote(a);
+    return clitest::RunProgram("sh", {"-c", line}, dir_);
+  };
+  clitest::Result r = run({"inspect", huge.string(), "-m", "515"});
+  EXPECT_EQ(r.status, 1) << r.err;
+  EXPECT_NE(r.out.find("menu.dat: " + huge.string() + " (3221225472 bytes)\n"), std::string::npos) << r.out << r.err;
+  EXPECT_NE(r.out.find("takes only a 68-byte menu.dat"), std::string::npos) << r.out;
+  r = run({"camera", "-m", "515", "-o", Folder("out").string(), "--from", huge.string()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("has 3221225472 bytes; the camera setup window of VORN-P2 takes only a 68-byte menu.dat"),
+            std::string::npos)
+      << r.err;
+}
+
+// After the window's success the card must still hold what the run wrote:
+// a removed folder or a file another program put there is a failed write.
+TEST_F(CommandLine, TheCardMustStillHoldWhatTheRunWrote) {
+  const auto out = Folder("card");
+  const cli::PlacedFile placed{(out / "menu.dat").string(), std::vector<uint8_t>(68, 0x17)};
+  clitest::WriteBytes(out / "menu.dat", placed.bytes);
+  EXPECT_EQ(cli::ConfirmOnCard(placed, "menu.dat", out), placed.bytes);
+  clitest::WriteBytes(out / "menu.dat", std::vector<uint8_t>(68, 0x18));
+  try {
+    cli::ConfirmOnCard(placed, "menu.dat", out);
+    ADD_FAILURE() << "a replaced file confirmed";
+  } catch (const cli::Refusal& e) {
+    EXPECT_NE(std::string(e.what()).find("was replaced by another program"), std::string::npos) << e.what();
+  }
+  std::filesystem::remove_all(out);
+  try {
+    cli::ConfirmOnCard(placed, "menu.dat", out);
+    ADD_FAILURE() << "a removed folder confirmed";
+  } catch (const cli::Refusal& e) {
+    EXPECT_NE(std::string(e.what()).find("and read back, but now cannot read"), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find(": no such file"), std::string::npos) << e.what();
+  }
+  // The companion's scratch copies are its own.
+  const cli::ScratchFolder scratch;
+  EXPECT_EQ(std::filesystem::status(scratch.path()).permissions(), std::filesystem::perms::owner_all);
 }
 
 TEST_F(CommandLine, AFileTheWindowWouldIgnoreIsNoStart) {

@@ -111,6 +111,35 @@ TEST_F(Inspect, ValuesOutsideTheModelsListsAreShownWithTheWindowsCorrection) {
   EXPECT_EQ(Change(r, "VideoLength")["becomes"], "0x09");
 }
 
+// A value the window corrects with a warning as it opens: inspect names the
+// correction and the warning; camera --from carries on with the corrected
+// value and says so.
+TEST_F(Inspect, ValuesTheWindowCorrectsWithAWarningAreNamedWithIt) {
+  const auto file = Written("camera", 524, {}, "card");
+  Patch(file, {{FieldLocation(MenuSetting::LongitudeMin, 3), 75}});
+  const json r = Report(file, 524, 0);
+  const json c = Change(r, "LongitudeMin");
+  ASSERT_FALSE(c.is_null()) << r["opening_changes"].dump();
+  EXPECT_EQ(c["stored"], "0x4B");
+  EXPECT_EQ(c["becomes"], "0x3B");
+  EXPECT_EQ(c["warning"], "The input is out of range!");
+  const clitest::Result text = Cli({"inspect", file.string(), "-m", "524"});
+  EXPECT_NE(text.out.find("  LongitudeMin: 0x4B -> 0x3B  (75 -> 59)  with the warning \"The input is out of range!\"\n"),
+            std::string::npos)
+      << text.out;
+
+  const clitest::Result run = Cli({"camera", "-m", "524", "-o", Folder("out").string(), "--from", file.string(),
+                                   "--clock", clitest::kClock, "--timezone", "+8", "--json"});
+  ASSERT_EQ(run.status, 0) << run.err << run.out;
+  const json j = json::parse(run.out);
+  EXPECT_EQ(j["corrections"], json::parse(R"([{"name": "LongitudeMin", "shown": "75", "becomes": "59",
+                                               "caption": "Warning", "warning": "The input is out of range!"}])"));
+  EXPECT_EQ(Field(j["file"], "LongitudeMin")["stored"], "0x3B");
+  const clitest::Result said = Cli({"camera", "-m", "524", "-o", Folder("out").string(), "--from", file.string()});
+  EXPECT_EQ(said.err, "trailset-cli: warning: the window corrected LongitudeMin of the --from file from \"75\" to "
+                      "\"59\": The input is out of range!\n");
+}
+
 TEST_F(Inspect, MenuOfTheWrongSizeIsReportedIgnored) {
   const auto dir = Folder("card");
   clitest::WriteBytes(dir / "menu.dat", std::vector<uint8_t>(67, 0x17));

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <random>
 #include <string>
 #include <vector>
@@ -50,13 +51,17 @@ TEST_F(InterruptedSaveTest, KilledWhileSavingLeavesOneWholeFile) {
   EXPECT_GT(seen_b, 0);
 }
 
-TEST_F(InterruptedSaveTest, LeftoverOfAnInterruptedSaveIsNotReadAndIsReplaced) {
+TEST_F(InterruptedSaveTest, LeftoverOfAnInterruptedSaveIsNotReadAndIsRemoved) {
   PrepareFiles(516, 516);
   const Bytes menu = ReadAll(card_ / "menu.dat");
   const Bytes cfg = ReadAll(card_ / "CFG.BIN");
-  // Half-written temporary files, as a card pulled out mid-save keeps them.
+  // Half-written temporary files, as a card pulled out mid-save keeps them
+  // (in the names of this version and of earlier ones), from a while ago.
   WriteAll(card_ / "menu.dat.tmp", Bytes(menu.begin(), menu.begin() + 30));
-  WriteAll(card_ / "CFG.BIN.tmp", Bytes(cfg.begin(), cfg.begin() + 700));
+  WriteAll(card_ / "CFG.BIN.5eed0001.tmp", Bytes(cfg.begin(), cfg.begin() + 700));
+  const auto old = fs::file_time_type::clock::now() - std::chrono::seconds(kLeftoverAgeSeconds);
+  fs::last_write_time(card_ / "menu.dat.tmp", old);
+  fs::last_write_time(card_ / "CFG.BIN.5eed0001.tmp", old);
 
   StartRun();
   OpenCamera(516);
@@ -70,7 +75,7 @@ TEST_F(InterruptedSaveTest, LeftoverOfAnInterruptedSaveIsNotReadAndIsReplaced) {
   EXPECT_TRUE(HasSuccess(Press(send_ids::kGenerate)));
   s_.reset();
   EXPECT_FALSE(fs::exists(card_ / "menu.dat.tmp"));
-  EXPECT_FALSE(fs::exists(card_ / "CFG.BIN.tmp"));
+  EXPECT_FALSE(fs::exists(card_ / "CFG.BIN.5eed0001.tmp"));
   EXPECT_EQ(ReadAll(card_ / "menu.dat").size(), 68u);
   EXPECT_EQ(ReadAll(card_ / "CFG.BIN").size(), 1320u);
 }

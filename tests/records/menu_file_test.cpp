@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+
 #include <cstdlib>
 #include <ctime>
 #include <string>
@@ -7,6 +14,7 @@
 
 #include "records/menu_record.h"
 #include "records/record_file.h"
+#include "records/send_set.h"
 #include "records/time_zone.h"
 #include "records_test_support.h"
 
@@ -251,19 +259,79 @@ TEST_F(MenuFile, SavedFileLoadsBackUnchanged) {
   }
 }
 
-// A temporary file left by an interrupted save, even a link to another
-// file, is replaced and never written through.
-TEST_F(MenuFile, LeftoverTemporaryFileIsNeitherFollowedNorLeftBehind) {
+// What interrupted saves leave beside the file: a link under a temporary
+// name is removed and never written through; a leftover whose last change
+// is old enough is removed; one that is young, or that a save holds its
+// lock on, may still be written and is left alone; other names are not ours.
+TEST_F(MenuFile, LeftoversAreRemovedOnlyWhenNoSaveCanStillWriteThem) {
   const std::filesystem::path outside = folder_.parent_path() / (folder_.filename().string() + "-outside");
   WriteAll(outside, {1, 2, 3});
   std::filesystem::create_symlink(outside, folder_ / "menu.dat.tmp");
+  const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::seconds(kLeftoverAgeSeconds + 5);
+  for (const char* name : {"menu.dat.0badc0de.tmp", "menu.dat.00000001.tmp", "menu.dat.12345678.tmp",
+                           "menu.dat.notes.tmp", "CFG.BIN.0badc0de.tmp"}) {
+    WriteAll(folder_ / name, {9});
+    if (std::string(name) != "menu.dat.12345678.tmp") std::filesystem::last_write_time(folder_ / name, old);
+  }
+  // A save in another process holds its file's lock while it writes.
+  const int held = ::open((folder_ / "menu.dat.00000001.tmp").c_str(), O_RDONLY);
+  ASSERT_GE(held, 0);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);
+
   OpenModel(520);
   ApplyMenuDefaults();
   ASSERT_TRUE(SaveMenuFile());
+  ::close(held);
   EXPECT_EQ(ReadAll(outside), (std::vector<uint8_t>{1, 2, 3}));
-  EXPECT_EQ(FolderEntries(), std::vector<std::string>{"menu.dat"});
+  EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"CFG.BIN.0badc0de.tmp", "menu.dat", "menu.dat.00000001.tmp",
+                                                       "menu.dat.12345678.tmp", "menu.dat.notes.tmp"}));
   EXPECT_EQ(ReadAll(MenuPath()).size(), 68u);
   std::filesystem::remove(outside);
+}
+
+// A record is read only from a regular file holding exactly its bytes: one
+// that shrank or grew since it was measured, or a pipe put in its place, is
+// refused without waiting and without reading on.
+TEST_F(MenuFile, ARecordIsReadOnlyFromAFileOfExactlyItsSize) {
+  const std::string path = MenuPath().string();
+  uint8_t out[68] = {};
+  for (const std::size_t size : {67u, 68u, 69u, 4096u}) {
+    WriteAll(MenuPath(), std::vector<uint8_t>(size, 0x42));
+    EXPECT_EQ(ReadRecordFile(path, out, 68), size == 68) << size;
+  }
+  EXPECT_EQ(out[0], 0x42);
+  std::filesystem::remove(MenuPath());
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  EXPECT_FALSE(ReadRecordFile(path, out, 68));
+  EXPECT_EQ(RecordFileSize(path), 0);
+}
+
+// Where the file system keeps modes: a replaced file keeps the mode of the
+// file it replaces, a new CFG.BIN is its owner's alone, a new menu.dat is
+// readable as before.
+TEST_F(MenuFile, ReplacedFilesKeepTheirModeAndANewCfgIsPrivate) {
+  const auto mode = [](const std::filesystem::path& p) {
+    struct stat st {};
+    ::stat(p.c_str(), &st);
+    return st.st_mode & 07777;
+  };
+  const mode_t saved_umask = ::umask(022);
+  OpenModel(520);
+  ApplyMenuDefaults();
+  ASSERT_TRUE(SaveMenuFile());
+  EXPECT_EQ(mode(MenuPath()), 0644u);
+  ::chmod(MenuPath().c_str(), 0640);
+  ASSERT_TRUE(SaveMenuFile());
+  EXPECT_EQ(mode(MenuPath()), 0640u);
+
+  const std::filesystem::path cfg = folder_ / "CFG.BIN";
+  ApplySendSetDefaults();
+  ASSERT_TRUE(SaveSendSet());
+  EXPECT_EQ(mode(cfg), 0600u);
+  ::chmod(cfg.c_str(), 0660);
+  ASSERT_TRUE(SaveSendSet());
+  EXPECT_EQ(mode(cfg), 0660u);
+  ::umask(saved_umask);
 }
 
 TEST_F(MenuFile, OpeningLoadsOncePerModelThenCorrectsVideoLengthAndClock) {
