@@ -64,8 +64,11 @@ var TrailsetFilesLibrary = {
       TSFiles.folders.delete(path);
     },
 
-    put: function(folder, name, bytes) {
-      FS.writeFile(folder.path + '/' + name, bytes);
+    // `modified`: the file's time of last change on the card (ms), when known.
+    put: function(folder, name, bytes, modified) {
+      const path = folder.path + '/' + name;
+      FS.writeFile(path, bytes);
+      if (modified) FS.utime(path, modified, modified);
       folder.known.set(name, bytes);
     },
 
@@ -124,7 +127,9 @@ var TrailsetFilesLibrary = {
       for await (const entry of handle.values()) {
         if (entry.kind !== 'file') continue;
         const file = await entry.getFile();
-        if (file.size <= TSFiles.maxFileBytes) TSFiles.put(folder, entry.name, new Uint8Array(await file.arrayBuffer()));
+        if (file.size <= TSFiles.maxFileBytes) {
+          TSFiles.put(folder, entry.name, new Uint8Array(await file.arrayBuffer()), file.lastModified);
+        }
       }
       return path;
     },
@@ -187,7 +192,7 @@ var TrailsetFilesLibrary = {
       if (!files) return null;
       const folder = TSFiles.folders.get(TSFiles.downloadPath);
       for (const f of files) {
-        if (f.size <= TSFiles.maxFileBytes) TSFiles.put(folder, f.name, new Uint8Array(await f.arrayBuffer()));
+        if (f.size <= TSFiles.maxFileBytes) TSFiles.put(folder, f.name, new Uint8Array(await f.arrayBuffer()), f.lastModified);
       }
       return TSFiles.downloadPath;
     },
