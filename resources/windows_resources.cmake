@@ -35,7 +35,10 @@ add_custom_command(
   COMMENT "Drawing the bitmaps and the icon"
   VERBATIM)
 
+# The manifest carries the project's version number.
+configure_file(trailset.manifest ${TS_GEN_DIR}/trailset.exe.manifest @ONLY)
+
 add_library(ts_resources OBJECT trailset.rc)
 set_source_files_properties(trailset.rc PROPERTIES
-  OBJECT_DEPENDS "${TS_GEN_FILES};${CMAKE_CURRENT_SOURCE_DIR}/trailset.manifest")
+  OBJECT_DEPENDS "${TS_GEN_FILES};${TS_GEN_DIR}/trailset.exe.manifest;${CMAKE_BINARY_DIR}/generated/trailset_version.h")
 target_include_directories(ts_resources PRIVATE ${TS_GEN_DIR} ${CMAKE_CURRENT_SOURCE_DIR})

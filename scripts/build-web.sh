@@ -4,7 +4,7 @@
 # logic: any static server (or a web host) can serve the folder as it is.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh"
+"$root/scripts/setup.sh" build web
 # emscripten's JavaScript optimizer takes its node modules from Debian's folder.
 export NODE_PATH="${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs"
 build="$root/build/wasm"

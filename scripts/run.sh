@@ -8,7 +8,9 @@ if [ "$(uname -s)" != Darwin ] && [ -z "${DISPLAY:-}" ]; then
   echo "trailset: no display available (DISPLAY is not set); run it in a graphical session" >&2
   exit 1
 fi
-"$root/scripts/setup.sh"
-cmake --preset native -G Ninja >/dev/null
-cmake --build --preset native -j "$(nproc)" --target trailset
-exec "$root/build/native/apps/trailset/trailset" "$@"
+# Only what building and running the program needs; the tests' tools are
+# installed by scripts/test.sh.
+"$root/scripts/setup.sh" build
+cmake --preset release -G Ninja >/dev/null
+cmake --build --preset release -j "$(nproc)" --target trailset
+exec "$root/build/release/apps/trailset/trailset" "$@"

@@ -1,9 +1,21 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing trailset need.
-# Does nothing when they are all present already.
+# Installs the Debian packages of the named lists in scripts/packages/:
+#   build    building trailset for this machine and running it
+#   windows  the Windows cross build
+#   web      the browser page (WebAssembly)
+#   test     the tests beyond the builds
+#   package  making the release packages
+# All of them when no list is named. Does nothing when they are all present.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-mapfile -t pkgs < <(grep -v -E '^\s*(#|$)' "$here/packages.txt")
+lists=("$@")
+[ ${#lists[@]} -gt 0 ] || lists=(build windows web test package)
+pkgs=()
+for list in "${lists[@]}"; do
+  file="$here/packages/$list.txt"
+  [ -f "$file" ] || { echo "setup: there is no package list '$list' ($file)" >&2; exit 2; }
+  mapfile -t -O "${#pkgs[@]}" pkgs < <(grep -v -E '^\s*(#|$)' "$file")
+done
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

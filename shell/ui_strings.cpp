@@ -2,6 +2,8 @@
 // second; list rows are the Chinese row first, then the English row.
 #include "shell/ui_strings.h"
 
+#include "trailset_version.h"
+
 // ---------------------------------------------------------------------------
 // Shared captions and messages
 const UiText kTxtNotice = {{"通知", "Notice"}};
@@ -27,7 +29,7 @@ const UiText kTxtWirelessSetup = {{"无线设置", "Wireless Setup"}};
 const UiText kTxtCameraSetup = {{"相机设置", "Camera Setup"}};
 const UiText kTxtInterfaceLanguage = {{"界面语言", "Interface Language"}};
 const UiText kTxtVersion = {{"软件版本", "Version"}};
-const UiText kTxtVersionNumber = {{"1,1,0,75", "1,1,0,75"}};
+const UiText kTxtVersionNumber = {{TRAILSET_VERSION_COMMAS, TRAILSET_VERSION_COMMAS}};
 const char* const kPlainUiLanguages[2] = {"中文", "English"};
 
 // ---------------------------------------------------------------------------

@@ -40,7 +40,7 @@ extern const UiText kTxtWirelessSetup;       // 40008 otherwise
 extern const UiText kTxtCameraSetup;         // 40003; also the camera setup window title
 extern const UiText kTxtInterfaceLanguage;   // 40001
 extern const UiText kTxtVersion;             // 40005
-extern const UiText kTxtVersionNumber;       // 40000 "1,1,0,75"
+extern const UiText kTxtVersionNumber;       // 40000, the version as "MAJOR,MINOR,PATCH,TWEAK"
 // The interface language list: row n is UiLanguage n, each in its own language.
 extern const char* const kPlainUiLanguages[2];
 

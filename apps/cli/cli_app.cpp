@@ -11,6 +11,7 @@
 #include "apps/cli/cli.h"
 #include "apps/cli/cli_commands.h"
 #include "apps/cli/cli_common.h"
+#include "trailset_version.h"
 
 namespace cli {
 
@@ -38,11 +39,11 @@ constexpr char kCommandList[] = "models, inspect, camera, wireless or presets";
 
 // A missing or unknown command, which the parser would only call "a
 // subcommand is required"; nothing when the first argument is a command
-// or asks for help.
+// or asks for help or the version.
 std::optional<std::string> CommandError(const std::vector<std::string>& args) {
   if (args.size() < 2) return std::string("a command is required: ") + kCommandList + " (see trailset-cli --help)";
   const std::string& first = args[1];
-  if (first == "-h" || first == "--help") return std::nullopt;
+  if (first == "-h" || first == "--help" || first == "--version") return std::nullopt;
   for (const char* c : kCommands)
     if (first == c) return std::nullopt;
   if (!first.empty() && first[0] == '-')
@@ -70,6 +71,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   app.fallthrough(false);
   // Options are "--name" everywhere: on Windows a "/path" stays a path.
   app.allow_windows_style_options(false);
+  app.set_version_flag("--version", std::string("trailset ") + TRAILSET_VERSION, "Print the version and exit");
 
   ModelsOptions models;
   CLI::App* c_models = app.add_subcommand("models", "list the 22 models with code, name, camera layout and wireless kind");

@@ -1,6 +1,11 @@
 // trailset.exe: the Windows dialog application.
 #include <objbase.h>
+#include <shellapi.h>
 
+#include <string>
+#include <vector>
+
+#include "apps/trailset/program_args.h"
 #include "platform/win32/win32_host.h"
 #include "shell/app.h"
 
@@ -8,7 +13,57 @@
 #include "tests/win32/driver.h"
 #endif
 
+namespace {
+
+// The arguments after the program's name, as UTF-8.
+std::vector<std::string> Arguments() {
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  std::vector<std::string> args;
+  for (int i = 1; argv && i < argc; ++i) args.push_back(platform::win32::Narrow(argv[i]));
+  if (argv) LocalFree(argv);
+  return args;
+}
+
+// Prints `text` where whoever started the program reads it. A window program
+// has no console of its own: it writes to the standard stream it was handed
+// (a pipe, a file, or the terminal under Wine), else to the console of the
+// program that started it (a command prompt), else shows it in a box.
+void PrintForTheStarter(const std::string& text, bool is_error) {
+  std::string crlf;
+  for (char c : text) {
+    if (c == '\n') crlf += '\r';
+    crlf += c;
+  }
+  HANDLE stream = GetStdHandle(is_error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+  DWORD written = 0;
+  if (stream && stream != INVALID_HANDLE_VALUE && GetFileType(stream) != FILE_TYPE_UNKNOWN &&
+      WriteFile(stream, crlf.data(), static_cast<DWORD>(crlf.size()), &written, nullptr))
+    return;
+  if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+    HANDLE console = CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+    bool shown = false;
+    if (console != INVALID_HANDLE_VALUE) {
+      const std::wstring wide = platform::win32::Widen(crlf);
+      shown = WriteConsoleW(console, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr) != FALSE;
+      CloseHandle(console);
+    }
+    FreeConsole();
+    if (shown) return;
+  }
+  MessageBoxW(nullptr, platform::win32::Widen(text).c_str(), L"trailset",
+              MB_OK | (is_error ? MB_ICONWARNING : MB_ICONINFORMATION));
+}
+
+}  // namespace
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  const program_args::Outcome command = program_args::Parse(Arguments());
+  if (!command.open_windows) {
+    PrintForTheStarter(command.text, command.is_error);
+    return command.exit_code;
+  }
   platform::win32::SetInstance(instance);
   platform::win32::InitCommonControls();
   // The folder picker is a shell object and needs COM on this thread.

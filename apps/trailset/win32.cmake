@@ -6,7 +6,8 @@ if(NOT TARGET ts_win32 OR NOT TARGET ts_app_windows OR NOT TARGET ts_resources)
 endif()
 
 function(ts_add_windows_program name)
-  add_executable(${name} WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/main_win32.cpp ${ARGN})
+  add_executable(${name} WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/main_win32.cpp ${CMAKE_CURRENT_SOURCE_DIR}/program_args.cpp
+    ${ARGN})
   # The window registration and the application entry live in libraries
   # that refer to each other, so they are linked as one group.
   target_link_libraries(${name} PRIVATE ts_resources ts_win32

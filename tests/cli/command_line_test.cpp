@@ -12,6 +12,7 @@
 #include "apps/cli/cli_run.h"
 #include "apps/cli/cli_session.h"
 #include "tests/cli/cli_test_support.h"
+#include "trailset_version.h"
 
 namespace {
 
@@ -37,6 +38,20 @@ TEST_F(CommandLine, TheProgramsExitStatusAndHelp) {
   }
   EXPECT_NE(clitest::RunProgram(exe, {"camera", "--help"}, dir_).out.find("PirInterval"), std::string::npos);
   EXPECT_NE(clitest::RunProgram(exe, {"wireless", "--help"}, dir_).out.find("sSmtpSet.szWLNetApN"), std::string::npos);
+  // Both programs name the build's version; the GUI program refuses what it does not know.
+  std::vector<std::string> programs = {exe};
+#ifdef TRAILSET_GUI_EXE
+  programs.push_back(TRAILSET_GUI_EXE);
+  const clitest::Result unknown = clitest::RunProgram(TRAILSET_GUI_EXE, {"--versoin"}, dir_);
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_EQ(unknown.err, "trailset: unexpected argument '--versoin'; try 'trailset --help'\n");
+  EXPECT_NE(clitest::RunProgram(TRAILSET_GUI_EXE, {"--help"}, dir_).out.find("Usage: trailset"), std::string::npos);
+#endif
+  for (const std::string& program : programs) {
+    const clitest::Result v = clitest::RunProgram(program, {"--version"}, dir_);
+    EXPECT_EQ(v.status, 0) << program;
+    EXPECT_EQ(v.out, "trailset " TRAILSET_VERSION "\n") << program;
+  }
   EXPECT_EQ(clitest::RunProgram(exe, {}, dir_).status, 2);
   EXPECT_EQ(clitest::RunProgram(exe, {"format-card"}, dir_).status, 2);
   EXPECT_EQ(clitest::RunProgram(exe, {"models"}, dir_).status, 0);

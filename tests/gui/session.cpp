@@ -17,6 +17,7 @@
 #include "shell/app.h"
 #include "shell/ui_strings.h"
 #include "tests/gui/gui_driver.h"
+#include "trailset_version.h"
 #include "wireless/gps_mailbox.h"
 #include "wireless/send_settings_page.h"
 #include "wireless/wireless_page.h"
@@ -84,7 +85,7 @@ void CheckMainTexts() {
   ExpectEq(m.Text(kGrpVersion), T(kTxtVersion), "version frame");
   ExpectEq(m.Text(kGrpLanguage), T(kTxtInterfaceLanguage), "language frame");
   ExpectEq(m.Text(kGrpModel), T(kTxtCameraModel), "model frame");
-  ExpectEq(m.Text(kVersion), "1,1,0,75", "version text");
+  ExpectEq(m.Text(kVersion), TRAILSET_VERSION_COMMAS, "version text");
   ExpectEq(m.ListCount(kLanguageList), 2, "language list rows");
   ExpectEq(m.ListItem(kLanguageList, 0), "中文", "language row 0");
   ExpectEq(m.ListItem(kLanguageList, 1), "English", "language row 1");

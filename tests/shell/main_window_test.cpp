@@ -12,6 +12,7 @@
 #include "shell/app.h"
 #include "shell/main_window.h"
 #include "shell/windows.h"
+#include "trailset_version.h"
 
 namespace {
 
@@ -98,7 +99,7 @@ TEST_F(MainWindowTest, FirstStartInChineseOnAChineseSystem) {
   EXPECT_EQ(s.Text(kCamera), "相机设置");
   EXPECT_EQ(s.Text(kWireless), "无线设置");
   EXPECT_EQ(s.Text(40006), "相机型号");
-  EXPECT_EQ(s.Text(40000), "1,1,0,75");
+  EXPECT_EQ(s.Text(40000), TRAILSET_VERSION_COMMAS);
   EXPECT_EQ(s.Items(kLangList), (std::vector<std::string>{"中文", "English"}));
   EXPECT_EQ(s.Selection(kLangList), 0);
   EXPECT_EQ(s.Icon(), 103);

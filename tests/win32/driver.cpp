@@ -27,6 +27,7 @@
 #include "records/send_set.h"
 #include "shell/ui_strings.h"
 #include "tests/win32/ui_driver.h"
+#include "trailset_version.h"
 #include "wireless/gps_mailbox.h"
 #include "wireless/send_settings_page.h"
 #include "wireless/wireless_page.h"
@@ -118,7 +119,7 @@ class Sessions {
     ui_.CheckEq(ui_.Text(main, kGrpVersion), T(kTxtVersion, lang_), "version frame");
     ui_.CheckEq(ui_.Text(main, kGrpLanguage), T(kTxtInterfaceLanguage, lang_), "language frame");
     ui_.CheckEq(ui_.Text(main, kGrpModel), T(kTxtCameraModel, lang_), "model frame");
-    ui_.CheckEq(ui_.Text(main, kVersion), "1,1,0,75", "version text");
+    ui_.CheckEq(ui_.Text(main, kVersion), TRAILSET_VERSION_COMMAS, "version text");
     ui_.CheckEq(ui_.Count(main, kLanguageList), 2, "language list rows");
     ui_.CheckEq(ui_.Item(main, kLanguageList, 0), "中文", "language row 0");
     ui_.CheckEq(ui_.Item(main, kLanguageList, 1), "English", "language row 1");
@@ -153,6 +154,7 @@ class Sessions {
                     manifest.find("version=\"6.0.0.0\"") != std::string::npos,
                 "the manifest asks for common controls 6");
       ui_.Check(manifest.find("level=\"asInvoker\"") != std::string::npos, "the manifest runs as invoker");
+      ui_.Check(manifest.find("version=\"" TRAILSET_VERSION "\"") != std::string::npos, "the manifest has the version");
     }
 
     wchar_t path[MAX_PATH] = {};
@@ -165,8 +167,10 @@ class Sessions {
                      VerQueryValueW(version.data(), L"\\", reinterpret_cast<void**>(&fixed), &len) && fixed;
     ui_.Check(has, "version information");
     if (has) {
-      ui_.CheckEq(static_cast<long>(fixed->dwFileVersionMS), static_cast<long>(MAKELONG(1, 1)), "file version 1,1");
-      ui_.CheckEq(static_cast<long>(fixed->dwFileVersionLS), static_cast<long>(MAKELONG(75, 0)), "file version 0,75");
+      ui_.CheckEq(static_cast<long>(fixed->dwFileVersionMS),
+                  static_cast<long>(MAKELONG(TRAILSET_VERSION_MINOR, TRAILSET_VERSION_MAJOR)), "file version major, minor");
+      ui_.CheckEq(static_cast<long>(fixed->dwFileVersionLS),
+                  static_cast<long>(MAKELONG(TRAILSET_VERSION_TWEAK, TRAILSET_VERSION_PATCH)), "file version patch, tweak");
     }
   }
 

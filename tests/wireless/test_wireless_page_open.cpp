@@ -1,6 +1,7 @@
 // Opening the wireless parameter page: what it shows for the file it
 // finds, per model group, and what it repairs.
 #include "test_wireless_page_fixture.h"
+#include "trailset_version.h"
 
 namespace page_test {
 namespace {
@@ -334,7 +335,7 @@ TEST_F(WirelessPageTest, ChineseTexts) {
   EXPECT_EQ(s().Text(kMailFrame), "网络设置, 邮件参数");
   EXPECT_EQ(s().Text(kBoxFrame), "相机云系统参数");
   EXPECT_EQ(s().Text(kBox3Label), "SIM卡电话号码");
-  EXPECT_EQ(s().Text(kVersion), "1,1,0,75");
+  EXPECT_EQ(s().Text(kVersion), TRAILSET_VERSION_COMMAS);
   EXPECT_FALSE(s().Shown(kVersion));
   EXPECT_FALSE(s().Shown(kLanguage));
   EXPECT_EQ(s().Items(kMmsType), (Items{"APN", "CSD"}));
