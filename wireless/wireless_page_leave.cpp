@@ -53,8 +53,9 @@ void ReadFtpEdits(platform::Dialog& dlg) {
   ReadPort(dlg, kBox2, ftp.iPort);
   ReadField(dlg, kBox3, ftp.szUserName);
   ReadField(dlg, kFtpPassword, ftp.szPassword);
-  const int dir_type = dlg.ListSelection(kFtpDirType);
-  if (dir_type >= 0) ftp.iFtpDirType = dir_type;
+  // Like every list, no selection (a type the list does not offer) reads
+  // back as -1, every byte 0xFF.
+  ftp.iFtpDirType = dlg.ListSelection(kFtpDirType);
   ReadField(dlg, kFtpDir, ftp.szFtpDir);
 }
 
