@@ -43,8 +43,9 @@ extern "C" {
 
 // ---- waiting (these return to the page while they wait) ----
 void ts_web_wait_event(platform::web::Event* out);
-// The folder picker: the path of the folder chosen, or nullptr on cancel.
-char* ts_web_pick_folder();
+// The folder picker, opened at the folder of `start` where the browser can:
+// the path of the folder chosen, or nullptr on cancel.
+char* ts_web_pick_folder(const char* start, std::size_t start_len);
 // The start panel: asks for the folder to start in and returns its path.
 char* ts_web_start(const char* prompt, std::size_t prompt_len, const char* open, std::size_t open_len,
                    const char* without, std::size_t without_len);

@@ -178,10 +178,14 @@ var TrailsetFilesLibrary = {
 
     // ---- Browse ----
 
-    pick: async function() {
+    // `start`: the path of the folder the picker opens at, when it is a picked one.
+    pick: async function(start) {
       if (TSFiles.canWriteFolders()) {
         try {
-          const handle = await window.showDirectoryPicker({id: 'trailset-card', mode: 'readwrite'});
+          const options = {id: 'trailset-card', mode: 'readwrite'};
+          const at = start && TSFiles.folders.get(start);
+          if (at && at.handle) options.startIn = at.handle;
+          const handle = await window.showDirectoryPicker(options);
           return await TSFiles.openDirectory(handle);
         } catch (e) {
           if (e.name !== 'AbortError') out('Folder picker err! (' + e.name + ': ' + e.message + ')');
@@ -200,10 +204,12 @@ var TrailsetFilesLibrary = {
 
   ts_files_can_write_folders: function() { return TSFiles.canWriteFolders() ? 1 : 0; },
 
-  ts_web_pick_folder: function() {
+  ts_web_pick_folder__deps: ['$TS'],
+  ts_web_pick_folder: function(start, startLen) {
     TSFiles.init();
+    const from = TS.text(start, startLen);
     return Asyncify.handleAsync(async () => {
-      const path = await TSFiles.pick();
+      const path = await TSFiles.pick(from);
       return path ? allocateUTF8(path) : 0;
     });
   },

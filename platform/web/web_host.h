@@ -17,6 +17,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/services.h"
 #include "platform/window.h"
@@ -37,7 +38,7 @@ class WebServices final : public Services {
   int SystemLanguageId() override;
   std::optional<std::string> WorkingDirectory() override { return start_folder_; }
   int PcUtcOffsetHours() override;
-  std::optional<std::string> PickFolder() override;
+  std::optional<std::string> PickFolder(std::string_view start_folder) override;
 
  private:
   std::string start_folder_;

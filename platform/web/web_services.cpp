@@ -31,8 +31,8 @@ int WebServices::SystemLanguageId() { return BrowserLanguageId(); }
 // standard offset is found as on other systems.
 int WebServices::PcUtcOffsetHours() { return LocalStandardUtcOffsetHours(); }
 
-std::optional<std::string> WebServices::PickFolder() {
-  char* path = ts_web_pick_folder();
+std::optional<std::string> WebServices::PickFolder(std::string_view start_folder) {
+  char* path = ts_web_pick_folder(start_folder.data(), start_folder.size());
   if (!path) return std::nullopt;
   std::string folder(path);
   std::free(path);

@@ -64,11 +64,13 @@ export async function setClock(page, clock, timezone) {
 }
 
 // The folder picker answered by a folder of the origin-private file system
-// (window.pickedFolder names the next one; null is the user's cancel).
+// (window.pickedFolder names the next one; null is the user's cancel;
+// window.pickerStartedIn is the folder the last one opened at).
 export async function pickerAnswers(page, folder) {
   await page.evaluateOnNewDocument(name => {
     window.pickedFolder = name;
-    window.showDirectoryPicker = async () => {
+    window.showDirectoryPicker = async options => {
+      window.pickerStartedIn = options && options.startIn ? options.startIn.name : null;
       if (window.pickedFolder === null) throw new DOMException('The user aborted a request.', 'AbortError');
       return (await navigator.storage.getDirectory()).getDirectoryHandle(window.pickedFolder, {create: true});
     };

@@ -154,6 +154,7 @@ async function englishWithFolder(browser, server) {
   await page.evaluate(() => { window.pickedFolder = null; });
   await u.click(113, 40103);
   assert.equal(await u.text(113, 40104), '/card-en');
+  assert.equal(await page.evaluate(() => window.pickerStartedIn), 'card-en', 'the picker opens at the save folder');
   await page.evaluate(() => { window.pickedFolder = 'card-en-2'; });
   await u.paste(113, 40131, 'AB12CD');
   await u.click(113, 40103);
