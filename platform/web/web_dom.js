@@ -183,7 +183,10 @@ var TrailsetDomLibrary = {
         el.autocomplete = 'off';
         el.spellcheck = false;
         el.value = text;
-        el.addEventListener('input', () => TS.command(win, id, TS.detail.editChanged));
+        // Text still being composed with an input method is not yet the
+        // edit's: as natively, the edit changes once the text is committed.
+        el.addEventListener('input', e => { if (!e.isComposing) TS.command(win, id, TS.detail.editChanged); });
+        el.addEventListener('compositionend', () => TS.command(win, id, TS.detail.editChanged));
         el.addEventListener('blur', () => { if (!TS.quietBlur) TS.command(win, id, TS.detail.focusLost); });
         el.addEventListener('beforeinput', e => {
           // A digits-only edit refuses a typed character that is no digit (a paste passes, as natively).

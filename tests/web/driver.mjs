@@ -187,6 +187,24 @@ export class User {
     await this.idle();
   }
 
+  // Typing through an input method: the text being composed, step by step,
+  // then the text committed. Returns the edit's text while it was composed.
+  async compose(tpl, id, steps, committed) {
+    await this.page.click(this.sel(tpl, id));
+    await this.page.keyboard.press('End');
+    await this.idle();
+    const cdp = await this.page.createCDPSession();
+    for (const text of steps) {
+      await cdp.send('Input.imeSetComposition', {text, selectionStart: text.length, selectionEnd: text.length});
+      await this.idle();
+    }
+    const during = await this.text(tpl, id);
+    await cdp.send('Input.insertText', {text: committed});
+    await this.idle();
+    await cdp.detach();
+    return during;
+  }
+
   async key(name) {
     await this.page.keyboard.press(name);
     await this.idle();

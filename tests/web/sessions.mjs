@@ -259,7 +259,9 @@ async function chineseWithGpsMailbox(browser, server) {
     page.$eval(`.ts-window[data-template="${t}"]`, el => el.getBoundingClientRect().toJSON())));
   assert.ok(gpsBox.left >= pageBox.right, 'the mailbox window opens beside its page');
   // The page stays usable; its Next Page waits for the mailbox window.
-  await u.paste(114, 40052, '13800138000');
+  // Pinyin being composed stays as it is; the digits-only filter takes what is committed.
+  assert.equal(await u.compose(114, 40052, ['s', 'sh', 'shou'], '手机13800138000'), 'shou');
+  assert.equal(await u.text(114, 40052), '13800138000');
   await u.click(114, 40043);
   assert.deepEqual(await u.windows(), [114, 138]);
   await u.click(138, 40012);
