@@ -548,6 +548,10 @@ var TrailsetDomLibrary = {
     client.append(body, footer);
     el.append(bar.bar, client);
     modal.append(el);
+    // Measured before the cover is added: what the desktop scrolls over.
+    const area = [TS.desktop().scrollWidth, TS.desktop().scrollHeight];
+    modal.style.width = area[0] + 'px';
+    modal.style.height = area[1] + 'px';
     TS.desktop().append(modal);
     modal.style.zIndex = ++TS.topZ;
     const over = TS.windows.get(owner);

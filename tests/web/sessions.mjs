@@ -267,6 +267,12 @@ async function chineseWithGpsMailbox(browser, server) {
   await u.click(138, 40012);
   assert.equal((await u.box()).caption, '警告');
   await u.shot('zh-gps-warning');
+  // On a screen too small for the page, the box still covers all of it:
+  // the check box scrolled into view takes no click.
+  await page.setViewport({width: 1100, height: 480});
+  await page.click(u.sel(114, 40003));
+  assert.equal(await page.$eval(u.sel(114, 40003) + ' input', el => el.checked), true);
+  await page.setViewport({width: 1100, height: 720});
   await u.answer();
   await u.paste(138, 40001, 'smtp.gps.example.com');
   await u.paste(138, 40005, '587');
