@@ -334,13 +334,16 @@ async function downloadInBrowserWithoutFolders(browser, server, language) {
   await u.idle();
   assert.equal(await u.text(113, 40104), '/Downloads');
   await u.select(113, 40015, 2);
+  // The degree edit takes three characters from the keyboard.
+  await u.type(113, 40064, '34');
+  assert.equal(await u.text(113, 40064), '123');
   await u.click(113, 40106);
   assert.equal((await u.box()).caption, lang === 'zh' ? '通知' : 'Notice');
   await u.answer();
   const file = path.join(downloads, 'menu.dat');
   for (let i = 0; i < 50 && !fs.existsSync(file); ++i) await new Promise(r => setTimeout(r, 100));
   assert.deepEqual(fs.readFileSync(file),
-                   cliFile('camera', 520, ['SenseLevel=Low'], ['--from', path.join(card, 'menu.dat')]));
+                   cliFile('camera', 520, ['SenseLevel=Low', 'LongitudeDeg=123'], ['--from', path.join(card, 'menu.dat')]));
   await u.shot(`${lang}-camera-download`);
   assert.deepEqual(foreign, []);
   await page.close();
