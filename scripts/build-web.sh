@@ -17,6 +17,10 @@ cmake --build "$build" -j"${TRAILSET_JOBS:-2}" --target trailset
 rm -rf "$out"
 mkdir -p "$out"
 cp "$build/apps/trailset/trailset.js" "$build/apps/trailset/trailset.wasm" "$out/"
-cp "$root/platform/web/page/index.html" "$root/platform/web/page/trailset.css" "$out/"
+cp "$root/platform/web/page/trailset.css" "$out/"
+# The page names its files with a mark of their content, so that a browser
+# holding an earlier version in its cache never mixes it with this one.
+mark=$(cd "$out" && cat trailset.js trailset.wasm trailset.css | sha256sum | cut -c1-16)
+sed "s/@MARK@/$mark/g" "$root/platform/web/page/index.html" >"$out/index.html"
 total=$(cat "$out"/* | wc -c)
 echo "build-web: $out ($total bytes: $(cd "$out" && for f in *; do printf '%s %s, ' "$f" "$(wc -c <"$f")"; done | sed 's/, $//'))"

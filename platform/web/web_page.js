@@ -9,4 +9,10 @@ Module['onAbort'] = function() {
   root.dataset.trailset = 'failed';
   if (failure) failure.hidden = false;
 };
+// The page asks for its files with a mark of their content (index.html),
+// so a browser that keeps an earlier version in its cache never mixes it
+// with this one: the program's WebAssembly comes with this script's mark.
+Module['locateFile'] = (function(mark) {
+  return function(path, prefix) { return prefix + path + mark; };
+})(document.currentScript ? new URL(document.currentScript.src).search : '');
 document.documentElement.dataset.trailset = 'loading';

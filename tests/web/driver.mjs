@@ -14,8 +14,8 @@ const kTypes = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '
 export async function serve(root) {
   const requests = [];
   const server = http.createServer((req, res) => {
-    const name = decodeURIComponent(req.url.split('?')[0]);
-    requests.push(name);
+    const [name, query] = decodeURIComponent(req.url).split('?');
+    requests.push({name, query});
     const file = path.join(root, name === '/' ? 'index.html' : name);
     if (!file.startsWith(root)) return res.writeHead(403).end();
     fs.readFile(file, (err, data) => {

@@ -384,10 +384,17 @@ for (const [language, session] of sessions) {
     await close();
   }
 }
-const outside = server.requests.filter(r => !fs.existsSync(path.join(webDir, r === '/' ? 'index.html' : r)));
+const outside = server.requests.filter(r => !fs.existsSync(path.join(webDir, r.name === '/' ? 'index.html' : r.name)));
 if (outside.length) {
   failed++;
-  console.log(`FAILED: the page asked for files it does not have: ${outside.join(', ')}`);
+  console.log(`FAILED: the page asked for files it does not have: ${outside.map(r => r.name).join(', ')}`);
+}
+// Every file but the page itself is asked for with the page's mark of their content.
+const mark = fs.readFileSync(path.join(webDir, 'index.html'), 'utf8').match(/trailset\.js\?(\w+)"/)[1];
+const unmarked = server.requests.filter(r => r.name !== '/' && r.query !== mark);
+if (unmarked.length) {
+  failed++;
+  console.log(`FAILED: asked for without the mark ${mark}: ${unmarked.map(r => r.name + '?' + r.query).join(', ')}`);
 }
 await server.close();
 fs.rmSync(work, {recursive: true, force: true});
