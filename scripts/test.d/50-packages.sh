@@ -3,7 +3,8 @@
 # stages in build/mingw); then the .deb is installed on this machine, used
 # and removed (tests/packages/check_deb.sh), the Windows installer and zip
 # are used under Wine (tests/packages/check_windows.sh), the browser page's
-# zip must hold the page the browser stage played, and the source archive
+# zip must hold the page the browser stage played and start from where it
+# was unzipped, and the source archive
 # must hold exactly the committed files.
 set -euo pipefail
 cd "$TRAILSET_ROOT"
@@ -32,6 +33,8 @@ diff -r --exclude=LICENSE.txt "$web_check/trailset-$v-web" build/web >/dev/null 
   { echo "packages: the web zip does not hold the page in build/web" >&2; exit 1; }
 cmp -s "$web_check/trailset-$v-web/LICENSE.txt" LICENSE || { echo "packages: the web zip's licence" >&2; exit 1; }
 echo "packages: web zip: $(ls "$web_check/trailset-$v-web" | tr '\n' ' ')"
+# The unzipped page starts in headless Chromium (the browser stage's driver).
+timeout 120 node tests/web/timing.mjs "$web_check/trailset-$v-web" 1
 
 if ! diff <(tar -tzf "$packages/trailset-$v.tar.gz" | grep -v '/$' | sed "s|^trailset-$v/||" | LC_ALL=C sort) \
      <(git ls-files | LC_ALL=C sort) >/dev/null; then

@@ -29,12 +29,17 @@ async function readyMs(browser, url) {
   });
   await page.goto(url);
   const ms = await page.evaluate(async () => {
-    while (window.readyAt === undefined && !(window.loadedAt && !document.documentElement.dataset.trailset)) {
+    const state = () => document.documentElement.dataset.trailset;
+    while (window.readyAt === undefined && !(window.loadedAt && !state()) && state() !== 'failed') {
       await new Promise(r => setTimeout(r, 5));
     }
-    return window.readyAt ?? window.loadedAt;
+    return state() === 'failed' ? null : window.readyAt ?? window.loadedAt;
   });
   await page.close();
+  if (ms === null) {
+    console.log(`FAILED: the page at ${url} did not start`);
+    process.exit(1);
+  }
   return ms;
 }
 
