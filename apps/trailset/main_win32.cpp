@@ -1,7 +1,5 @@
 // trailset.exe: the Windows dialog application.
-#include <objbase.h>
-#include <shellapi.h>
-
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -15,13 +13,11 @@
 
 namespace {
 
-// The arguments after the program's name, as UTF-8.
+// The arguments after the program's name, as UTF-8 (split by the C
+// runtime of the wide entry point, so the shell is not loaded for it).
 std::vector<std::string> Arguments() {
-  int argc = 0;
-  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
   std::vector<std::string> args;
-  for (int i = 1; argv && i < argc; ++i) args.push_back(platform::win32::Narrow(argv[i]));
-  if (argv) LocalFree(argv);
+  for (int i = 1; __wargv && i < __argc; ++i) args.push_back(platform::win32::Narrow(__wargv[i]));
   return args;
 }
 
@@ -66,8 +62,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   }
   platform::win32::SetInstance(instance);
   platform::win32::InitCommonControls();
-  // The folder picker is a shell object and needs COM on this thread.
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
 
   static platform::win32::Win32Host host;
   static platform::win32::Win32Services services;
@@ -80,6 +74,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 #ifdef TRAILSET_TEST_DRIVER
   code = FinishTestDriver();
 #endif
-  if (SUCCEEDED(com)) CoUninitialize();
   return code;
 }
