@@ -32,8 +32,8 @@ class Folder {
     path_ = std::filesystem::temp_directory_path() / ("trailset-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(path_);
     const std::string text = path_.string();
-    std::memset(SaveFolder, 0, sizeof SaveFolder);
-    std::memcpy(SaveFolder, text.data(), std::min(text.size(), sizeof SaveFolder - 1));
+    std::memset(App().SaveFolder, 0, sizeof App().SaveFolder);
+    std::memcpy(App().SaveFolder, text.data(), std::min(text.size(), sizeof App().SaveFolder - 1));
   }
   ~Folder() {
     std::error_code ignored;
@@ -45,8 +45,8 @@ class Folder {
 };
 
 void SelectModel(uint16_t code) {
-  ModelFamily = code >> 8;
-  ModelIndex = code & 0xFF;
+  App().ModelFamily = code >> 8;
+  App().ModelIndex = code & 0xFF;
   UpdateModelCode();
 }
 
@@ -64,9 +64,9 @@ void BM_MenuSaveAndLoad(benchmark::State& state) {
   ChooseMenuLayout();
   ApplyMenuDefaults();
   for (auto _ : state) {
-    if (!SaveMenuFile() || LoadMenuFile() != 1) state.SkipWithError("menu.dat did not round-trip");
+    if (!SaveMenuFile() || !LoadMenuFile(8)) state.SkipWithError("menu.dat did not round-trip");
   }
-  state.SetLabel(std::to_string(MenuSize(MenuLayout)) + " bytes");
+  state.SetLabel(std::to_string(MenuSize(App().MenuLayout)) + " bytes");
 }
 BENCHMARK(BM_MenuSaveAndLoad)->Arg(0)->Arg(513)->Arg(517)->Arg(524)->Unit(benchmark::kMicrosecond);
 
@@ -76,10 +76,10 @@ void BM_SendSetSaveAndVerify(benchmark::State& state) {
   Folder folder;
   SelectModel(static_cast<uint16_t>(state.range(0)));
   ApplySendSetDefaults();
-  LastGenerateTime = {26, 12, 8, 3, 4, 5};
-  g_sSendSet.sTime = LastGenerateTime;
+  App().LastGenerateTime = {26, 12, 8, 3, 4, 5};
+  App().g_sSendSet.sTime = App().LastGenerateTime;
   for (auto _ : state) {
-    if (!SaveSendSet() || LoadSendSet(1) != 1) state.SkipWithError("CFG.BIN did not verify");
+    if (!SaveSendSet() || !LoadSendSet(1)) state.SkipWithError("CFG.BIN did not verify");
   }
   state.SetLabel(std::to_string(SendSetFileSize()) + " bytes");
 }

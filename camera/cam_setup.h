@@ -13,6 +13,9 @@
 // for the template-108 rows.
 int CamSetupTemplate();
 
+// Whether a camera setup template has a control.
+bool TemplateHas(int template_id, int id);
+
 // Sets the window's title and labels, builds every option list for the
 // current model (refill 0) or keeps them (refill 1, after Default; the
 // interval value list is always rebuilt) and selects what the record of
@@ -38,6 +41,10 @@ void EnableTimeLapse(platform::Dialog& dlg, bool on);
 // True when `pos` is the "On" entry of the time lapse list of the current model.
 bool TimeLapseIsOn(int pos);
 
+// The PC's standard offset from UTC in whole hours, from the services in
+// use (or the system's own zone when none are set).
+int PcUtcOffset();
+
 // Days of a month (1..12) of a year, February with 29 in leap years; 31 for
 // a month outside 1..12.
 int DaysInMonth(int year, int month);
@@ -49,9 +56,3 @@ bool ParseEditNumber(const std::string& text, int max_chars, long& value);
 // The camera setup window (template 113 or 108 by the current model).
 std::unique_ptr<platform::Window> MakeCameraSetupWindow();
 
-// Process-wide state of the window that outlives an opening.
-extern int s_iTimerID;  // the clock timer's id, 0 when stopped
-
-// Resets the window's process-wide state (timer id, warning guard) to its
-// start-of-process values.
-void ResetCameraState();

@@ -22,16 +22,9 @@ using S = MenuSetting;
 
 namespace {
 
-bool TemplateHas(int template_id, int id) {
-  const platform::DialogLayout* l = platform::FindLayout(template_id);
-  if (!l) return false;
-  return std::any_of(l->controls.begin(), l->controls.end(),
-                     [id](const platform::ControlDef& c) { return c.id == id; });
-}
-
 void AddEntries(Dialog& dlg, int id, const OptionList& list) {
   const int n = camopt::EntryCount(list);
-  for (int i = 0; i < n; ++i) dlg.ListAdd(id, camopt::EntryText(list, i, UiLanguage));
+  for (int i = 0; i < n; ++i) dlg.ListAdd(id, camopt::EntryText(list, i, App().UiLanguage));
 }
 
 std::string Decimal(long v) {
@@ -66,7 +59,7 @@ void SplitPackedSetClock(const MenuView& rec) {
   if (rec.layout() != 2 && rec.layout() != 3) return;
   const uint16_t b = rec.Get(S::SetClock);
   if (b <= 3) return;
-  TimeZoneIndex = (b >> 2) & 0x1F;
+  App().TimeZoneIndex = (b >> 2) & 0x1F;
   rec.Set(S::SetClock, b & 3);
 }
 
@@ -74,12 +67,12 @@ void FillInterval(Dialog& dlg, const MenuView& rec, bool build) {
   const uint16_t b = rec.Get(S::PirInterval);
   Diag("PirInterval = 0x%X, PirInterval&0x80 = %d, IntrvlFlg = %d\n", b, b & 0x80, 1);
   const camopt::PirIntervalParts parts = camopt::DecodePirInterval(static_cast<uint8_t>(b));
-  IntervalUnit = parts.unit;
+  App().IntervalUnit = parts.unit;
   rec.Set(S::PirInterval, static_cast<uint16_t>(parts.pos));
   if (build) AddEntries(dlg, camid::kIntervalUnit, camopt::IntervalUnitList());
-  dlg.ListSelect(camid::kIntervalUnit, IntervalUnit);
+  dlg.ListSelect(camid::kIntervalUnit, App().IntervalUnit);
   dlg.ListReset(camid::kInterval);
-  AddEntries(dlg, camid::kInterval, camopt::IntervalValueList(IntervalUnit));
+  AddEntries(dlg, camid::kInterval, camopt::IntervalValueList(App().IntervalUnit));
   Diag("PirInterval bySel = %d\n", parts.pos);
   dlg.ListSelect(camid::kInterval, parts.pos);
 }
@@ -107,15 +100,10 @@ void FillPosition(Dialog& dlg, const MenuView& rec, bool build) {
        rec.Get(S::LongitudeMin), rec.Get(S::LongitudeSec));
   dlg.ListSelect(camid::kLongitudeDir, rec.Get(S::LongitudeDir));
   dlg.ListSelect(camid::kLatitudeDir, rec.Get(S::LatitudeDir));
-  const struct {
-    int id;
-    S s;
-  } edits[] = {
-      {camid::kLongitudeDeg, S::LongitudeDeg}, {camid::kLongitudeMin, S::LongitudeMin},
-      {camid::kLongitudeSec, S::LongitudeSec}, {camid::kLatitudeDeg, S::LatitudeDeg},
-      {camid::kLatitudeMin, S::LatitudeMin},   {camid::kLatitudeSec, S::LatitudeSec},
-  };
-  for (const auto& e : edits) dlg.SetText(e.id, Decimal(rec.Get(e.s)));
+  // The number edits that show the record (the clock edits show the PC's clock).
+  for (const camopt::ControlDesc& c : camopt::Controls())
+    if (c.kind == camopt::ControlKind::Number && c.opener != camopt::Opener::ClockInput && rec.Has(c.setting))
+      dlg.SetText(c.control, Decimal(rec.Get(c.setting)));
 }
 
 // The controls after the time lapse: time zone or video sound in 40127,
@@ -129,8 +117,8 @@ void FillLayoutTail(Dialog& dlg, const MenuView& rec, CamGroup g, bool build) {
   if (t.time_zone_label) dlg.SetText(camid::kLblTimeZone, UiStr(*t.time_zone_label));
   if (build) AddEntries(dlg, camid::kTimeZone, t.time_zone_list);
   if (t.time_zone_setting == S::Count) {
-    if (TimeZoneIndex < 0 || TimeZoneIndex >= camopt::kTimeZoneCount) TimeZoneIndex = camopt::kTimeZoneUtc;
-    dlg.ListSelect(camid::kTimeZone, TimeZoneIndex);
+    if (App().TimeZoneIndex < 0 || App().TimeZoneIndex >= camopt::kTimeZoneCount) App().TimeZoneIndex = camopt::kTimeZoneUtc;
+    dlg.ListSelect(camid::kTimeZone, App().TimeZoneIndex);
   } else {
     dlg.ListSelect(camid::kTimeZone, rec.Get(t.time_zone_setting));
   }
@@ -226,34 +214,38 @@ void Apply(Dialog& dlg, std::span<const Step> steps) {
   }
 }
 
-void EnableAll(Dialog& dlg, std::span<const int> ids, bool on) {
-  for (int id : ids) dlg.Enable(id, on);
+// Enables or disables the controls that a switch opens.
+void EnableOpened(Dialog& dlg, camopt::Opener opener, bool on) {
+  for (const camopt::ControlDesc& c : camopt::Controls())
+    if (c.opener == opener) dlg.Enable(c.control, on);
 }
 
 constexpr int kClockEdits[] = {camid::kClockYear, camid::kClockMonth,  camid::kClockDay,
                                camid::kClockHour, camid::kClockMinute, camid::kClockSecond};
-constexpr int kTimer1Fields[] = {camid::kTimer1StartHour, camid::kTimer1StartMinute, camid::kTimer1EndHour,
-                                 camid::kTimer1EndMinute};
-constexpr int kTimer2Fields[] = {camid::kTimer2StartHour, camid::kTimer2StartMinute, camid::kTimer2EndHour,
-                                 camid::kTimer2EndMinute};
-constexpr int kSerialChars[] = {camid::kSerialChar0, camid::kSerialChar0 + 1, camid::kSerialChar0 + 2,
-                                camid::kSerialChar0 + 3};
-constexpr int kTimeLapseFields[] = {camid::kTimeLapseHour, camid::kTimeLapseMinute, camid::kTimeLapseSecond};
 
 }  // namespace
 
-int CamSetupTemplate() {
-  return CamSetupDlgId == camid::kTemplateFull ? camid::kTemplateFull : camid::kTemplateLegacy;
+bool TemplateHas(int template_id, int id) {
+  const platform::DialogLayout* l = platform::FindLayout(template_id);
+  if (!l) return false;
+  return std::any_of(l->controls.begin(), l->controls.end(),
+                     [id](const platform::ControlDef& c) { return c.id == id; });
 }
 
-void EnableClockEdits(Dialog& dlg, bool on) { EnableAll(dlg, kClockEdits, on); }
-void EnableTimer1(Dialog& dlg, bool on) { EnableAll(dlg, kTimer1Fields, on); }
-void EnableTimer2(Dialog& dlg, bool on) { EnableAll(dlg, kTimer2Fields, on); }
-void EnableSerial(Dialog& dlg, bool on) {
-  EnableAll(dlg, kSerialChars, on);
-  if (camopt::TraitsOf(camopt::CamGroupOf(GetModelCode())).serial_text) dlg.Enable(camid::kSerialText, on);
+int CamSetupTemplate() {
+  return App().CamSetupDlgId == camid::kTemplateFull ? camid::kTemplateFull : camid::kTemplateLegacy;
 }
-void EnableTimeLapse(Dialog& dlg, bool on) { EnableAll(dlg, kTimeLapseFields, on); }
+
+void EnableClockEdits(Dialog& dlg, bool on) { EnableOpened(dlg, camopt::Opener::ClockInput, on); }
+void EnableTimer1(Dialog& dlg, bool on) { EnableOpened(dlg, camopt::Opener::Timer1, on); }
+void EnableTimer2(Dialog& dlg, bool on) { EnableOpened(dlg, camopt::Opener::Timer2, on); }
+// The serial number's edit is in use only where the group keeps it as text.
+void EnableSerial(Dialog& dlg, bool on) {
+  const bool text = camopt::TraitsOf(camopt::CamGroupOf(GetModelCode())).serial_text;
+  for (const camopt::ControlDesc& c : camopt::Controls())
+    if (c.opener == camopt::Opener::Serial && (c.kind != camopt::ControlKind::Text || text)) dlg.Enable(c.control, on);
+}
+void EnableTimeLapse(Dialog& dlg, bool on) { EnableOpened(dlg, camopt::Opener::TimeLapse, on); }
 
 bool TimeLapseIsOn(int pos) {
   return pos == camopt::TraitsOf(camopt::CamGroupOf(GetModelCode())).time_lapse_on_entry;
@@ -277,7 +269,7 @@ void FillCamSetupControls(Dialog& dlg, int refill) {
   const uint16_t code = GetModelCode();
   const CamGroup g = camopt::CamGroupOf(code);
   const int tpl = CamSetupTemplate();
-  const MenuView rec(MenuLayout);
+  const MenuView rec(App().MenuLayout);
 
   dlg.SetTitle(UiStr(kTxtCameraSetup));
   ApplyCamLabels(dlg, g, tpl);
@@ -302,7 +294,7 @@ void FillCamSetupControls(Dialog& dlg, int refill) {
 void ApplyCamSetupEnabling(Dialog& dlg) {
   const CamGroup g = camopt::CamGroupOf(GetModelCode());
   const camopt::GroupTraits& traits = camopt::TraitsOf(g);
-  const MenuView rec(MenuLayout);
+  const MenuView rec(App().MenuLayout);
   const int layout = rec.layout();
   const GroupEnabling& e = kEnabling[static_cast<int>(g)];
 

@@ -1,5 +1,6 @@
 // The camera setup window: opening, the one-second clock, the change
 // handlers and edit checks, Browse, Default, Generate and closing.
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -14,7 +15,9 @@
 #include "records/diag.h"
 #include "records/menu_record.h"
 #include "records/text_field.h"
+#include "records/time_zone.h"
 #include "shell/checks.h"
+#include "shell/save_failure.h"
 #include "shell/save_folder.h"
 #include "shell/ui_strings.h"
 
@@ -23,17 +26,12 @@ using platform::MsgIcon;
 using platform::Notify;
 using S = MenuSetting;
 
-int s_iTimerID = 0;
-
 namespace {
 
-// True while the serial number warning is up: the focus change the box
-// itself causes must not raise it again.
-bool s_bSerialWarningUp = false;
-// The short serial number last warned about: leaving again with the same
-// text accepts it, so the user is warned once and can then move on.
-bool s_bSerialWarned = false;
-std::string s_sSerialWarnedText;
+// s_bSerialWarningUp is true while the serial number warning is up: the
+// focus change the box itself causes must not raise it again. Leaving
+// again with the text last warned about (s_sSerialWarnedText) accepts it,
+// so the user is warned once and can then move on.
 
 long EditNumber(const Dialog& dlg, int id) {
   long v = 0;
@@ -48,9 +46,9 @@ std::string Decimal(long v) {
 
 // CheckEditRange with its out-of-range warning armed for this one call.
 void CheckRangeWarned(Dialog& dlg, int id, uint16_t min, uint16_t max) {
-  RangeWarnArmed = true;
+  App().RangeWarnArmed = true;
   CheckEditRange(dlg, id, min, max);
-  RangeWarnArmed = false;
+  App().RangeWarnArmed = false;
 }
 
 // The day edit may not exceed the days of the month shown.
@@ -65,16 +63,16 @@ bool IsClockEdit(int id) { return id >= camid::kClockYear && id <= camid::kClock
 // Rebuilds the interval value list for a new unit so that the number shown
 // stays the same as far as the new unit allows.
 void SwitchIntervalUnit(Dialog& dlg, int unit) {
-  if (unit < 0 || unit == IntervalUnit) return;
+  if (unit < 0 || unit == App().IntervalUnit) return;
   const int p = dlg.ListSelection(camid::kInterval);
   dlg.ListReset(camid::kInterval);
   const camopt::OptionList values = camopt::IntervalValueList(unit);
   for (int i = 0; i < camopt::EntryCount(values); ++i)
-    dlg.ListAdd(camid::kInterval, camopt::EntryText(values, i, UiLanguage));
+    dlg.ListAdd(camid::kInterval, camopt::EntryText(values, i, App().UiLanguage));
   int pos = -1;
   if (p >= 0) pos = unit == 1 ? (p > 0 ? p - 1 : 0) : (p < 58 ? p : 58) + 1;
   dlg.ListSelect(camid::kInterval, pos);
-  IntervalUnit = unit;
+  App().IntervalUnit = unit;
 }
 
 void OnSetClockChange(Dialog& dlg, int pos) {
@@ -148,15 +146,15 @@ void OnEditChange(Dialog& dlg, int id) {
 }
 
 void OnSerialLeave(Dialog& dlg) {
-  if (s_bSerialWarningUp || dlg.TextLength(camid::kSerialText) > 3) return;
+  if (App().s_bSerialWarningUp || dlg.TextLength(camid::kSerialText) > 3) return;
   const std::string text = dlg.Text(camid::kSerialText);
-  if (s_bSerialWarned && text == s_sSerialWarnedText) return;
-  s_bSerialWarned = true;
-  s_sSerialWarnedText = text;
-  s_bSerialWarningUp = true;
+  if (App().s_bSerialWarned && text == App().s_sSerialWarnedText) return;
+  App().s_bSerialWarned = true;
+  App().s_sSerialWarnedText = text;
+  App().s_bSerialWarningUp = true;
   dlg.MessageBox(UiStr(kMsgSerialNumberRule), UiStr(kTxtWarning), MsgIcon::Warning);
   dlg.SetFocus(camid::kSerialText);
-  s_bSerialWarningUp = false;
+  App().s_bSerialWarningUp = false;
 }
 
 void OnKillFocus(Dialog& dlg, int id) {
@@ -184,7 +182,7 @@ void OnKillFocus(Dialog& dlg, int id) {
 
 void OnBrowse(Dialog& dlg) {
   switch (ChooseSaveFolder()) {
-    case FolderChoice::Taken: dlg.SetText(camid::kSaveFolder, ReadTextField(SaveFolder)); break;
+    case FolderChoice::Taken: dlg.SetText(camid::kSaveFolder, ReadTextField(App().SaveFolder)); break;
     case FolderChoice::TooLong:
       dlg.MessageBox(UiStr(kMsgFolderPathTooLong), UiStr(kTxtWarning), MsgIcon::Warning);
       break;
@@ -192,33 +190,41 @@ void OnBrowse(Dialog& dlg) {
   }
 }
 
-// Writes menu.dat and reads it back; true only when the file read back
-// holds what was written. Otherwise the record keeps what the window
+// Writes menu.dat and reads it back; a success only when the file read
+// back holds what was written. Otherwise the record keeps what the window
 // wrote, so a card that returns other bytes loses none of the user's values.
-bool WriteAndVerify() {
-  if (!SaveMenuFile()) return false;
-  const int layout = MenuLayout;
+RecordOutcome WriteAndVerify() {
+  if (RecordOutcome saved = SaveMenuFile(); !saved) return saved;
+  const int layout = App().MenuLayout;
   uint8_t* rec = MenuRecord(layout);
   const int size = MenuSize(layout);
-  if (!rec || size <= 0) return false;
+  if (!rec || size <= 0) return RecordOutcome::Fault(RecordFault::SystemError, EINVAL);
   const std::vector<uint8_t> written(rec, rec + size);
-  const int zone = TimeZoneIndex;
-  if (LoadMenuFile() != 1) return false;
+  const int zone = App().TimeZoneIndex;
+  if (RecordOutcome loaded = LoadMenuFile(PcUtcOffset()); !loaded) return loaded;
   // Loading takes the time zone out of the clock mode byte.
   std::vector<uint8_t> expect = written;
   const int clock_at = FieldLocation(S::SetClock, layout);
   if ((layout == 2 || layout == 3) && clock_at >= 0 && expect[clock_at] > 3) expect[clock_at] &= 3;
-  if (std::memcmp(rec, expect.data(), expect.size()) == 0) return true;
+  if (std::memcmp(rec, expect.data(), expect.size()) == 0) return RecordOutcome::Done();
   Diag("menu.dat read back differs from what was written\n");
   std::memcpy(rec, written.data(), written.size());
-  TimeZoneIndex = zone;
-  return false;
+  App().TimeZoneIndex = zone;
+  return RecordOutcome::Fault(RecordFault::OtherFile, 0, size);
+}
+
+// Writes and verifies menu.dat, then confirms with `success` or warns why not.
+void WriteAndConfirm(Dialog& dlg, const UiText& success) {
+  if (const RecordOutcome outcome = WriteAndVerify(); !outcome)
+    ShowSaveFailure(dlg, kMenuFileName, outcome);
+  else
+    dlg.MessageBox(UiStr(success), UiStr(kTxtNotice), MsgIcon::Information);
 }
 
 void OnDefault(Dialog& dlg) {
   ApplyMenuDefaults();
-  if (MenuLayout == 1) MenuSet(S::CheckFlag, 0x8082);
-  if (MenuLayout == 2 || MenuLayout == 3) MenuSet(S::Reset, 1);
+  if (App().MenuLayout == 1) MenuSet(S::CheckFlag, 0x8082);
+  if (App().MenuLayout == 2 || App().MenuLayout == 3) MenuSet(S::Reset, 1);
   dlg.ListReset(camid::kInterval);
   FillCamSetupControls(dlg, 1);
   ApplyCamSetupEnabling(dlg);
@@ -226,15 +232,14 @@ void OnDefault(Dialog& dlg) {
   // are empty when the mode was Off.
   if (MenuGet(S::SetClock) != camopt::kSetClockOff) ShowPcClock(dlg);
   ReadCamSetupControls(dlg);
-  if (WriteAndVerify())
-    dlg.MessageBox(UiStr(kMsgDefaultGenerateSuccess), UiStr(kTxtNotice), MsgIcon::Information);
+  WriteAndConfirm(dlg, kMsgDefaultGenerateSuccess);
 }
 
 void OnGenerate(Dialog& dlg) {
-  if (MenuLayout == 1) MenuSet(S::CheckFlag, 0x8081);
-  if (MenuLayout == 2 || MenuLayout == 3) MenuSet(S::Reset, 0);
+  if (App().MenuLayout == 1) MenuSet(S::CheckFlag, 0x8081);
+  if (App().MenuLayout == 2 || App().MenuLayout == 3) MenuSet(S::Reset, 0);
   ReadCamSetupControls(dlg);
-  if (WriteAndVerify()) dlg.MessageBox(UiStr(kMsgGenerateSuccess), UiStr(kTxtNotice), MsgIcon::Information);
+  WriteAndConfirm(dlg, kMsgGenerateSuccess);
 }
 
 class DlgCamSetup final : public platform::Window {
@@ -244,20 +249,19 @@ class DlgCamSetup final : public platform::Window {
   int TemplateId() const override { return template_id_; }
 
   void OnInit(Dialog& dlg) override {
-    s_bSerialWarned = false;
+    App().s_bSerialWarned = false;
     dlg.SetIcon(camid::kIconCamSetup);
     const bool full = template_id_ == camid::kTemplateFull;
+    // Each edit takes the characters its record field is read back from.
+    for (const camopt::ControlDesc& c : camopt::Controls())
+      if (c.kind != camopt::ControlKind::List && TemplateHas(template_id_, c.control)) dlg.SetLimit(c.control, c.chars);
     if (full) {
-      dlg.SetLimit(camid::kLongitudeDeg, 3);
-      for (int id : {camid::kLongitudeMin, camid::kLongitudeSec, camid::kLatitudeDeg, camid::kLatitudeMin,
-                     camid::kLatitudeSec})
-        dlg.SetLimit(id, 2);
       dlg.SetLimit(camid::kUnusedEdit0, 47);
       dlg.SetLimit(camid::kUnusedEdit1, 47);
     }
 
     ChooseMenuLayout();
-    LoadOrDefaultMenuOnce();
+    LoadOrDefaultMenuOnce(PcUtcOffset());
 
     FillCamSetupControls(dlg, 0);
     ApplyCamSetupEnabling(dlg);
@@ -265,23 +269,20 @@ class DlgCamSetup final : public platform::Window {
       dlg.SetTextColor(camid::kLblTimeZone, camid::kTimeZoneLabelRgb);
       // On NANO-B the time zone row holds the video sound: show it with
       // the capture settings, in the row the scene takes on other models.
-      if (MenuLayout == 1) {
+      if (App().MenuLayout == 1) {
         dlg.MoveControl(camid::kLblTimeZone, dlg.ControlRect(camid::kLblScene));
         dlg.MoveControl(camid::kTimeZone, dlg.ControlRect(camid::kScene));
       }
     }
 
     if (MenuGet(S::SetClock) != camopt::kSetClockOff) ShowPcClock(dlg);
-    dlg.SetText(camid::kSaveFolder, ReadTextField(SaveFolder));
+    dlg.SetText(camid::kSaveFolder, ReadTextField(App().SaveFolder));
 
-    dlg.SetLimit(camid::kClockYear, 4);
-    for (int id = camid::kClockMonth; id <= camid::kClockSecond; ++id) dlg.SetLimit(id, 2);
     dlg.SetLimit(camid::kSaveFolder, kSaveFolderSize);
-    if (full) dlg.SetLimit(camid::kSerialText, kSerialTextSize - 1);
 
-    if (s_iTimerID == 0) {
+    if (App().s_iTimerID == 0) {
       dlg.StartTimer(camid::kClockTimerId, camid::kClockTimerMs);
-      s_iTimerID = camid::kClockTimerId;
+      App().s_iTimerID = camid::kClockTimerId;
     }
   }
 
@@ -308,10 +309,10 @@ class DlgCamSetup final : public platform::Window {
   void OnClose(Dialog& dlg) override {
     // Keep the edits in memory for the next opening; nothing is written.
     ReadCamSetupControls(dlg);
-    Diag("DlgCamSetup CLOSE, s_iTimerID = %d\n", s_iTimerID);
-    if (s_iTimerID != 0) {
-      dlg.StopTimer(s_iTimerID);
-      s_iTimerID = 0;
+    Diag("DlgCamSetup CLOSE, s_iTimerID = %d\n", App().s_iTimerID);
+    if (App().s_iTimerID != 0) {
+      dlg.StopTimer(App().s_iTimerID);
+      App().s_iTimerID = 0;
     }
     SetNext(platform::WindowKind::Main);
     dlg.End(0);
@@ -323,6 +324,11 @@ class DlgCamSetup final : public platform::Window {
 
 }  // namespace
 
+int PcUtcOffset() {
+  if (platform::HasServices()) return platform::GetServices().PcUtcOffsetHours();
+  return LocalStandardUtcOffsetHours();
+}
+
 int DaysInMonth(int year, int month) {
   static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   if (month < 1 || month > 12) return 31;
@@ -332,11 +338,4 @@ int DaysInMonth(int year, int month) {
 
 std::unique_ptr<platform::Window> MakeCameraSetupWindow() {
   return std::make_unique<DlgCamSetup>(CamSetupTemplate());
-}
-
-void ResetCameraState() {
-  s_iTimerID = 0;
-  s_bSerialWarningUp = false;
-  s_bSerialWarned = false;
-  s_sSerialWarnedText.clear();
 }

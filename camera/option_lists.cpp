@@ -16,16 +16,6 @@ namespace {
 using G = CamGroup;
 using S = MenuSetting;
 
-// Model codes and their groups; every other code is a template-108 row.
-struct CodeRange {
-  uint16_t first, last;
-  CamGroup group;
-};
-constexpr CodeRange kGroupOfCode[] = {
-    {512, 512, G::NanoA}, {513, 513, G::NanoB}, {514, 514, G::NanoA}, {515, 516, G::P2},
-    {517, 519, G::P3},    {520, 521, G::P4},    {522, 523, G::P5},    {524, 533, G::Ultra},
-};
-
 // Technical names, the same in both languages.
 const char* const kImg5Large[] = {"16 MP", "12 MP", "8 MP", "5 MP", "3 MP"};
 const char* const kImg5Small[] = {"4 MP", "8 MP", "12 MP", "16 MP", "20 MP"};
@@ -92,77 +82,102 @@ PerGroup Same(const OptionList& o) {
   return p;
 }
 
+using O = Opener;
+
+// One control of the window: the setting it shows, the switch that opens
+// it, its list per group (lists) or the characters it takes (edits).
 struct ListRow {
   MenuSetting setting;
   int control;
+  Opener opener;
   PerGroup lists;          // columns: Legacy, NanoA, NanoB, P2, P3, P4, P5, Ultra
   ClampPerGroup clamps{};  // same columns
+  ControlKind kind = ControlKind::List;
+  int chars = 0;           // edits
 };
+
+ListRow Edit(MenuSetting s, int control, int chars, Opener opener, ControlKind kind = ControlKind::Number) {
+  return ListRow{s, control, opener, Same(Absent()), {}, kind, chars};
+}
 
 constexpr Clamp kNone{};
 constexpr Clamp Above(int above, int becomes) { return Clamp{above, becomes}; }
 
-// The list settings in fill order.
+// The controls: the lists in fill order, then the edits.
 const std::vector<ListRow>& Rows() {
   //                                 Legacy         NanoA          NanoB          P2             P3             P4             P5             Ultra
   static const std::vector<ListRow> rows = {
-      {S::CapMode, camid::kCapMode,
+      {S::CapMode, camid::kCapMode, O::None,
        {Texts(kListCamMode), Texts(kListCamMode), Texts(kListCamMode), Texts(kListCamMode),
         Texts(kListCamModeSnapshot), Texts(kListCamMode), Texts(kListCamMode), Texts(kListCamModeVideo60)}},
-      {S::ImgSize, camid::kImgSize,
+      {S::ImgSize, camid::kImgSize, O::None,
        {Plain(kImg4), Plain(kImg4), Plain(kImg5Large), Plain(kImg4), Plain(kImg5Small), Plain(kImg3Mid),
         Plain(kImg3Mid), Plain(kImg3Ultra)},
        {Above(3, 1), Above(3, 1), Above(4, 3), Above(3, 1), Above(4, 1), Above(2, 0), Above(2, 0), Above(2, 2)}},
-      {S::VideoSize, camid::kVideoSize,
+      {S::VideoSize, camid::kVideoSize, O::NotVideo60,
        {Plain(kVideoHd), Plain(kVideoHd), Plain(kVideoHd), Plain(kVideoHd), Plain(kVideo4K2K), Plain(kVideo4K2K),
         Plain(kVideo4K1080), Plain(kVideo3K1080)},
        {kNone, kNone, kNone, kNone, Above(1, 0), Above(1, 0), Above(1, 0), kNone}},
-      {S::PicNumber, camid::kPicNumber, Same(Texts(kListPhotoCount, 3))},
-      {S::TimeStamp, camid::kTimeStamp,
+      {S::PicNumber, camid::kPicNumber, O::None, Same(Texts(kListPhotoCount, 3))},
+      {S::TimeStamp, camid::kTimeStamp, O::None,
        {Texts(kListOnOff), Texts(kListOnOff), Texts(kListOffOn), Texts(kListOnOff), Texts(kListOnOff),
         Texts(kListOnOff), Texts(kListOnOff), Texts(kListOnOff)}},
-      {S::SenseLevel, camid::kSenseLevel, Same(Texts(kListHighMediumLowOff))},
-      {S::SidePir, camid::kSidePir, Same(Texts(kListOffOn))},
-      {S::VideoLength, camid::kVideoLength,
+      {S::SenseLevel, camid::kSenseLevel, O::None, Same(Texts(kListHighMediumLowOff))},
+      {S::SidePir, camid::kSidePir, O::None, Same(Texts(kListOffOn))},
+      {S::VideoLength, camid::kVideoLength, O::None,
        {Numbers(2, 60, &kTxtAuto), Numbers(2, 60, &kTxtAuto), Numbers(2, 60, &kTxtAuto), Numbers(2, 60, &kTxtAuto),
         Numbers(1, 60, &kTxtAuto), Numbers(1, 60), Numbers(1, 60), Numbers(2, 60, &kTxtAuto)}},
-      {S::PirInterval, camid::kInterval, Same(Numbers(1, 60))},
-      {S::DateFormat, camid::kDateFormat, Same(Texts(kListDateFormat))},
-      {S::BeepSound, camid::kBeepSound,
+      {S::PirInterval, camid::kInterval, O::None, Same(Numbers(1, 60))},
+      {S::DateFormat, camid::kDateFormat, O::None, Same(Texts(kListDateFormat))},
+      {S::BeepSound, camid::kBeepSound, O::None,
        {Texts(kListOffOn), Texts(kListOffOn), Texts(kListOffOn), Texts(kListOffOn), Texts(kListOffOn),
         Texts(kListOffOn), Texts(kListOffOn), Absent()}},
-      {S::SpeakerVolume, camid::kBeepSound,
+      {S::SpeakerVolume, camid::kBeepSound, O::None,
        {Absent(), Absent(), Absent(), Absent(), Absent(), Absent(), Absent(), Texts(kListLowMiddleHigh)}},
-      {S::SdCycle, camid::kSdCycle, Same(Texts(kListOffOn))},
-      {S::Language, camid::kLanguage,
+      {S::SdCycle, camid::kSdCycle, O::None, Same(Texts(kListOffOn))},
+      {S::Language, camid::kLanguage, O::None,
        {Pairs(kPairMenuLanguages14), Pairs(kPairMenuLanguages14), Pairs(kPairMenuLanguages9, 5),
         Pairs(kPairMenuLanguages14), Pairs(kPairMenuLanguages14), Pairs(kPairMenuLanguages14),
         Pairs(kPairMenuLanguages14), Pairs(kPairMenuLanguages14)}},
-      {S::SetClock, camid::kSetClock, Same(Texts(kListAutoInputOff))},
-      {S::TvSystem, camid::kTvSystem,
+      {S::SetClock, camid::kSetClock, O::None, Same(Texts(kListAutoInputOff))},
+      {S::TvSystem, camid::kTvSystem, O::None,
        {Absent(), Texts(kListHighLow), Plain(kTvNtscPal), Texts(kListHighLow), NoEntries(), NoEntries(),
         NoEntries(), Plain(kTvLightFreq)}},
-      {S::Timer1On, camid::kTimer1On, Same(Texts(kListOffOn))},
-      {S::Timer1StartHour, camid::kTimer1StartHour, Same(Numbers(0, 23))},
-      {S::Timer1StartMinute, camid::kTimer1StartMinute, Same(Numbers(0, 59))},
-      {S::Timer1EndHour, camid::kTimer1EndHour, Same(Numbers(0, 23))},
-      {S::Timer1EndMinute, camid::kTimer1EndMinute, Same(Numbers(0, 59))},
-      {S::Timer2On, camid::kTimer2On, Same(Texts(kListOffOn))},
-      {S::Timer2StartHour, camid::kTimer2StartHour, Same(Numbers(0, 23))},
-      {S::Timer2StartMinute, camid::kTimer2StartMinute, Same(Numbers(0, 59))},
-      {S::Timer2EndHour, camid::kTimer2EndHour, Same(Numbers(0, 23))},
-      {S::Timer2EndMinute, camid::kTimer2EndMinute, Same(Numbers(0, 59))},
-      {S::SerialOn, camid::kSerialOn, Same(Texts(kListOffOn))},
-      {S::SerialChar0, camid::kSerialChar0 + 0, Same(Plain(kPlainDigitsLetters))},
-      {S::SerialChar1, camid::kSerialChar0 + 1, Same(Plain(kPlainDigitsLetters))},
-      {S::SerialChar2, camid::kSerialChar0 + 2, Same(Plain(kPlainDigitsLetters))},
-      {S::SerialChar3, camid::kSerialChar0 + 3, Same(Plain(kPlainDigitsLetters))},
-      {S::TimeLapseOn, camid::kTimeLapseOn,
+      {S::Timer1On, camid::kTimer1On, O::None, Same(Texts(kListOffOn))},
+      {S::Timer1StartHour, camid::kTimer1StartHour, O::Timer1, Same(Numbers(0, 23))},
+      {S::Timer1StartMinute, camid::kTimer1StartMinute, O::Timer1, Same(Numbers(0, 59))},
+      {S::Timer1EndHour, camid::kTimer1EndHour, O::Timer1, Same(Numbers(0, 23))},
+      {S::Timer1EndMinute, camid::kTimer1EndMinute, O::Timer1, Same(Numbers(0, 59))},
+      {S::Timer2On, camid::kTimer2On, O::None, Same(Texts(kListOffOn))},
+      {S::Timer2StartHour, camid::kTimer2StartHour, O::Timer2, Same(Numbers(0, 23))},
+      {S::Timer2StartMinute, camid::kTimer2StartMinute, O::Timer2, Same(Numbers(0, 59))},
+      {S::Timer2EndHour, camid::kTimer2EndHour, O::Timer2, Same(Numbers(0, 23))},
+      {S::Timer2EndMinute, camid::kTimer2EndMinute, O::Timer2, Same(Numbers(0, 59))},
+      {S::SerialOn, camid::kSerialOn, O::None, Same(Texts(kListOffOn))},
+      {S::SerialChar0, camid::kSerialChar0 + 0, O::Serial, Same(Plain(kPlainDigitsLetters))},
+      {S::SerialChar1, camid::kSerialChar0 + 1, O::Serial, Same(Plain(kPlainDigitsLetters))},
+      {S::SerialChar2, camid::kSerialChar0 + 2, O::Serial, Same(Plain(kPlainDigitsLetters))},
+      {S::SerialChar3, camid::kSerialChar0 + 3, O::Serial, Same(Plain(kPlainDigitsLetters))},
+      {S::TimeLapseOn, camid::kTimeLapseOn, O::None,
        {Texts(kListOnOff), Texts(kListOnOff), Texts(kListOffOn), Texts(kListOnOff), Texts(kListOnOff),
         Texts(kListOnOff), Texts(kListOnOff), Texts(kListOnOff)}},
-      {S::TimeLapseHour, camid::kTimeLapseHour, Same(Numbers(0, 23))},
-      {S::TimeLapseMinute, camid::kTimeLapseMinute, Same(Numbers(0, 59))},
-      {S::TimeLapseSecond, camid::kTimeLapseSecond, Same(Numbers(0, 59))},
+      {S::TimeLapseHour, camid::kTimeLapseHour, O::TimeLapse, Same(Numbers(0, 23))},
+      {S::TimeLapseMinute, camid::kTimeLapseMinute, O::TimeLapse, Same(Numbers(0, 59))},
+      {S::TimeLapseSecond, camid::kTimeLapseSecond, O::TimeLapse, Same(Numbers(0, 59))},
+      // The edits: clock, position and the serial number as text.
+      Edit(S::ClockYear, camid::kClockYear, 4, O::ClockInput),
+      Edit(S::ClockMonth, camid::kClockMonth, 2, O::ClockInput),
+      Edit(S::ClockDay, camid::kClockDay, 2, O::ClockInput),
+      Edit(S::ClockHour, camid::kClockHour, 2, O::ClockInput),
+      Edit(S::ClockMinute, camid::kClockMinute, 2, O::ClockInput),
+      Edit(S::ClockSecond, camid::kClockSecond, 2, O::ClockInput),
+      Edit(S::LongitudeDeg, camid::kLongitudeDeg, 3, O::None),
+      Edit(S::LongitudeMin, camid::kLongitudeMin, 2, O::None),
+      Edit(S::LongitudeSec, camid::kLongitudeSec, 2, O::None),
+      Edit(S::LatitudeDeg, camid::kLatitudeDeg, 2, O::None),
+      Edit(S::LatitudeMin, camid::kLatitudeMin, 2, O::None),
+      Edit(S::LatitudeSec, camid::kLatitudeSec, 2, O::None),
+      Edit(S::SerialText, camid::kSerialText, kSerialTextSize - 1, O::Serial, ControlKind::Text),
   };
   return rows;
 }
@@ -202,15 +217,15 @@ const TailLists& MakeTail(CamGroup g) {
 }
 
 const GroupTraits kTraits[kCamGroups] = {
-    // beep label        tv label            list 40034          lapse on serial text video60
-    {&kTxtBeepSound, &kTxtTvSystem, S::BeepSound, 0, false, false},          // Legacy
-    {&kTxtBeepSound, &kTxtLedBrightness, S::BeepSound, 0, false, false},     // NanoA
-    {&kTxtBeepSound, &kTxtTvSystem, S::BeepSound, 1, false, false},          // NanoB
-    {&kTxtBeepSound, &kTxtLedBrightness, S::BeepSound, 0, false, false},     // P2
-    {&kTxtBeepSound, &kTxtTvSystem, S::BeepSound, 0, false, false},          // P3
-    {&kTxtBeepSound, &kTxtTvSystem, S::BeepSound, 0, false, false},          // P4
-    {&kTxtBeepSound, &kTxtTvSystem, S::BeepSound, 0, true, false},           // P5
-    {&kTxtSpeakerVolume, &kTxtLightFrequency, S::SpeakerVolume, 0, true, true},  // Ultra
+    // beep label        tv label                 lapse on serial text video60
+    {&kTxtBeepSound, &kTxtTvSystem, 0, false, false},          // Legacy
+    {&kTxtBeepSound, &kTxtLedBrightness, 0, false, false},     // NanoA
+    {&kTxtBeepSound, &kTxtTvSystem, 1, false, false},          // NanoB
+    {&kTxtBeepSound, &kTxtLedBrightness, 0, false, false},     // P2
+    {&kTxtBeepSound, &kTxtTvSystem, 0, false, false},          // P3
+    {&kTxtBeepSound, &kTxtTvSystem, 0, false, false},          // P4
+    {&kTxtBeepSound, &kTxtTvSystem, 0, true, false},           // P5
+    {&kTxtSpeakerVolume, &kTxtLightFrequency, 0, true, true},  // Ultra
 };
 
 bool SameAscii(std::string_view a, std::string_view b) {
@@ -223,11 +238,7 @@ bool SameAscii(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-CamGroup CamGroupOf(uint16_t model_code) {
-  for (const CodeRange& r : kGroupOfCode)
-    if (model_code >= r.first && model_code <= r.last) return r.group;
-  return G::Legacy;
-}
+CamGroup CamGroupOf(uint16_t model_code) { return TraitsOfCode(model_code).cam_group; }
 
 const char* CamGroupName(CamGroup g) {
   static const char* const kNames[kCamGroups] = {"Legacy", "NanoA", "NanoB", "P2", "P3", "P4", "P5", "Ultra"};
@@ -311,10 +322,46 @@ std::optional<SettingOptions> FindSettingOptions(uint16_t model_code, MenuSettin
 std::span<const MenuSetting> ListSettings() {
   static const std::vector<MenuSetting> settings = [] {
     std::vector<MenuSetting> v;
-    for (const ListRow& r : Rows()) v.push_back(r.setting);
+    for (const ListRow& r : Rows())
+      if (r.kind == ControlKind::List) v.push_back(r.setting);
     return v;
   }();
   return settings;
+}
+
+std::span<const ControlDesc> Controls() {
+  static const std::vector<ControlDesc> controls = [] {
+    std::vector<ControlDesc> v;
+    for (const ListRow& r : Rows()) v.push_back(ControlDesc{r.setting, r.control, r.kind, r.chars, r.opener});
+    return v;
+  }();
+  return controls;
+}
+
+const ControlDesc* FindControl(MenuSetting s) {
+  for (const ControlDesc& c : Controls())
+    if (c.setting == s) return &c;
+  return nullptr;
+}
+
+MenuSetting OpenerSetting(Opener o) {
+  switch (o) {
+    case Opener::None: return MenuSetting::Count;
+    case Opener::NotVideo60: return MenuSetting::CapMode;
+    case Opener::ClockInput: return MenuSetting::SetClock;
+    case Opener::Timer1: return MenuSetting::Timer1On;
+    case Opener::Timer2: return MenuSetting::Timer2On;
+    case Opener::Serial: return MenuSetting::SerialOn;
+    case Opener::TimeLapse: return MenuSetting::TimeLapseOn;
+  }
+  return MenuSetting::Count;
+}
+
+bool IsOpener(MenuSetting s) {
+  for (Opener o : {Opener::NotVideo60, Opener::ClockInput, Opener::Timer1, Opener::Timer2, Opener::Serial,
+                   Opener::TimeLapse})
+    if (OpenerSetting(o) == s) return true;
+  return false;
 }
 
 const OptionList& IntervalUnitList() {

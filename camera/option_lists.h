@@ -12,24 +12,16 @@
 #include <span>
 #include <string>
 
+#include "records/catalogue.h"
 #include "records/menu_record.h"
 #include "shell/ui_text.h"
 
 namespace camopt {
 
-// Models that share their lists, defaults and enabling rules.
-enum class CamGroup : uint8_t {
-  Legacy,  // template 108: the rows of model families 0 and 1 (layout 0)
-  NanoA,   // 512, 514 (layout 2)
-  NanoB,   // 513 (layout 1)
-  P2,      // 515, 516 (layout 2)
-  P3,      // 517..519 (layout 2)
-  P4,      // 520, 521 (layout 2)
-  P5,      // 522, 523 (layout 3)
-  Ultra,   // 524..533 (layout 3)
-  Count
-};
-inline constexpr int kCamGroups = static_cast<int>(CamGroup::Count);
+// Models that share their lists, defaults and enabling rules: the option
+// group of their catalogue row.
+using CamGroup = CamOptionGroup;
+inline constexpr int kCamGroups = kCamOptionGroups;
 
 CamGroup CamGroupOf(uint16_t model_code);
 const char* CamGroupName(CamGroup g);
@@ -83,6 +75,44 @@ struct SettingOptions {
 // see TimeZoneList.
 std::optional<SettingOptions> FindSettingOptions(uint16_t model_code, MenuSetting s);
 
+// How a control of the window shows its setting.
+enum class ControlKind : uint8_t {
+  List,    // drop-down list: the record holds the chosen position (plus an offset)
+  Number,  // edit of a decimal number
+  Text,    // edit of text (the serial number of layout 3)
+};
+
+// The switch whose value opens a control for input, besides the model's
+// own enabling rules.
+enum class Opener : uint8_t {
+  None,
+  NotVideo60,  // CapMode other than Video(60FPS) (the video size)
+  ClockInput,  // SetClock = Input (the clock edits)
+  Timer1,      // Timer1On = On
+  Timer2,      // Timer2On = On
+  Serial,      // SerialOn = On (the serial number's lists and edit)
+  TimeLapse,   // TimeLapseOn = On
+};
+
+// One control of the camera setup window that shows a record setting of
+// every model alike: its id, kind, the characters an edit takes and reads
+// back, and what opens it. The per-model lists of the list controls are
+// answered by FindSettingOptions; the layout tail's lists by TailListsOf.
+struct ControlDesc {
+  MenuSetting setting;
+  int control;
+  ControlKind kind;
+  int chars;  // edits
+  Opener opener;
+};
+// Every such control: the lists in fill order, then the edits.
+std::span<const ControlDesc> Controls();
+const ControlDesc* FindControl(MenuSetting s);
+// The setting that opens controls of an opener (Count for None), and
+// whether a setting opens any.
+MenuSetting OpenerSetting(Opener o);
+bool IsOpener(MenuSetting s);
+
 // The settings of the lists before the layout tail, in the order the window
 // fills them (the tail: TailListsOf; the position directions and the scene
 // are answered by FindSettingOptions too).
@@ -125,7 +155,6 @@ const TailLists& TailListsOf(CamGroup g);
 struct GroupTraits {
   const UiText* beep_label;     // label 40036
   const UiText* tv_label;       // label 40123
-  MenuSetting beep_setting;     // what list 40034 shows: BeepSound or SpeakerVolume
   uint8_t time_lapse_on_entry;  // position of "On" in the time lapse list
   bool serial_text;             // edit 40131 holds the serial number
   bool video60;                 // CapMode 3 ("Video(60FPS)") fixes VideoSize to 1080P

@@ -16,6 +16,7 @@
 #include "wireless/gps_mailbox.h"
 #include "wireless/send_settings_page.h"
 #include "wireless/wireless_page.h"
+#include "records/app_state.h"
 
 #ifndef FUZZ_FLAG_CLASS
 #error "FUZZ_FLAG_CLASS names the StructFlag class of this target"
@@ -59,7 +60,7 @@ void CheckGenerated(uint16_t expected_flag) {
 // Generate wrote, or nothing when it refused (with its message).
 std::vector<uint8_t> OpenAndGenerate(fuzz::Slot model, int language, uint16_t via) {
   fuzz::StartRun(model, language);
-  if (FUZZ_FLAG_CLASS == fuzz::kModuleChoiceClass) MdmSendVia = via;
+  if (FUZZ_FLAG_CLASS == fuzz::kModuleChoiceClass) App().MdmSendVia = via;
 
   headless::Session s;
   fuzz::StartSession(s, platform::WindowKind::WirelessParams);

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "apps/common/all_windows.h"
 #include "platform/layout.h"
 #include "records/app_state.h"
 #include "records/catalogue.h"
@@ -17,7 +18,6 @@
 #include "records/send_set.h"
 #include "records/text_field.h"
 #include "shell/app.h"
-#include "shell/windows.h"
 
 namespace fuzz {
 
@@ -74,13 +74,13 @@ void Fail(const std::string& what) {
 
 void StartRun(Slot model, int language) {
   ResetAllState();
-  ModelFamily = model.family;
-  ModelIndex = model.index;
+  App().ModelFamily = model.family;
+  App().ModelIndex = model.index;
   UpdateModelCode();
-  CamSetupDlgId = ModelSetupDlgId(model.family, model.index);
-  CamPictureId = ModelPictureId(model.family, model.index);
-  UiLanguage = language;
-  CopyTextField(SaveFolder, CardFolder());
+  App().CamSetupDlgId = ModelSetupDlgId(model.family, model.index);
+  App().CamPictureId = ModelPictureId(model.family, model.index);
+  App().UiLanguage = language;
+  CopyTextField(App().SaveFolder, CardFolder());
 }
 
 std::vector<Slot> MenuLayoutModels(int layout) {
@@ -99,7 +99,7 @@ std::vector<Slot> StructFlagModels(uint16_t flag_class) {
     const uint8_t func = ModelWirelessFunc(2, index);
     if (func != kWirelessWifi && func != kWireless3G && func != kWireless4G) continue;
     StartRun(Slot{2, index}, 1);
-    MdmSendVia = 7;  // a value no fixed class has: shows the module-choice models
+    App().MdmSendVia = 7;  // a value no fixed class has: shows the module-choice models
     const uint16_t flag = ExpectedStructFlag();
     const uint16_t cls = flag == 7 ? kModuleChoiceClass : flag;
     if (cls == flag_class) out.push_back(Slot{2, index});
@@ -109,15 +109,14 @@ std::vector<Slot> StructFlagModels(uint16_t flag_class) {
 }
 
 void StartSession(headless::Session& s, platform::WindowKind first) {
-  s.services().SetSystemLanguageId(UiLanguage == 0 ? 2052 : 1033);
+  s.services().SetSystemLanguageId(App().UiLanguage == 0 ? 2052 : 1033);
   s.services().SetWorkingDirectory(CardFolder());
   s.services().SetNow(platform::LocalTime{2026, 3, 14, 15, 9, 26});
   s.services().SetPcUtcOffsetHours(8);
   s.SetIdleTimeout(std::chrono::milliseconds(20000));
   s.Start([first](platform::Host& h) {
     platform::SetCurrentHost(&h);
-    RegisterAllWindows();
-    platform::RunWindowChain(h, first);
+    platform::RunWindowChain(h, AllWindows(), first);
   });
 }
 

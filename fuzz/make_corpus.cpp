@@ -77,11 +77,11 @@ void MenuSeeds(int layout) {
 // CFG.BIN of a model from a record, as Generate writes it.
 Bytes WrittenCfg(fuzz::Slot model, uint16_t via, void (*edit)(SendSet&)) {
   fuzz::StartRun(model, 1);
-  MdmSendVia = via;
+  App().MdmSendVia = via;
   ApplySendSetDefaults();
-  edit(g_sSendSet);
+  edit(App().g_sSendSet);
   if (model.code() == 518 || model.code() == 519) {
-    GpsMail& g = g_sSendSetTarn.sGpsMail;
+    GpsMail& g = App().g_sSendSetTarn.sGpsMail;
     g.iPort = 587;
     CopyTextField(g.szGpsServer, "smtp.gps.example.com");
     CopyTextField(g.szGpsSmtpAccount, "gps@example.com");

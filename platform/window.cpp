@@ -1,23 +1,22 @@
 #include "platform/window.h"
 
-#include <array>
 #include <cstdlib>
 
 namespace platform {
 namespace {
 
-constexpr std::size_t kKinds = static_cast<std::size_t>(WindowKind::GpsMailbox) + 1;
-std::array<WindowFactory, kKinds> g_factories{};
 Host* g_host = nullptr;
 
 }  // namespace
 
-void RegisterWindow(WindowKind kind, WindowFactory factory) {
-  g_factories[static_cast<std::size_t>(kind)] = factory;
+void WindowRegistry::Register(WindowKind kind, WindowFactory factory) {
+  factories_[static_cast<std::size_t>(kind)] = std::move(factory);
 }
 
-std::unique_ptr<Window> CreateWindow(WindowKind kind) {
-  WindowFactory f = g_factories[static_cast<std::size_t>(kind)];
+bool WindowRegistry::Has(WindowKind kind) const { return static_cast<bool>(factories_[static_cast<std::size_t>(kind)]); }
+
+std::unique_ptr<Window> WindowRegistry::Create(WindowKind kind) const {
+  const WindowFactory& f = factories_[static_cast<std::size_t>(kind)];
   return f ? f() : nullptr;
 }
 
@@ -28,11 +27,11 @@ Host& CurrentHost() {
   return *g_host;
 }
 
-long RunWindowChain(Host& host, WindowKind first) {
+long RunWindowChain(Host& host, const WindowRegistry& windows, WindowKind first) {
   long count = 0;
   WindowKind kind = first;
   while (kind != WindowKind::None) {
-    std::unique_ptr<Window> w = CreateWindow(kind);
+    std::unique_ptr<Window> w = windows.Create(kind);
     if (!w) {
       // A window that is not part of this build leads back to the main window.
       if (kind == WindowKind::Main) break;

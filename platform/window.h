@@ -12,6 +12,8 @@
 // mailbox) is run with Host::RunModal from inside a handler.
 #pragma once
 
+#include <array>
+#include <functional>
 #include <memory>
 
 #include "platform/dialog.h"
@@ -72,18 +74,29 @@ class Host {
   virtual int RunModal(Window& w) = 0;
 };
 
-using WindowFactory = std::unique_ptr<Window> (*)();
+using WindowFactory = std::function<std::unique_ptr<Window>()>;
 
-// The application registers one factory per kind before running the chain.
-void RegisterWindow(WindowKind kind, WindowFactory factory);
-std::unique_ptr<Window> CreateWindow(WindowKind kind);
+// The windows of a program: one factory per kind. A kind without one is
+// not part of the program.
+class WindowRegistry {
+ public:
+  void Register(WindowKind kind, WindowFactory factory);
+  bool Has(WindowKind kind) const;
+  // A new window of the kind, or nullptr when the program has none.
+  std::unique_ptr<Window> Create(WindowKind kind) const;
+
+ private:
+  static constexpr std::size_t kKinds = static_cast<std::size_t>(WindowKind::GpsMailbox) + 1;
+  std::array<WindowFactory, kKinds> factories_{};
+};
 
 // The host the application runs on; set once by the entry point.
 void SetCurrentHost(Host* host);
 Host& CurrentHost();
 
 // Runs `first`, then each successor a window names, until a window ends
-// without one. Returns the number of windows run.
-long RunWindowChain(Host& host, WindowKind first);
+// without one; a successor the registry lacks leads back to the main
+// window. Returns the number of windows run.
+long RunWindowChain(Host& host, const WindowRegistry& windows, WindowKind first);
 
 }  // namespace platform

@@ -1,50 +1,30 @@
 #include "records/app_state.h"
 
-#include <cstring>
-
 #include "records/catalogue.h"
 #include "records/diag.h"
 
 namespace {
 
-// Start-of-process values of the main window's state.
-constexpr int32_t kStartFamily = 2;
-constexpr int32_t kStartIndex = 0;
-constexpr uint16_t kStartCode = 512;
-constexpr uint16_t kStartSetupDlgId = 108;
-constexpr uint16_t kStartPictureId = 107;
-constexpr int32_t kStartLanguage = 1;
-constexpr char kStartFolder[] = "C:\\";
+AppState g_default_state;
+AppState* g_state = &g_default_state;
 
 }  // namespace
 
-int32_t ModelFamily = kStartFamily;
-int32_t ModelIndex = kStartIndex;
-uint16_t ModelCode = kStartCode;
-uint16_t CamSetupDlgId = kStartSetupDlgId;
-uint16_t CamPictureId = kStartPictureId;
-int32_t UiLanguage = kStartLanguage;
-char SaveFolder[kSaveFolderSize] = "C:\\";
+AppState& App() { return *g_state; }
 
-uint16_t GetModelCode() { return ModelCode; }
+AppStateScope::AppStateScope(AppState& state) : previous_(g_state) { g_state = &state; }
+AppStateScope::~AppStateScope() { g_state = previous_; }
+
+uint16_t GetModelCode() { return App().ModelCode; }
 
 void UpdateModelCode() {
-  ModelCode = static_cast<uint16_t>(((ModelFamily << 8) | ModelIndex) & 0xFFFF);
+  App().ModelCode = static_cast<uint16_t>(((App().ModelFamily << 8) | App().ModelIndex) & 0xFFFF);
 }
 
 uint8_t GetCamWirelessFunc() {
-  const uint8_t func = ModelWirelessFunc(ModelFamily, ModelIndex);
+  const uint8_t func = ModelWirelessFunc(App().ModelFamily, App().ModelIndex);
   Diag("CamWirelessFunc = %d\n", func);
   return func;
 }
 
-void ResetAppState() {
-  ModelFamily = kStartFamily;
-  ModelIndex = kStartIndex;
-  ModelCode = kStartCode;
-  CamSetupDlgId = kStartSetupDlgId;
-  CamPictureId = kStartPictureId;
-  UiLanguage = kStartLanguage;
-  std::memset(SaveFolder, 0, sizeof SaveFolder);
-  std::memcpy(SaveFolder, kStartFolder, sizeof kStartFolder);
-}
+void ResetAppState() { static_cast<SelectionState&>(App()) = SelectionState{}; }

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "records/record_outcome.h"
+
 enum class MenuSetting : uint8_t {
   CapMode, ImgSize, VideoSize, PicNumber, TimeStamp, SenseLevel, SidePir,
   VideoLength, PirInterval, DateFormat, BeepSound, SpeakerVolume, SdCycle,
@@ -32,13 +34,11 @@ enum class MenuSetting : uint8_t {
 inline constexpr int kMenuLayouts = 4;
 inline constexpr int kSerialTextSize = 11;
 
-extern int MenuLayout;         // layout of the current model, set when the camera setup window opens
-extern int TimeZoneIndex;      // camera time zone: UTC offset in hours + 12, 0..24
-extern uint64_t MenuLoadedMask;  // models whose menu.dat was read this run (bit 16*family + index)
-extern int IntervalUnit;       // 0 seconds, 1 minutes (PirInterval unit shown)
 
 // Record size of a layout.
 int MenuSize(int layout);
+// The setting's name as the record calls it ("CapMode", "SerialText").
+const char* MenuSettingName(MenuSetting s);
 // Byte offset of a setting in a layout, or -1 when the layout has none.
 int FieldLocation(MenuSetting s, int layout);
 // The live record of a layout (MenuSize(layout) bytes).
@@ -61,16 +61,22 @@ uint16_t CheckFlagPreset(int layout);
 // Sets MenuLayout for the current model and presets uwCheckFlag.
 void ChooseMenuLayout();
 
-void PcTimeZoneIndex();
+// TimeZoneIndex from the PC's standard offset from UTC in hours (clamped to -12..+12).
+void PcTimeZoneIndex(int pc_offset_hours);
 void ApplyMenuDefaults();
-int LoadMenuFile();
-// True when the file was written completely and is in place.
-bool SaveMenuFile();
+// The camera settings file in SaveFolder.
+inline constexpr char kMenuFileName[] = "menu.dat";
+
+// Reads menu.dat of the current layout; the time zone starts as the PC's
+// and is replaced by the one the file holds, if any.
+RecordOutcome LoadMenuFile(int pc_offset_hours);
+// Success when the file was written completely and is in place.
+RecordOutcome SaveMenuFile();
 
 // The opening step of the camera setup window: load once per model and
 // run (or default), with the corrections that follow.
-void LoadOrDefaultMenuOnce();
-// Last valid position of the model's video length list (59, or 60 on 517..519).
+void LoadOrDefaultMenuOnce(int pc_offset_hours);
+// Last valid position of the model's video length list (its catalogue trait).
 int LastVideoLengthEntry(uint16_t code);
 
 void ScrambleBytes(uint8_t* buffer, int length);

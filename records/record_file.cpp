@@ -33,11 +33,6 @@ constexpr std::size_t kNotText = SIZE_MAX;
 // Attempts at a temporary name nobody else holds.
 constexpr int kTempNameAttempts = 16;
 
-PlacedFileSink& PlacedSink() {
-  static PlacedFileSink sink;
-  return sink;
-}
-
 // A fresh tag for a temporary name: random, so that saves in other
 // processes (or other programs' copies of this one) pick other names.
 uint32_t NextTempTag() {
@@ -99,6 +94,7 @@ std::size_t PathUnits(std::string_view utf8) {
 }
 
 // The errno that says what a Windows error says, for the caller's reasons.
+// A file another program holds open is busy, not write-protected.
 int ErrnoOf(DWORD error) {
   struct Pair {
     DWORD win;
@@ -109,13 +105,21 @@ int ErrnoOf(DWORD error) {
       {ERROR_HANDLE_DISK_FULL, ENOSPC},    {ERROR_FILE_NOT_FOUND, ENOENT},
       {ERROR_PATH_NOT_FOUND, ENOENT},      {ERROR_INVALID_DRIVE, ENOENT},
       {ERROR_NOT_READY, ENOENT},           {ERROR_ACCESS_DENIED, EACCES},
-      {ERROR_SHARING_VIOLATION, EACCES},   {ERROR_LOCK_VIOLATION, EACCES},
+      {ERROR_SHARING_VIOLATION, EBUSY},    {ERROR_LOCK_VIOLATION, EBUSY},
       {ERROR_FILENAME_EXCED_RANGE, ENAMETOOLONG}, {ERROR_FILE_EXISTS, EEXIST},
       {ERROR_ALREADY_EXISTS, EEXIST},
   };
   for (const Pair& p : kMap)
     if (p.win == error) return p.err;
   return EIO;
+}
+
+// A refusal of the system, with its own code kept beside the errno.
+RecordOutcome SystemFault(DWORD error, bool created = false) {
+  RecordOutcome outcome = created ? RecordOutcome::WriteFault(ErrnoOf(error))
+                                  : RecordOutcome::Fault(RecordFault::SystemError, ErrnoOf(error));
+  outcome.system_code = error;
+  return outcome;
 }
 
 // File size and kind without opening it; nothing for what is no regular file.
@@ -146,6 +150,21 @@ std::optional<std::vector<uint8_t>> ReadHead(const std::string& path, std::size_
   }
   CloseHandle(file);
   return out;
+}
+
+// Why a record file cannot be opened for reading.
+RecordOutcome OpenFault(const std::string& path) {
+  const auto wide = Widen(path);
+  if (!wide) return RecordOutcome::Fault(RecordFault::SystemError, EILSEQ);
+  const DWORD attributes = GetFileAttributesW(wide->c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return SystemFault(GetLastError());
+  if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) return RecordOutcome::Fault(RecordFault::NotRegularFile);
+  HANDLE file = CreateFileW(wide->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return SystemFault(GetLastError());
+  const bool disk = GetFileType(file) == FILE_TYPE_DISK;
+  CloseHandle(file);
+  return disk ? RecordOutcome::Done() : RecordOutcome::Fault(RecordFault::NotRegularFile);
 }
 
 // A leftover is removed only when no save holds it open (each save opens
@@ -189,9 +208,9 @@ bool MoveOver(const std::wstring& temp, const std::wstring& target) {
   }
 }
 
-WriteResult WriteAndReplace(const std::string& path, const uint8_t* data, std::size_t size, NewFileAccess) {
+RecordOutcome WriteAndReplace(const std::string& path, const uint8_t* data, std::size_t size, NewFileAccess) {
   const auto wide_target = Widen(path);
-  if (!wide_target) return {WriteOutcome::CreateFailed, EINVAL};
+  if (!wide_target) return RecordOutcome::Fault(RecordFault::SystemError, EINVAL);
   // A name of its own, created only where none exists; no other save can
   // open it while it is written.
   std::wstring temp;
@@ -199,7 +218,7 @@ WriteResult WriteAndReplace(const std::string& path, const uint8_t* data, std::s
   DWORD error = ERROR_FILE_EXISTS;
   for (int attempt = 0; attempt < kTempNameAttempts && file == INVALID_HANDLE_VALUE; ++attempt) {
     const auto wide = Widen(TempPathOf(path, NextTempTag()));
-    if (!wide) return {WriteOutcome::CreateFailed, EINVAL};
+    if (!wide) return RecordOutcome::Fault(RecordFault::SystemError, EINVAL);
     temp = *wide;
     file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
@@ -207,7 +226,7 @@ WriteResult WriteAndReplace(const std::string& path, const uint8_t* data, std::s
       if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
     }
   }
-  if (file == INVALID_HANDLE_VALUE) return {WriteOutcome::CreateFailed, ErrnoOf(error)};
+  if (file == INVALID_HANDLE_VALUE) return SystemFault(error);
 
   bool ok = true;
   std::size_t done = 0;
@@ -229,9 +248,9 @@ WriteResult WriteAndReplace(const std::string& path, const uint8_t* data, std::s
   }
   if (!ok) {
     DeleteFileW(temp.c_str());
-    return {WriteOutcome::WriteFailed, ErrnoOf(error)};
+    return SystemFault(error, true);
   }
-  return {};
+  return RecordOutcome::Done();
 }
 #else
 constexpr char kSeparator = '/';
@@ -272,6 +291,18 @@ std::optional<std::vector<uint8_t>> ReadHead(const std::string& path, std::size_
   }
   ::close(fd);
   return out;
+}
+
+// Why a record file cannot be opened for reading (opened without waiting,
+// so a pipe is judged, not waited on).
+RecordOutcome OpenFault(const std::string& path) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) != 0) return RecordOutcome::Fault(RecordFault::SystemError, errno);
+  if (!S_ISREG(st.st_mode)) return RecordOutcome::Fault(RecordFault::NotRegularFile);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return RecordOutcome::Fault(RecordFault::SystemError, errno);
+  ::close(fd);
+  return RecordOutcome::Done();
 }
 
 // Flushes the folder entry of a renamed file; some file systems refuse
@@ -321,7 +352,7 @@ void RemoveLeftovers(const std::string& path) {
   for (const std::string& file : found) RemoveLeftover(file, now);
 }
 
-WriteResult WriteAndReplace(const std::string& path, const uint8_t* data, std::size_t size, NewFileAccess access) {
+RecordOutcome WriteAndReplace(const std::string& path, const uint8_t* data, std::size_t size, NewFileAccess access) {
   // The file it replaces gives the mode; a new one gets the mode of its kind.
   struct stat target;
   const bool replacing = ::stat(path.c_str(), &target) == 0 && S_ISREG(target.st_mode);
@@ -336,7 +367,7 @@ WriteResult WriteAndReplace(const std::string& path, const uint8_t* data, std::s
     fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, create_mode);
     if (fd < 0) error = errno;
   }
-  if (fd < 0) return {WriteOutcome::CreateFailed, error};
+  if (fd < 0) return RecordOutcome::Fault(RecordFault::SystemError, error);
   // Held until the file is closed: a cleaner of leftovers leaves it alone.
   (void)::flock(fd, LOCK_EX | LOCK_NB);
   // Where the file system keeps no modes (FAT) this fails, and nothing changes.
@@ -346,6 +377,7 @@ WriteResult WriteAndReplace(const std::string& path, const uint8_t* data, std::s
   error = 0;
   std::size_t done = 0;
   while (ok && done < size) {
+    errno = 0;
     const ssize_t n = ::write(fd, data + done, size - done);
     if (n < 0 && errno == EINTR) continue;
     ok = n > 0;
@@ -367,10 +399,10 @@ WriteResult WriteAndReplace(const std::string& path, const uint8_t* data, std::s
   }
   if (!ok) {
     ::unlink(temp.c_str());
-    return {WriteOutcome::WriteFailed, error};
+    return RecordOutcome::WriteFault(error);
   }
   SyncFolderOf(path);
-  return {};
+  return RecordOutcome::Done();
 }
 #endif
 
@@ -388,7 +420,7 @@ bool IsTemporaryFileOf(std::string_view file, std::string_view name) {
          std::all_of(rest.begin() + 1, rest.end(), IsHexDigit);
 }
 
-std::string_view SaveFolderText() { return ReadTextField(SaveFolder, sizeof SaveFolder); }
+std::string_view SaveFolderText() { return ReadTextField(App().SaveFolder, sizeof App().SaveFolder); }
 
 std::optional<std::string> FormRecordPath(std::string_view folder, std::string_view name) {
   std::string path(folder);
@@ -421,33 +453,59 @@ bool ReadRecordFile(const std::string& path, uint8_t* out, std::size_t size) {
   return true;
 }
 
-bool LoadRecordImage(std::string_view name, uint8_t* out, int size) {
+RecordOutcome LoadRecordImage(std::string_view name, uint8_t* out, int size) {
   const auto path = SaveFolderPath(name);
-  if (!path || size <= 0) return false;
+  if (!path) return RecordOutcome::Fault(RecordFault::SystemError, ENAMETOOLONG);
+  if (size <= 0) return RecordOutcome::Fault(RecordFault::SystemError, EINVAL);
   const long long length = RecordFileSize(*path);
   Diag("iGetFileSize = %d\n", static_cast<int>(std::min<long long>(length, INT_MAX)));
   if (length != size) {
     Diag("File szie != struct size!\n");
-    return false;
+    // An empty length may be a file that cannot be opened at all.
+    if (length == 0)
+      if (RecordOutcome opened = OpenFault(*path); !opened) return opened;
+    return RecordOutcome::Fault(RecordFault::WrongSize, 0, length);
   }
   std::vector<uint8_t> image(static_cast<std::size_t>(size));
   if (!ReadRecordFile(*path, image.data(), image.size())) {
     Diag("Open file - \"%s\" err!\n", path->c_str());
-    return false;
+    // It opened as a regular file but changed its length since it was measured.
+    if (RecordOutcome opened = OpenFault(*path); !opened) return opened;
+    return RecordOutcome::Fault(RecordFault::WrongSize, 0, RecordFileSize(*path));
   }
   Diag("Open file - \"%s\" success!\n", path->c_str());
   UnscrambleBytes(image.data(), size);
   std::memcpy(out, image.data(), image.size());
-  return true;
+  RecordOutcome done;
+  done.size = length;
+  return done;
 }
 
-WriteResult ReplaceRecordFile(const std::string& path, const uint8_t* data, std::size_t size, NewFileAccess access) {
-  const WriteResult result = WriteAndReplace(path, data, size, access);
-  if (result == WriteOutcome::Written) {
+RecordOutcome ReplaceRecordFile(const std::string& path, const uint8_t* data, std::size_t size,
+                                NewFileAccess access) {
+  const RecordOutcome result = WriteAndReplace(path, data, size, access);
+  if (result) {
     RemoveLeftovers(path);
-    if (PlacedSink()) PlacedSink()(path, data, size);
+    if (const PlacedFileSink& placed = App().FilePlaced) placed(path, data, size);
   }
   return result;
 }
 
-void SetPlacedFileSink(PlacedFileSink sink) { PlacedSink() = std::move(sink); }
+std::string SystemErrorText(const RecordOutcome& outcome) {
+  if (outcome.fault != RecordFault::SystemError) return {};
+  std::string text;
+#if defined(_WIN32)
+  // The system's own words for its own code, in the user's language.
+  if (outcome.system_code != 0) {
+    wchar_t* words = nullptr;
+    const DWORD n = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        static_cast<DWORD>(outcome.system_code), 0, reinterpret_cast<wchar_t*>(&words), 0, nullptr);
+    if (n > 0 && words) text = Narrow(words);
+    LocalFree(words);
+  }
+#endif
+  if (text.empty()) text = std::strerror(outcome.error_number);
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();
+  return text;
+}

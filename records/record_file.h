@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "records/record_outcome.h"
+
 // The text of SaveFolder (UTF-8), bounded by its 260 bytes.
 std::string_view SaveFolderText();
 
@@ -32,23 +34,13 @@ bool ReadRecordFile(const std::string& path, uint8_t* out, std::size_t size);
 
 // Reads the file `name` of SaveFolder into out, unscrambled, when it is
 // exactly `size` bytes long, logging its length and whether it opened.
-// False, with out left as it was, when there is no such file of that size.
-bool LoadRecordImage(std::string_view name, uint8_t* out, int size);
+// Otherwise out is left as it was and the outcome says why.
+RecordOutcome LoadRecordImage(std::string_view name, uint8_t* out, int size);
 
-enum class WriteOutcome {
-  Written,       // the file is complete, flushed and in place
-  CreateFailed,  // the temporary file could not be created: nothing changed
-  WriteFailed,   // writing, flushing or replacing failed: nothing changed
-};
-
-// What a replace did, with the system's reason when it failed.
-struct WriteResult {
-  WriteOutcome outcome = WriteOutcome::Written;
-  // errno of the step that failed (on Windows its error mapped to the
-  // errno of the same meaning: EROFS, ENOSPC, ENOENT, EACCES, ...); 0 when written.
-  int error = 0;
-  friend bool operator==(const WriteResult& r, WriteOutcome o) { return r.outcome == o; }
-};
+// The system's own description of why a SystemError outcome failed
+// (strerror, or on Windows the system's message for its own code), UTF-8,
+// without a final line break; empty for any other outcome.
+std::string SystemErrorText(const RecordOutcome& outcome);
 
 // Who may read a file that a replace creates where none was. A replaced
 // file keeps the mode of the file it replaces; file systems without modes
@@ -65,14 +57,16 @@ enum class NewFileAccess {
 // whatever file was at path stays as it was. After a success, temporary
 // files that interrupted saves of the same name left behind are removed
 // once they are old enough that no save can still be writing them.
-WriteResult ReplaceRecordFile(const std::string& path, const uint8_t* data, std::size_t size,
-                              NewFileAccess access = NewFileAccess::Shared);
+// A failure is a SystemError with the errno of the step that failed (on
+// Windows its error mapped to the errno of the same meaning: EROFS, ENOSPC,
+// ENOENT, EACCES, ...); `created` tells whether the temporary file existed.
+RecordOutcome ReplaceRecordFile(const std::string& path, const uint8_t* data, std::size_t size,
+                                NewFileAccess access = NewFileAccess::Shared);
 
 // Called with the path and the bytes of every file a replace has put in
-// place, on the thread that saved it (the companion reports from it what
-// its run wrote). An empty function: nobody is told.
+// place, on the thread that saved it; the session's state holds it
+// (AppState::FilePlaced).
 using PlacedFileSink = std::function<void(const std::string& path, const uint8_t* data, std::size_t size)>;
-void SetPlacedFileSink(PlacedFileSink sink);
 
 // The temporary files of a save of "<name>" are "<name>.<8 hex digits>.tmp";
 // "<name>.tmp" is what earlier versions of this program used. Both are

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <climits>
 #include <cstring>
 #include <string>
@@ -17,14 +18,9 @@
 // little-endian, as the file is.
 static_assert(std::endian::native == std::endian::little);
 
-SendSet g_sSendSet = {};
-SendSetTarn g_sSendSetTarn = {};
-uint16_t MdmSendVia = 1;
-SendTime LastGenerateTime = {};
 
 namespace {
 
-constexpr char kSendSetFileName[] = "CFG.BIN";
 constexpr char kSeparatorLine[] = "________________________________________________\n";
 constexpr uint16_t kFlagWifi = 8192;
 constexpr uint16_t kFlagWithGpsMail = 23;
@@ -32,26 +28,10 @@ constexpr uint16_t kFlagPlain = 22;
 constexpr uint8_t kRemoteOff = 25;
 constexpr uint8_t kMaxSendFiles = 4;
 
-// The unscrambled image the last save of this run wrote (empty before the
-// first): the verifying load takes the file back only when it holds these
-// very bytes, since another program may write a file with the same stamp.
-struct WrittenImage {
-  uint8_t bytes[sizeof(SendSetTarn)];
-  std::size_t size = 0;
-} s_lastWritten;
-
-bool HasGpsMail(uint16_t code) { return code == 518 || code == 519; }
+bool HasGpsMail(uint16_t code) { return Has(TraitsOfCode(code).gps_mailbox); }
 
 // The models whose StructFlag stores the send-module choice.
-bool ChoosesSendModule(uint16_t code) {
-  return IsR1Code(code, kVariantCellular) || IsR2Code(code, kVariantCellular) ||
-         IsK3UltraCode(code, kVariantCellular);
-}
-
-uint8_t CurrentWirelessFunc() {
-  const uint16_t code = GetModelCode();
-  return ModelWirelessFunc(code >> 8, code & 0xFF);
-}
+bool ChoosesSendModule(uint16_t code) { return Has(TraitsOfCode(code).send_module); }
 
 template <std::size_t N>
 std::string Text(const char (&field)[N]) {
@@ -102,8 +82,9 @@ void LogNetworkAndMailbox(const SendSet& s) {
 }
 
 // The stored remote switch is never trusted: it follows from the interval.
+// Interval 0 is "10 Minutes" where the list offers it, else one hour.
 void NormaliseRemoteControl(SendSet& s, uint16_t code) {
-  if (code != 518 && s.byRemoteInterval == 0) s.byRemoteInterval = 1;
+  if (!Has(TraitsOfCode(code).ten_minutes) && s.byRemoteInterval == 0) s.byRemoteInterval = 1;
   Diag("g_sSendSet.byRemoteInterval=%d\n", s.byRemoteInterval);
   if (s.byRemoteInterval > kRemoteOff) {
     s.byRemoteInterval = 0;
@@ -136,6 +117,9 @@ void LogPosition(const char* name, const GeoPos& p) {
        p.bySec);
 }
 
+// Reads CFG.BIN into the records (LoadSendSet without keeping its outcome).
+RecordOutcome ReadSendSet(int verify);
+
 }  // namespace
 
 void LogGpsMail(const GpsMail& g) {
@@ -146,108 +130,122 @@ void LogGpsMail(const GpsMail& g) {
   Diag("g_sSendSetTarn.sGpsMail.szGpsSmtpPassword=%s\n", Secret(g.szGpsSmtpPassword));
 }
 
-uint16_t ExpectedStructFlag() {
-  const uint16_t code = GetModelCode();
-  const uint8_t func = CurrentWirelessFunc();
+uint16_t StructFlagOf(uint16_t code, uint16_t send_via) {
+  const uint8_t func = ModelWirelessFunc(code >> 8, code & 0xFF);
   if (func == kWirelessWifi) return kFlagWifi;
   const bool cellular = func == kWireless3G || func == kWireless4G;
   if (cellular && HasGpsMail(code)) return kFlagWithGpsMail;
-  if (cellular && ChoosesSendModule(code)) return MdmSendVia;
+  if (cellular && ChoosesSendModule(code)) return send_via;
   return kFlagPlain;
 }
 
-int SendSetFileSize() {
-  return HasGpsMail(GetModelCode()) ? static_cast<int>(sizeof(SendSetTarn)) : static_cast<int>(sizeof(SendSet));
+uint16_t ExpectedStructFlag() { return StructFlagOf(GetModelCode(), App().MdmSendVia); }
+
+int SendSetFileSizeOf(uint16_t code) {
+  return HasGpsMail(code) ? static_cast<int>(sizeof(SendSetTarn)) : static_cast<int>(sizeof(SendSet));
 }
+
+int SendSetFileSize() { return SendSetFileSizeOf(GetModelCode()); }
 
 void ApplySendSetDefaults() {
-  g_sSendSet = SendSet{};
-  g_sSendSet.bySendBy = 2;
-  g_sSendSet.StructFlag = ExpectedStructFlag();
-  g_sSendSet.byRemoteSwitch = 0;
-  g_sSendSet.byRemoteInterval = kRemoteOff;
-  g_sSendSet.uwMaxSendImgNum = 0;
-  CopyTextField(g_sSendSet.sFtpSet.szFtpDir, "/");
-  g_sSendSet.sFtpSet.iPort = 21;
-  g_sSendSet.sLatitude.byDir = 1;
-  if (HasGpsMail(GetModelCode())) g_sSendSetTarn.sGpsMail = GpsMail{};
+  App().g_sSendSet = SendSet{};
+  App().g_sSendSet.bySendBy = 2;
+  App().g_sSendSet.StructFlag = ExpectedStructFlag();
+  App().g_sSendSet.byRemoteSwitch = 0;
+  App().g_sSendSet.byRemoteInterval = kRemoteOff;
+  App().g_sSendSet.uwMaxSendImgNum = 0;
+  CopyTextField(App().g_sSendSet.sFtpSet.szFtpDir, "/");
+  App().g_sSendSet.sFtpSet.iPort = 21;
+  App().g_sSendSet.sLatitude.byDir = 1;
+  if (HasGpsMail(GetModelCode())) App().g_sSendSetTarn.sGpsMail = GpsMail{};
 }
 
-bool SaveSendSet() {
+RecordOutcome SaveSendSet() {
   const uint16_t code = GetModelCode();
   const bool tarn = HasGpsMail(code);
-  if (tarn) g_sSendSetTarn.sSendSet = g_sSendSet;
+  if (tarn) App().g_sSendSetTarn.sSendSet = App().g_sSendSet;
   const std::size_t size = tarn ? sizeof(SendSetTarn) : sizeof(SendSet);
 
   // The image is what is written; the working record keeps its values.
   uint8_t image[sizeof(SendSetTarn)];
   if (tarn) {
-    SendSetTarn copy = g_sSendSetTarn;
+    SendSetTarn copy = App().g_sSendSetTarn;
     copy.sSendSet.StructFlag = kFlagWithGpsMail;
     copy.sSendSet.bySendBy |= IF_SEND_BY_APP_SET_FLG;
     std::memcpy(image, &copy, size);
   } else {
-    SendSet copy = g_sSendSet;
+    SendSet copy = App().g_sSendSet;
     copy.bySendBy |= IF_SEND_BY_APP_SET_FLG;
     std::memcpy(image, &copy, size);
   }
-  std::memcpy(s_lastWritten.bytes, image, size);
-  s_lastWritten.size = 0;  // until the file is in place
+  auto& written = App().LastWrittenSendSet;
+  std::memcpy(written.bytes, image, size);
+  written.size = 0;  // until the file is in place
   ScrambleBytes(image, static_cast<int>(size));
 
-  const auto finish = [tarn](bool ok) {
+  const auto finish = [tarn](RecordOutcome outcome) {
     if (!tarn) Diag("%s", kSeparatorLine);
-    return ok;
+    return outcome;
   };
 
   const auto path = SaveFolderPath(kSendSetFileName);
-  if (!path) return finish(false);
+  if (!path) return finish(RecordOutcome::Fault(RecordFault::SystemError, ENAMETOOLONG));
   // It holds passwords (in a reversible scramble): a new file is for its owner's eyes only.
-  const WriteResult outcome = ReplaceRecordFile(*path, image, size, NewFileAccess::OwnerOnly);
-  if (outcome == WriteOutcome::CreateFailed) {
+  const RecordOutcome outcome = ReplaceRecordFile(*path, image, size, NewFileAccess::OwnerOnly);
+  if (!outcome && !outcome.created) {
     Diag("Open file - \"%s\" err!\n", path->c_str());
-    return finish(false);
+    return finish(outcome);
   }
   Diag("Open file - \"%s\" success!\n", path->c_str());
-  if (outcome == WriteOutcome::WriteFailed) {
+  if (!outcome) {
     Diag("Write file - \"%s\" err!\n", path->c_str());
-    return finish(false);
+    return finish(outcome);
   }
-  s_lastWritten.size = size;
-  return finish(true);
+  written.size = size;
+  return finish(RecordOutcome::Done());
 }
 
-int LoadSendSet(int verify) {
+RecordOutcome LoadSendSet(int verify) {
+  App().LastSendSetLoad = ReadSendSet(verify);
+  return App().LastSendSetLoad;
+}
+
+namespace {
+
+RecordOutcome ReadSendSet(int verify) {
   const uint16_t code = GetModelCode();
   const bool tarn = HasGpsMail(code);
   const int size = SendSetFileSize();
   Diag("sizeof = %d\n", size);
 
   uint8_t image[sizeof(SendSetTarn)] = {};
-  if (!LoadRecordImage(kSendSetFileName, image, size)) return 0;
+  if (RecordOutcome read = LoadRecordImage(kSendSetFileName, image, size); !read) return read;
+  const RecordOutcome other = RecordOutcome::Fault(RecordFault::OtherFile, 0, size);
   // A verifying load that finds another file (another stamp) leaves the working record as it was.
-  if (verify != 0 && std::memcmp(image + offsetof(SendSet, sTime), &LastGenerateTime, sizeof(SendTime)) != 0) return 0;
+  if (verify != 0 && std::memcmp(image + offsetof(SendSet, sTime), &App().LastGenerateTime, sizeof(SendTime)) != 0)
+    return other;
   // So does a file with the stamp but other bytes than this run wrote.
-  if (verify != 0 && s_lastWritten.size == static_cast<std::size_t>(size) &&
-      std::memcmp(image, s_lastWritten.bytes, s_lastWritten.size) != 0)
-    return 0;
+  const auto& written = App().LastWrittenSendSet;
+  if (verify != 0 && written.size == static_cast<std::size_t>(size) &&
+      std::memcmp(image, written.bytes, written.size) != 0)
+    return other;
   if (tarn) {
-    std::memcpy(&g_sSendSetTarn, image, sizeof(SendSetTarn));
-    g_sSendSet = g_sSendSetTarn.sSendSet;
+    std::memcpy(&App().g_sSendSetTarn, image, sizeof(SendSetTarn));
+    App().g_sSendSet = App().g_sSendSetTarn.sSendSet;
   } else {
-    std::memcpy(&g_sSendSet, image, sizeof(SendSet));
+    std::memcpy(&App().g_sSendSet, image, sizeof(SendSet));
   }
 
-  SendSet& s = g_sSendSet;
+  SendSet& s = App().g_sSendSet;
   const uint16_t expected = ExpectedStructFlag();
   if (s.StructFlag != expected) {
     if (ChoosesSendModule(code) && (s.StructFlag == 0 || s.StructFlag == 1)) {
-      MdmSendVia = s.StructFlag;
+      App().MdmSendVia = s.StructFlag;
     } else {
       Diag("StructFlag is different!\n");
       s = SendSet{};
       s.StructFlag = expected;
-      return 0;
+      return RecordOutcome::Fault(RecordFault::StructFlag, 0, size);
     }
   }
 
@@ -274,16 +272,14 @@ int LoadSendSet(int verify) {
   LogServers(s);
   LogPosition("sLongitude", s.sLongitude);
   LogPosition("sLatitude", s.sLatitude);
-  if (tarn) LogGpsMail(g_sSendSetTarn.sGpsMail);
+  if (tarn) LogGpsMail(App().g_sSendSetTarn.sGpsMail);
 
-  if (verify == 0) return 1;
-  return SameTime(s.sTime, LastGenerateTime) ? 1 : 0;
+  RecordOutcome done;
+  done.size = size;
+  if (verify == 0) return done;
+  return SameTime(s.sTime, App().LastGenerateTime) ? done : other;
 }
 
-void ResetSendSetState() {
-  g_sSendSet = SendSet{};
-  g_sSendSetTarn = SendSetTarn{};
-  MdmSendVia = 1;
-  LastGenerateTime = SendTime{};
-  s_lastWritten.size = 0;
-}
+}  // namespace
+
+void ResetSendSetState() { static_cast<SendState&>(App()) = SendState{}; }

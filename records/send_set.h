@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "records/record_outcome.h"
+
 struct SendTime {
   uint8_t byYear;    // calendar year - 2000 (before 2000: - 1900), 8 bits
   uint8_t byMonth;   // 1..12
@@ -103,8 +105,8 @@ struct GpsMail {
   char szGpsAddr[49];
 };
 
-// The longer variant of models 518 and 519: the record followed by the
-// mailbox to which the camera mails its GPS coordinates.
+// The longer variant of the models with the GPS coordinates mailbox: the
+// record followed by the mailbox to which the camera mails its coordinates.
 struct SendSetTarn {
   SendSet sSendSet;
   GpsMail sGpsMail;
@@ -120,26 +122,27 @@ static_assert(sizeof(SendSetTarn) == 1500);
 
 inline constexpr uint8_t IF_SEND_BY_APP_SET_FLG = 0x80;
 
-// The process-wide records (zero at start).
-extern SendSet g_sSendSet;
-extern SendSetTarn g_sSendSetTarn;
-// Send-module choice of the module-choice models: 0 WiFi, 1 cellular; 1 at start.
-extern uint16_t MdmSendVia;
-// The six time bytes stamped by the last Generate.
-extern SendTime LastGenerateTime;
 
+// StructFlag the record of a model carries with a send-module choice
+// (0 WiFi, 1 cellular; used by the module-choice models only).
+uint16_t StructFlagOf(uint16_t code, uint16_t send_via);
 // StructFlag the current model's record must carry.
 uint16_t ExpectedStructFlag();
-// Size of CFG.BIN for the current model: 1500 for 518 and 519, else 1320.
+// Size of CFG.BIN of a model: 1500 with the GPS coordinates mailbox, else 1320.
+int SendSetFileSizeOf(uint16_t code);
+// The same for the current model.
 int SendSetFileSize();
 // The default record for the current model (all zero, then the defaults).
 void ApplySendSetDefaults();
-// Writes CFG.BIN into SaveFolder. Returns true when the file was written
-// completely and is in place; false leaves any existing file as it was.
-bool SaveSendSet();
+// The transmission settings file in SaveFolder.
+inline constexpr char kSendSetFileName[] = "CFG.BIN";
+
+// Writes CFG.BIN into SaveFolder. Success when the file was written
+// completely and is in place; a failure leaves any existing file as it was.
+RecordOutcome SaveSendSet();
 // Reads CFG.BIN from SaveFolder into g_sSendSet (and g_sSendSetTarn);
-// with verify 1 also requires sTime == LastGenerateTime. 1 on success.
-int LoadSendSet(int verify);
+// with verify 1 also requires sTime == LastGenerateTime (else OtherFile).
+RecordOutcome LoadSendSet(int verify);
 // Logs the GPS coordinates mailbox, its password masked.
 void LogGpsMail(const GpsMail& g);
 

@@ -9,25 +9,13 @@
 #include <string>
 #include <string_view>
 
-namespace textfield {
-
-// Length of the longest prefix of text that fits max_bytes without
-// cutting a UTF-8 sequence in two.
-inline std::size_t FitUtf8(std::string_view text, std::size_t max_bytes) {
-  if (text.size() <= max_bytes) return text.size();
-  std::size_t n = max_bytes;
-  // Back off while the first byte left out continues the sequence before it.
-  while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
-  return n;
-}
-
-}  // namespace textfield
+#include "text/utf8.h"
 
 // Writes text into field[0..width): at most width-1 bytes (never half a
 // UTF-8 sequence), the rest zero. A width of 0 writes nothing.
 inline void CopyTextField(char* field, std::size_t width, std::string_view text) {
   if (!field || width == 0) return;
-  const std::size_t n = textfield::FitUtf8(text, width - 1);
+  const std::size_t n = utf8::FitBytes(text, width - 1);
   if (n > 0) std::memcpy(field, text.data(), n);
   std::memset(field + n, 0, width - n);
 }

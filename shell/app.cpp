@@ -4,8 +4,14 @@
 #include "shell/checks.h"
 #include "shell/main_window.h"
 
+int RunApplication(platform::Host& host, const platform::WindowRegistry& windows, AppState& state) {
+  const AppStateScope use(state);
+  platform::SetCurrentHost(&host);
+  platform::RunWindowChain(host, windows, platform::WindowKind::Main);
+  return 0;
+}
+
 void ResetShellState() {
   ResetAppState();
-  FirstStart = true;
-  RangeWarnArmed = false;
+  static_cast<ShellState&>(App()) = ShellState{};
 }

@@ -8,9 +8,8 @@
 
 #include "records/diag.h"
 #include "shell/ui_strings.h"
-#include "shell/utf8_chars.h"
-
-bool RangeWarnArmed = false;
+#include "text/utf8.h"
+#include "records/app_state.h"
 
 namespace {
 
@@ -70,8 +69,8 @@ void CheckEditRange(platform::Dialog& dlg, int id, uint16_t min, uint16_t max) {
   if (value < lo) {
     dlg.SetText(id, std::to_string(lo));
   } else if (value > hi) {
-    if (RangeWarnArmed) {
-      RangeWarnArmed = false;
+    if (App().RangeWarnArmed) {
+      App().RangeWarnArmed = false;
       dlg.MessageBox(UiStr(kMsgOutOfRange), UiStr(kTxtWarning), platform::MsgIcon::Warning);
     }
     dlg.SetText(id, std::to_string(hi));

@@ -15,10 +15,10 @@ inline constexpr const char kDigitsUpper[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWX
 inline constexpr const char kDigitsLetters[] =
     "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
-// Set by a caller immediately before CheckEditRange when a value above the
-// maximum should be warned about, cleared immediately after; CheckEditRange
-// clears it when it warns, so one call warns at most once.
-extern bool RangeWarnArmed;
+// RangeWarnArmed (AppState) is set by a caller immediately before
+// CheckEditRange when a value above the maximum should be warned about,
+// cleared immediately after; CheckEditRange clears it when it warns, so one
+// call warns at most once.
 
 // Removes the first character of the edit's text that is not in `allowed`
 // (an empty set allows everything), writes the text back and puts the

@@ -9,9 +9,6 @@
 #include "records/catalogue.h"
 #include "records/diag.h"
 #include "shell/ui_strings.h"
-#include "shell/windows.h"
-
-bool FirstStart = true;
 
 namespace {
 
@@ -20,7 +17,7 @@ using platform::Dialog;
 using platform::Notify;
 
 // The model list and radio button of the family in use.
-int FamilyList() { return kIdFamilyList[ModelFamily >= 0 && ModelFamily < 3 ? ModelFamily : 2]; }
+int FamilyList() { return kIdFamilyList[App().ModelFamily >= 0 && App().ModelFamily < 3 ? App().ModelFamily : 2]; }
 
 const UiText& WirelessLabel(uint8_t wireless_func) {
   return wireless_func == kWirelessWifi ? kTxtWifiSetup : kTxtWirelessSetup;
@@ -32,13 +29,13 @@ const UiText& WirelessLabel(uint8_t wireless_func) {
 void TakeWorkingDirectory() {
   const std::optional<std::string> dir = platform::GetServices().WorkingDirectory();
   if (!dir) return;
-  if (dir->size() >= sizeof SaveFolder) {
+  if (dir->size() >= sizeof App().SaveFolder) {
     Diag("Working directory longer than %d bytes, save folder stays \"%s\"\n",
-         static_cast<int>(sizeof SaveFolder) - 1, SaveFolder);
+         static_cast<int>(sizeof App().SaveFolder) - 1, App().SaveFolder);
     return;
   }
-  std::memset(SaveFolder, 0, sizeof SaveFolder);
-  std::memcpy(SaveFolder, dir->data(), dir->size());
+  std::memset(App().SaveFolder, 0, sizeof App().SaveFolder);
+  std::memcpy(App().SaveFolder, dir->data(), dir->size());
 }
 
 class MainWindow final : public platform::Window {
@@ -49,22 +46,22 @@ class MainWindow final : public platform::Window {
     dlg.SetIcon(kIconSmall);
     banner_loaded_ = true;
 
-    if (FirstStart) ModelIndex = kFirstStartModelIndex;
+    if (App().FirstStart) App().ModelIndex = kFirstStartModelIndex;
     UpdateModelCode();
 
     for (int family = 0; family < kModelFamilies; ++family) {
-      const bool current = family == ModelFamily;
+      const bool current = family == App().ModelFamily;
       dlg.SetChecked(kIdFamilyRadio[family], current);
       if (!current) dlg.Enable(kIdFamilyList[family], false);
     }
 
     LoadModelPicture();
-    CamSetupDlgId = ModelSetupDlgId(ModelFamily, ModelIndex);
+    App().CamSetupDlgId = ModelSetupDlgId(App().ModelFamily, App().ModelIndex);
 
-    if (FirstStart) {
-      UiLanguage = platform::GetServices().SystemLanguageId() == kLangIdChinesePrc ? 0 : 1;
+    if (App().FirstStart) {
+      App().UiLanguage = platform::GetServices().SystemLanguageId() == kLangIdChinesePrc ? 0 : 1;
       TakeWorkingDirectory();
-      FirstStart = false;
+      App().FirstStart = false;
     }
 
     SetTexts(dlg, false);
@@ -77,7 +74,7 @@ class MainWindow final : public platform::Window {
     } else if (id == kIdLanguageList && what == Notify::SelChange) {
       const int row = dlg.ListSelection(kIdLanguageList);
       if (row == 0 || row == 1) {
-        UiLanguage = row;
+        App().UiLanguage = row;
         SetTexts(dlg, true);
       }
     } else if ((id == kIdCameraSetup || id == platform::kIdOk) && what == Notify::Clicked) {
@@ -107,8 +104,8 @@ class MainWindow final : public platform::Window {
 
  private:
   void LoadModelPicture() {
-    CamPictureId = ModelPictureId(ModelFamily, ModelIndex);
-    picture_id_ = CamPictureId;  // an id without a bitmap draws nothing
+    App().CamPictureId = ModelPictureId(App().ModelFamily, App().ModelIndex);
+    picture_id_ = App().CamPictureId;  // an id without a bitmap draws nothing
   }
 
   void UpdateWirelessButton(Dialog& dlg) { dlg.Enable(kIdWirelessSetup, GetCamWirelessFunc() != kWirelessNone); }
@@ -126,24 +123,24 @@ class MainWindow final : public platform::Window {
 
     if (refill) dlg.ListReset(kIdLanguageList);
     for (const char* name : kPlainUiLanguages) dlg.ListAdd(kIdLanguageList, name);
-    dlg.ListSelect(kIdLanguageList, UiLanguage);
+    dlg.ListSelect(kIdLanguageList, App().UiLanguage);
 
     // Only the named rows: a row from an empty slot would name no model.
     const int list = FamilyList();
     if (refill) dlg.ListReset(list);
-    const int rows = ModelRowCount(ModelFamily);
-    for (int row = 0; row < rows; ++row) dlg.ListAdd(list, ModelName(ModelFamily, row));
-    dlg.ListSelect(list, ModelIndex);
+    const int rows = ModelRowCount(App().ModelFamily);
+    for (int row = 0; row < rows; ++row) dlg.ListAdd(list, ModelName(App().ModelFamily, row));
+    dlg.ListSelect(list, App().ModelIndex);
   }
 
   void ModelChanged(Dialog& dlg) {
     const int row = dlg.ListSelection(FamilyList());
-    if (row < 0 || row == ModelIndex) return;
-    ModelIndex = row;
+    if (row < 0 || row == App().ModelIndex) return;
+    App().ModelIndex = row;
     UpdateModelCode();
     LoadModelPicture();
     dlg.Invalidate();
-    CamSetupDlgId = ModelSetupDlgId(ModelFamily, ModelIndex);
+    App().CamSetupDlgId = ModelSetupDlgId(App().ModelFamily, App().ModelIndex);
     UpdateWirelessButton(dlg);
     dlg.SetText(kIdWirelessSetup, UiStr(WirelessLabel(GetCamWirelessFunc())));
   }

@@ -2,6 +2,10 @@
 // the model picture, and the way into the setup windows.
 #pragma once
 
+#include <memory>
+
+#include "platform/window.h"
+
 namespace mainwin {
 
 // Controls of template 100.
@@ -30,5 +34,5 @@ inline constexpr int kLangIdChinesePrc = 2052;
 
 }  // namespace mainwin
 
-// Set until the main window has been initialised once in this run.
-extern bool FirstStart;
+// The main window (template 100).
+std::unique_ptr<platform::Window> MakeMainWindow();

@@ -11,13 +11,13 @@
 
 FolderChoice ChooseSaveFolder() {
   if (!platform::HasServices()) return FolderChoice::Cancelled;
-  const std::optional<std::string> folder = platform::GetServices().PickFolder(ReadTextField(SaveFolder));
+  const std::optional<std::string> folder = platform::GetServices().PickFolder(ReadTextField(App().SaveFolder));
   if (!folder || folder->empty()) return FolderChoice::Cancelled;
-  if (folder->size() >= sizeof SaveFolder) {
+  if (folder->size() >= sizeof App().SaveFolder) {
     Diag("Folder path too long (%d bytes), save folder unchanged\n", static_cast<int>(folder->size()));
     return FolderChoice::TooLong;
   }
-  CopyTextField(SaveFolder, *folder);
+  CopyTextField(App().SaveFolder, *folder);
   return FolderChoice::Taken;
 }
 

@@ -39,7 +39,7 @@ const char* UiStr(const UiText& text);
 
 template <std::size_t N>
 const char* UiListStr(const UiTextList<N>& list, int i) {
-  return (i >= 0 && i < static_cast<int>(N)) ? list.row[UiLanguage == 0 ? 0 : 1][i] : "";
+  return (i >= 0 && i < static_cast<int>(N)) ? list.row[App().UiLanguage == 0 ? 0 : 1][i] : "";
 }
 template <std::size_t N>
 const char* UiPairStr(const UiPairList<N>& list, int i) {

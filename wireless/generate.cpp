@@ -1,6 +1,5 @@
 #include "wireless/generate.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <string_view>
 
@@ -10,6 +9,7 @@
 #include "records/diag.h"
 #include "records/text_field.h"
 #include "shell/checks.h"
+#include "shell/save_failure.h"
 #include "shell/ui_strings.h"
 #include "wireless/operator_presets.h"
 #include "wireless/send_settings_page.h"
@@ -122,12 +122,12 @@ SendTime MakeSendTime(const platform::LocalTime& now) {
 }
 
 const UiText* PrepareSendSet(const SendPageInputs& in) {
-  SendSet& s = g_sSendSet;
+  SendSet& s = App().g_sSendSet;
 
   // 1. Time stamp, also kept for the verifying read-back.
   s.sTime = MakeSendTime(in.now);
   s.bSet = 0;
-  LastGenerateTime = s.sTime;
+  App().LastGenerateTime = s.sTime;
   Diag("Sytem time: %d-%d-%d, %d:%d:%d\n", in.now.year, in.now.month, in.now.day, in.now.hour,
        in.now.minute, in.now.second);
 
@@ -187,44 +187,30 @@ GenerateResult GenerateSendSetFile(const SendPageInputs& in) {
   // Reading back after a failed write would replace the working record
   // with whatever old file is in the folder; so the read-back follows only
   // a complete write.
-  if (SaveSendSet() && LoadSendSet(1) == 1) return {GenerateOutcome::Written, &kMsgGenerateSuccess};
+  RecordOutcome file = SaveSendSet();
+  if (file) file = LoadSendSet(1);
+  if (file) return {GenerateOutcome::Written, &kMsgGenerateSuccess, file};
   Diag("Generate fail!\n");
-  return {GenerateOutcome::WriteFailed, nullptr};
+  return {GenerateOutcome::WriteFailed, nullptr, file};
 }
-
-namespace {
-
-// The decimal number at the start of an edit's text (0 when there is none).
-int EditNumber(platform::Dialog& dlg, int id) {
-  return std::atoi(dlg.Text(id).c_str());
-}
-
-std::string EditRecordText(platform::Dialog& dlg, int id) {
-  return platform::GetServices().ToRecordText(dlg.Text(id));
-}
-
-GeoInput ReadGeo(platform::Dialog& dlg, int dir, int deg, int min, int sec) {
-  return GeoInput{dlg.ListSelection(dir), EditNumber(dlg, deg), EditNumber(dlg, min),
-                  EditNumber(dlg, sec)};
-}
-
-}  // namespace
 
 SendPageInputs ReadSendPageInputs(platform::Dialog& dlg) {
   using namespace send_ids;
+  // The page's edits as record bytes, read as Previous Page reads them.
+  SendSet page{};
+  ReadSendPageFields(dlg, page);
+  const auto geo = [](const GeoPos& p) { return GeoInput{p.byDir, p.byDeg, p.byMin, p.bySec}; };
   SendPageInputs in;
   in.now = platform::GetServices().Now();
-  in.send_by = ChosenSendBy;
-  const int recipient_ids[4] = {kPhone1, kPhone2, kEmail1, kEmail2};
-  for (std::size_t i = 0; i < in.recipients.size(); ++i)
-    in.recipients[i] = EditRecordText(dlg, recipient_ids[i]);
+  in.send_by = App().ChosenSendBy;
+  for (std::size_t i = 0; i < in.recipients.size(); ++i) in.recipients[i] = ReadTextField(page.szRecp[i]);
   in.remote_interval_index = dlg.ListSelection(kRemoteInterval);
-  in.remote_phone = EditRecordText(dlg, kRemotePhone);
-  in.remote_email = EditRecordText(dlg, kRemoteEmail);
+  in.remote_phone = ReadTextField(page.szRemotePhoneNum);
+  in.remote_email = ReadTextField(page.szRemoteEmail);
   in.no_remote_command22 = dlg.IsChecked(kNoRemoteCmd22);
   in.image_size_index = dlg.ListSelection(kImageSize);
-  in.longitude = ReadGeo(dlg, kLonDir, kLonDeg, kLonMin, kLonSec);
-  in.latitude = ReadGeo(dlg, kLatDir, kLatDeg, kLatMin, kLatSec);
+  in.longitude = geo(page.sLongitude);
+  in.latitude = geo(page.sLatitude);
   return in;
 }
 
@@ -238,6 +224,7 @@ void GenerateSendSettings(platform::Dialog& dlg) {
       dlg.MessageBox(UiStr(*r.message), UiStr(kTxtNotice), platform::MsgIcon::Information);
       break;
     case GenerateOutcome::WriteFailed:
+      ShowSaveFailure(dlg, kSendSetFileName, r.file);
       break;
   }
 }

@@ -14,9 +14,11 @@
 #include "records/text_field.h"
 #include "shell/checks.h"
 #include "shell/ui_strings.h"
-#include "shell/utf8_chars.h"
+#include "text/utf8.h"
+#include "wireless/wireless_controls.h"
 #include "wireless/wireless_page.h"
 #include "wireless/wireless_state.h"
+#include "records/app_state.h"
 
 using namespace gps_ids;
 
@@ -30,17 +32,8 @@ const UiText* const kLabelTexts[] = {&kTxtSenderSettings, &kTxtServer,   &kTxtPo
 static_assert(std::size(kLabelIds) == std::size(kLabelTexts));
 const UiLabelList kLabels = {kLabelIds, kLabelTexts};
 
-// The first `chars` characters of an edit's text, counted as the edit counts them.
-std::string FirstChars(std::string_view text, int chars) {
-  std::vector<std::string_view> c = utf8::Chars(text);
-  if (c.size() > static_cast<std::size_t>(chars)) c.resize(static_cast<std::size_t>(chars));
-  return utf8::Join(c);
-}
-
-template <std::size_t N>
-void StoreEdit(platform::Dialog& dlg, int id, int chars, char (&field)[N]) {
-  CopyTextField(field, platform::GetServices().ToRecordText(FirstChars(dlg.Text(id), chars)));
-}
+// The mailbox's edits, in the order they are shown and read back.
+std::vector<const wctl::Control*> MailboxEdits() { return wctl::GroupControls(wctl::Group::Mailbox); }
 
 bool MailFormatOk(const char* field, std::size_t width) {
   return IsMailWellFormed(ReadTextField(field, width));
@@ -52,28 +45,28 @@ class GpsMailboxWindow : public platform::Window {
   bool Ownerless() const override { return true; }
 
   void OnInit(platform::Dialog& dlg) override {
-    const GpsMail& gps = g_sSendSetTarn.sGpsMail;
+    SendSetTarn& tarn = App().g_sSendSetTarn;
     dlg.SetTitle(UiStr(kTxtGpsMailbox));
     ApplyUiLabels(dlg, kLabels);
-    ShowField(dlg, kServer, gps.szGpsServer);
-    if (gps.iPort > 0) dlg.SetText(kPort, std::to_string(gps.iPort));
-    ShowField(dlg, kAddr, gps.szGpsSmtpAccount);
-    ShowField(dlg, kAccount, gps.szGpsSmtpAccount);
-    ShowField(dlg, kPassword, gps.szGpsSmtpPassword);
-    ShowField(dlg, kInboxAddr, gps.szGpsAddr);
-    dlg.SetLimit(kServer, kGpsServerChars);
-    dlg.SetLimit(kPort, kGpsPortChars);
-    dlg.SetLimit(kAddr, kGpsAddrChars);
-    dlg.SetLimit(kPassword, kGpsPasswordChars);
-    dlg.SetLimit(kInboxAddr, kGpsInboxChars);
-    dlg.SetMasked(kPassword, true);
+    // A port is shown only when one is stored.
+    for (const wctl::Control* c : MailboxEdits()) {
+      if (c->store != wctl::Store::Port)
+        ShowField(dlg, c->id, wctl::FieldIn(&tarn, *c), c->field->width);
+      else if (const int32_t port = wctl::PortIn(&tarn, *c); port > 0)
+        dlg.SetText(c->id, std::to_string(port));
+    }
+    // The account shows the stored account, whatever the address mirrored into it.
+    ShowField(dlg, kAccount, tarn.sGpsMail.szGpsSmtpAccount);
+    wctl::SetLimits(dlg, MailboxEdits());
+    for (const wctl::Control* c : MailboxEdits())
+      if (c->masked) dlg.SetMasked(c->id, true);
     dlg.Enable(kAccountLabel, false);
     dlg.Enable(kAccount, false);
   }
 
   void OnCommand(platform::Dialog& dlg, int id, platform::Notify what) override {
     if (what == platform::Notify::EditChange) {
-      if (id == kPort) FilterEditChars(dlg, kPort, kDigits);
+      wctl::FilterEdit(dlg, wctl::Window::Gps, id, wctl::Box::Any);
       // The account mirrors the address; an emptied address leaves it.
       if (id == kAddr && dlg.TextLength(kAddr) > 0) dlg.SetText(kAccount, dlg.Text(kAddr));
       return;
@@ -90,7 +83,7 @@ class GpsMailboxWindow : public platform::Window {
  private:
   void OnOk(platform::Dialog& dlg) {
     StoreGpsMailFields(dlg);
-    const GpsMail& gps = g_sSendSetTarn.sGpsMail;
+    const GpsMail& gps = App().g_sSendSetTarn.sGpsMail;
     const UiText* fail = nullptr;
     if (TextFieldEmpty(gps.szGpsServer))
       fail = &kMsgEnterSenderServer;
@@ -115,31 +108,34 @@ class GpsMailboxWindow : public platform::Window {
 
   void Finish(platform::Dialog& dlg) {
     dlg.End(platform::kIdOk);
-    GpsWindowOpen = false;
+    App().GpsWindowOpen = false;
   }
 };
 
 }  // namespace
 
 void StoreGpsMailFields(platform::Dialog& dlg) {
-  GpsMail& gps = g_sSendSetTarn.sGpsMail;
-  StoreEdit(dlg, kServer, kGpsServerChars, gps.szGpsServer);
-  // An emptied port field is no port: OK then asks for one.
-  const std::string port = FirstChars(dlg.Text(kPort), kGpsPortChars);
-  int32_t value = 0;
-  std::from_chars(port.data(), port.data() + port.size(), value);
-  gps.iPort = value;
-  StoreEdit(dlg, kAddr, kGpsAddrChars, gps.szGpsSmtpAccount);
-  StoreEdit(dlg, kPassword, kGpsPasswordChars, gps.szGpsSmtpPassword);
-  StoreEdit(dlg, kInboxAddr, kGpsInboxChars, gps.szGpsAddr);
-  LogGpsMail(gps);
+  SendSetTarn& tarn = App().g_sSendSetTarn;
+  // Each edit gives at most the characters it takes.
+  for (const wctl::Control* c : MailboxEdits()) {
+    const std::string text = utf8::FirstChars(dlg.Text(c->id), c->chars);
+    if (c->store == wctl::Store::Port) {
+      // An emptied port field is no port: OK then asks for one.
+      int32_t value = 0;
+      std::from_chars(text.data(), text.data() + text.size(), value);
+      wctl::PortIn(&tarn, *c) = value;
+    } else {
+      CopyTextField(wctl::FieldIn(&tarn, *c), c->field->width, platform::GetServices().ToRecordText(text));
+    }
+  }
+  LogGpsMail(tarn.sGpsMail);
 }
 
 int ShowGpsMailboxWindow() {
-  GpsWindowOpen = true;
+  App().GpsWindowOpen = true;
   GpsMailboxWindow window;
   const int result = platform::CurrentHost().RunModal(window);
-  GpsWindowOpen = false;
+  App().GpsWindowOpen = false;
   return result;
 }
 

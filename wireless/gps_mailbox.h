@@ -1,4 +1,4 @@
-// The GPS coordinates mailbox window (template 138) of models 518 and 519:
+// The GPS coordinates mailbox window (template 138) of the models that have one:
 // the sender mailbox through which the camera mails its position and the
 // inbox that receives it (g_sSendSetTarn.sGpsMail). It opens over the
 // wireless parameter page without an owner; GpsWindowOpen is set while it

@@ -86,7 +86,7 @@ const UiText OthersText = {"其他", "Others"};
 namespace {
 
 // Operator names in list order; the count is the number offered. France
-// stores "SFR" beyond its count (offered to codes 518 and 519 only), and
+// stores "SFR" beyond its count (offered only to the models whose catalogue row says so), and
 // Lithuania two names that are never offered.
 constexpr OperatorNamePlane kEnglishNames = {{
     {4, {"China Unicom", "China Mobile", "China Telecom", "China Broadnet"}},

@@ -18,8 +18,8 @@ constexpr uint8_t kSendByMms = 1;
 constexpr uint8_t kSendByEmail = 2;
 constexpr uint8_t kSendByModeMask = 0x7F;  // bit 7 only marks a record written by this program
 
-// The models that see "SFR": the two with the GPS coordinates mailbox.
-bool OffersSfr(uint16_t model_code) { return model_code == 518 || model_code == 519; }
+// The models that see "SFR" (their catalogue trait).
+bool OffersSfr(uint16_t model_code) { return Has(TraitsOfCode(model_code).third_french_operator); }
 
 int Plane(int language) { return language == 0 ? 0 : 1; }
 
@@ -49,8 +49,6 @@ PresetIndex SelectedPreset(const platform::Dialog& dlg) {
   return ClampPresetIndex(dlg.ListSelection(operator_ctl::kCountryList),
                           dlg.ListSelection(operator_ctl::kOperatorList), GetModelCode());
 }
-
-bool g_rebuild_country_list = true;
 
 }  // namespace
 
@@ -137,10 +135,10 @@ bool SelectOperatorPreset(SendSet& rec, int country, int op, uint16_t model_code
 // ---------------------------------------------------------------------------
 // The page's lists
 
-void SetOperatorCountryListRebuild(bool on) { g_rebuild_country_list = on; }
-bool OperatorCountryListRebuild() { return g_rebuild_country_list; }
+void SetOperatorCountryListRebuild(bool on) { App().g_rebuild_country_list = on; }
+bool OperatorCountryListRebuild() { return App().g_rebuild_country_list; }
 
-void ResetOperatorPresetState() { g_rebuild_country_list = true; }
+void ResetOperatorPresetState() { App().g_rebuild_country_list = true; }
 
 void FillOperatorLists(platform::Dialog& dlg, bool manual) {
   using namespace operator_ctl;
@@ -160,16 +158,16 @@ void FillOperatorLists(platform::Dialog& dlg, bool manual) {
   // The flag says when the list must be rebuilt; a list that does not hold
   // the countries (a fresh dialog, or "Others" left from manual input) is
   // rebuilt as well, so that the selection below always lands on a country.
-  if (g_rebuild_country_list || dlg.ListCount(kCountryList) != OperatorCountryCount) {
+  if (App().g_rebuild_country_list || dlg.ListCount(kCountryList) != OperatorCountryCount) {
     dlg.ListReset(kCountryList);
     for (const UiText& name : OperatorCountryNames) dlg.ListAdd(kCountryList, UiStr(name));
-    g_rebuild_country_list = false;
+    App().g_rebuild_country_list = false;
   }
-  if (!IsPresetCountry(g_sSendSet.byOperatorCountry)) {
-    g_sSendSet.byOperatorCountry = 0;
-    g_sSendSet.byOperator = 0;
+  if (!IsPresetCountry(App().g_sSendSet.byOperatorCountry)) {
+    App().g_sSendSet.byOperatorCountry = 0;
+    App().g_sSendSet.byOperator = 0;
   }
-  const int country = g_sSendSet.byOperatorCountry;
+  const int country = App().g_sSendSet.byOperatorCountry;
   dlg.ListSelect(kCountryList, country);
 
   dlg.Enable(kOperatorList, true);
@@ -177,16 +175,16 @@ void FillOperatorLists(platform::Dialog& dlg, bool manual) {
   // France offers "SFR" to two models only; for every other model, as for
   // any country, an operator the list does not offer becomes the first.
   const int n = OfferedOperatorCount(country, GetModelCode());
-  if (g_sSendSet.byOperator >= n) g_sSendSet.byOperator = 0;
-  for (int op = 0; op < n; ++op) dlg.ListAdd(kOperatorList, OperatorName(country, op, UiLanguage));
-  dlg.ListSelect(kOperatorList, g_sSendSet.byOperator);
+  if (App().g_sSendSet.byOperator >= n) App().g_sSendSet.byOperator = 0;
+  for (int op = 0; op < n; ++op) dlg.ListAdd(kOperatorList, OperatorName(country, op, App().UiLanguage));
+  dlg.ListSelect(kOperatorList, App().g_sSendSet.byOperator);
 }
 
 void ApplyApnPreset(platform::Dialog& dlg) {
   const PresetIndex at = SelectedPreset(dlg);
   const ApnPreset& preset = ApnPresetTable[at.country][at.op];
-  CopyApnPreset(preset, g_sSendSet.sSmtpSet);
-  if ((g_sSendSet.bySendBy & kSendByModeMask) == kSendByEmail) {
+  CopyApnPreset(preset, App().g_sSendSet.sSmtpSet);
+  if ((App().g_sSendSet.bySendBy & kSendByModeMask) == kSendByEmail) {
     dlg.SetText(operator_ctl::kNetApnEdit, OrEmpty(preset.apn));
     dlg.SetText(operator_ctl::kNetAccountEdit, OrEmpty(preset.account));
     dlg.SetText(operator_ctl::kNetPasswordEdit, OrEmpty(preset.password));
@@ -196,12 +194,12 @@ void ApplyApnPreset(platform::Dialog& dlg) {
 void ApplyMmsPreset(platform::Dialog& dlg) {
   const PresetIndex at = SelectedPreset(dlg);
   Diag("lCountrySel = %d, lrOperatorIndex = %d\n", at.country, at.op);
-  CopyMmsPreset(MmsPresetTable[at.country][at.op], g_sSendSet.sMmsSet);
+  CopyMmsPreset(MmsPresetTable[at.country][at.op], App().g_sSendSet.sMmsSet);
 }
 
 void CarryOperatorNames() {
   if (!IsModuleChoiceModel()) return;
-  SendSet& rec = g_sSendSet;
+  SendSet& rec = App().g_sSendSet;
   if (IsPresetCountry(rec.byOperatorCountry)) {
     const PresetIndex at = ClampPresetIndex(rec.byOperatorCountry, rec.byOperator, GetModelCode());
     CopyTextField(rec.sMmsSet.szUrl, OperatorCountryName(at.country, 1));

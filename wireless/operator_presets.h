@@ -7,7 +7,7 @@
 // Indices: country 0..42 (ManualOperatorCountry, 43, means hand-typed
 // values), operator 0..9 within its country. A country offers the first
 // `count` operators of its row; France offers a third one ("SFR") to the
-// two models with the GPS coordinates mailbox (codes 518 and 519) only.
+// models whose catalogue row offers the third French operator only.
 //
 // Nothing here ever reads a table outside its row: a country outside
 // 0..42, a list without selection, or an operator index at or beyond the
@@ -95,7 +95,7 @@ inline constexpr int kNetPasswordEdit = 40030;
 // True for 0..42.
 bool IsPresetCountry(int country);
 // Operators the country offers to the given model: the row's count, 3 for
-// France on codes 518 and 519; 0 for a country outside 0..42.
+// France where the model offers "SFR"; 0 for a country outside 0..42.
 int OfferedOperatorCount(int country, uint16_t model_code);
 // Country name in a language (0 Chinese, anything else English); "" outside 0..42.
 const char* OperatorCountryName(int country, int language);

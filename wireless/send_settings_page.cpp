@@ -16,6 +16,7 @@
 #include "shell/save_folder.h"
 #include "shell/ui_strings.h"
 #include "wireless/generate.h"
+#include "wireless/wireless_controls.h"
 #include "wireless/wireless_page.h"
 #include "wireless/wireless_state.h"
 
@@ -26,13 +27,12 @@ using namespace send_ids;
 
 namespace {
 
-constexpr uint16_t kTenMinutesModel = 518;  // VORN-P3-4G
 constexpr int kIntervalTexts = 26;           // "Remote Off", "10 Minutes", "01 Hours" .. "24 Hours"
 constexpr uint8_t kMaxRemoteHours = 24;
 
 }  // namespace
 
-bool OffersTenMinutes(uint16_t model_code) { return model_code == kTenMinutesModel; }
+bool OffersTenMinutes(uint16_t model_code) { return Has(TraitsOfCode(model_code).ten_minutes); }
 
 int RemoteIntervalCount(uint16_t model_code) {
   return OffersTenMinutes(model_code) ? kIntervalTexts : kIntervalTexts - 1;
@@ -95,13 +95,68 @@ constexpr LayoutMove kCompactMoves[] = {
 void EnableRemoteFields(platform::Dialog& dlg, bool on) {
   dlg.Enable(kRemotePhone, on);
   dlg.Enable(kNoRemoteCmd22, on);
-  dlg.Enable(kRemoteEmail, on && !NoRemoteCommand22);
+  dlg.Enable(kRemoteEmail, on && !App().NoRemoteCommand22);
 }
 
 void ShowCoordinateInputs(platform::Dialog& dlg, bool on) {
   for (int id : kCoordinateInputs) {
     dlg.Show(id, on);
     dlg.Enable(id, on);
+  }
+}
+
+namespace {
+
+std::size_t RecipientIndex(const wctl::Control& c) {
+  return (c.field->offset - offsetof(SendSet, szRecp)) / sizeof(SendSet::szRecp[0]);
+}
+
+}  // namespace
+
+void ShowSendPageFields(platform::Dialog& dlg, wctl::Group group, const SendSet& from) {
+  for (const wctl::Control* c : wctl::GroupControls(group)) {
+    const char* field = wctl::FieldIn(&from, *c);
+    const auto text = [&] { return platform::GetServices().FromRecordText(ReadTextField(field, c->field->width)); };
+    switch (c->store) {
+      case wctl::Store::Recipient:
+        if (from.uwRecpLen[RecipientIndex(*c)] != 0) dlg.SetText(c->id, text());
+        break;
+      case wctl::Store::Text:
+        if (field[0] != '\0') dlg.SetText(c->id, text());
+        break;
+      case wctl::Store::Byte: {
+        const auto byte = static_cast<uint8_t>(*field);
+        if (c->kind == wctl::Kind::List)
+          dlg.ListSelect(c->id, byte);
+        else
+          dlg.SetText(c->id, std::to_string(byte));
+        break;
+      }
+      default:
+        break;
+    }
+  }
+}
+
+void ReadSendPageFields(platform::Dialog& dlg, SendSet& into) {
+  for (const wctl::Control* c : wctl::ControlsOf(wctl::Window::Send)) {
+    if (c->group == wctl::Group::None) continue;
+    char* field = wctl::FieldIn(&into, *c);
+    switch (c->store) {
+      case wctl::Store::Recipient:
+      case wctl::Store::Text:
+        CopyTextField(field, c->field->width, platform::GetServices().ToRecordText(dlg.Text(c->id)));
+        if (c->store == wctl::Store::Recipient)
+          into.uwRecpLen[RecipientIndex(*c)] = static_cast<uint16_t>(ReadTextField(field, c->field->width).size());
+        break;
+      case wctl::Store::Byte: {
+        const int value = c->kind == wctl::Kind::List ? dlg.ListSelection(c->id) : std::atoi(dlg.Text(c->id).c_str());
+        *field = static_cast<char>(value & 0xFF);
+        break;
+      }
+      default:
+        break;
+    }
   }
 }
 
@@ -121,21 +176,15 @@ namespace {
 
 constexpr int kSmallIcon = 103;
 
-// Edit limits in characters.
-constexpr int kPhoneLimit = 15;
-constexpr int kEmailLimit = 48;
 constexpr int kFolderLimit = kSaveFolderSize;
 
-constexpr int kRecipientEdits[4] = {kPhone1, kPhone2, kEmail1, kEmail2};
-
-// Degrees, minutes and seconds edits of one position, and its limits.
+// Degrees, minutes and seconds edits of one position, and its largest degree.
 struct Coordinate {
-  int dir, deg, min, sec;
-  int deg_digits;      // digits of the degrees edit
+  int deg, min, sec;
   uint16_t max_deg;    // 180 longitude, 90 latitude
 };
-constexpr Coordinate kLongitude = {kLonDir, kLonDeg, kLonMin, kLonSec, 3, 180};
-constexpr Coordinate kLatitude = {kLatDir, kLatDeg, kLatMin, kLatSec, 2, 90};
+constexpr Coordinate kLongitude = {kLonDeg, kLonMin, kLonSec, 180};
+constexpr Coordinate kLatitude = {kLatDeg, kLatMin, kLatSec, 90};
 
 constexpr int kLabelIds[] = {
     kDestinationGroup, kPhone1Label,      kPhone2Label,      kEmail1Label,
@@ -171,34 +220,7 @@ int LeadingNumber(platform::Dialog& dlg, int id, int digits) {
   return value;
 }
 
-std::string RecordText(const char* field, std::size_t width) {
-  return platform::GetServices().FromRecordText(ReadTextField(field, width));
-}
-
-template <std::size_t N>
-std::string RecordText(const char (&field)[N]) {
-  return RecordText(field, N);
-}
-
-// An edit's text as record bytes.
-std::string EditRecordText(platform::Dialog& dlg, int id) {
-  return platform::GetServices().ToRecordText(dlg.Text(id));
-}
-
-void ShowNumber(platform::Dialog& dlg, int id, int value) { dlg.SetText(id, std::to_string(value)); }
-
-void ShowPosition(platform::Dialog& dlg, const Coordinate& c, const GeoPos& pos) {
-  dlg.ListSelect(c.dir, pos.byDir);
-  ShowNumber(dlg, c.deg, pos.byDeg);
-  ShowNumber(dlg, c.min, pos.byMin);
-  ShowNumber(dlg, c.sec, pos.bySec);
-}
-
-GeoPos ReadPosition(platform::Dialog& dlg, const Coordinate& c) {
-  auto byte = [](int v) { return static_cast<uint8_t>(v & 0xFF); };
-  return GeoPos{byte(dlg.ListSelection(c.dir)), byte(std::atoi(dlg.Text(c.deg).c_str())),
-                byte(std::atoi(dlg.Text(c.min).c_str())), byte(std::atoi(dlg.Text(c.sec).c_str()))};
-}
+const wctl::Control& PageControl(int id) { return *wctl::FindControl(wctl::Window::Send, id); }
 
 // Degrees: with minutes or seconds above 0 the last degree is not reachable.
 void CheckDegrees(platform::Dialog& dlg, const Coordinate& c) {
@@ -211,7 +233,7 @@ void CheckDegrees(platform::Dialog& dlg, const Coordinate& c) {
 
 // Minutes and seconds: none at the last degree.
 void CheckMinutesSeconds(platform::Dialog& dlg, const Coordinate& c, int id) {
-  const int degrees = LeadingNumber(dlg, c.deg, c.deg_digits);
+  const int degrees = LeadingNumber(dlg, c.deg, PageControl(c.deg).chars);
   CheckEditRange(dlg, id, 0, degrees == c.max_deg ? 0 : 59);
 }
 
@@ -258,56 +280,49 @@ class SendSettingsPage final : public platform::Window {
 // 1. Icon, edit limits, the command-22 box and the folder.
 void SendSettingsPage::SetLimits(platform::Dialog& dlg) {
   dlg.SetIcon(kSmallIcon);
-  for (int id : {kPhone1, kPhone2, kRemotePhone}) dlg.SetLimit(id, kPhoneLimit);
-  for (int id : {kEmail1, kEmail2, kRemoteEmail}) dlg.SetLimit(id, kEmailLimit);
-  dlg.SetLimit(kLonDeg, 3);
-  for (int id : {kLonMin, kLonSec, kLatDeg, kLatMin, kLatSec}) dlg.SetLimit(id, 2);
+  wctl::SetLimits(dlg, wctl::ControlsOf(wctl::Window::Send));
   dlg.SetLimit(kMaxNum, 4);
   dlg.SetText(kMaxNum, "");
   dlg.SetLimit(kFolder, kFolderLimit);
-  dlg.SetChecked(kNoRemoteCmd22, NoRemoteCommand22);
-  dlg.SetText(kFolder, ReadTextField(SaveFolder));
+  dlg.SetChecked(kNoRemoteCmd22, App().NoRemoteCommand22);
+  dlg.SetText(kFolder, ReadTextField(App().SaveFolder));
 }
 
 // 2. Texts, lists and the stored position.
 void SendSettingsPage::SetTexts(platform::Dialog& dlg) {
   dlg.SetTitle(UiStr(kTxtSendSettings));
   ApplyUiLabels(dlg, kSendSettingsLabels);
-  AddUiList(dlg, kLonDir, kListEastWest);
-  AddUiList(dlg, kLatDir, kListNorthSouth);
-  AddUiList(dlg, kImageSize, kListImageSize);
+  wctl::AddListEntries(dlg, PageControl(kLonDir));
+  wctl::AddListEntries(dlg, PageControl(kLatDir));
+  wctl::AddListEntries(dlg, PageControl(kImageSize));
   AddUiList(dlg, kSendMode, kListSendTiming);
   dlg.ListSelect(kSendMode, 0);
   AddUiList(dlg, kDailyTime, kListDailySendHour);
-  const uint16_t code = GetModelCode();
-  for (int k = 0; k < RemoteIntervalCount(code); ++k)
-    dlg.ListAdd(kRemoteInterval, UiListStr(kListRemoteInterval, RemoteIntervalTextIndex(code, k)));
-  ShowPosition(dlg, kLongitude, g_sSendSet.sLongitude);
-  ShowPosition(dlg, kLatitude, g_sSendSet.sLatitude);
+  wctl::AddListEntries(dlg, PageControl(kRemoteInterval));
+  ShowSendPageFields(dlg, wctl::Group::Position, App().g_sSendSet);
 }
 
 // 3. The first opening edits the record as the wireless parameter page left
 // it; later openings start from the copy carried between the pages.
 void SendSettingsPage::TakeRecord() {
-  if (SendSettingsFirstOpen)
-    SendSettingsFirstOpen = false;
+  if (App().SendSettingsFirstOpen)
+    App().SendSettingsFirstOpen = false;
   else
-    g_sSendSet = SendSetSnapshot;
+    App().g_sSendSet = App().SendSetSnapshot;
 }
 
 // 4. Recipients.
 void SendSettingsPage::ShowRecipients(platform::Dialog& dlg) {
-  for (int i = 0; i < 4; ++i)
-    if (g_sSendSet.uwRecpLen[i] != 0) dlg.SetText(kRecipientEdits[i], RecordText(g_sSendSet.szRecp[i]));
+  ShowSendPageFields(dlg, wctl::Group::Recipients, App().g_sSendSet);
 }
 
 // 5. What the send-by mode uses.
 void SendSettingsPage::ApplySendBy(platform::Dialog& dlg) {
   bool phones = false, emails = false, coordinates = false;
-  switch (g_sSendSet.bySendBy) {
+  switch (App().g_sSendSet.bySendBy) {
     case kSendMms:
       phones = emails = true;
-      g_sSendSet.bySendImgSize = 1;
+      App().g_sSendSet.bySendImgSize = 1;
       dlg.Enable(kImageSize, false);
       break;
     case kSendEmail:
@@ -317,7 +332,7 @@ void SendSettingsPage::ApplySendBy(platform::Dialog& dlg) {
     case kSendFtp:
     case kSendCloud:
       dlg.Enable(kImageSize, true);
-      coordinates = s_eFtpEditUse == 1;
+      coordinates = App().s_eFtpEditUse == 1;
       break;
     default:
       break;
@@ -339,12 +354,11 @@ void SendSettingsPage::HidePositionSection(platform::Dialog& dlg) {
 
 // 6.-8. Models without a position, the picture size, the maximum number.
 void SendSettingsPage::ApplyModel(platform::Dialog& dlg) {
-  const uint16_t code = GetModelCode();
-  if (code == 516 || code == 518 || code == 519) HidePositionSection(dlg);
+  const ModelTraits& model = CurrentTraits();
+  if (!Has(model.send_page_position)) HidePositionSection(dlg);
 
-  const bool fixed_size = (code >= 520 && code <= 523) || IsUltraFamilyModel(kVariantAny);
-  dlg.Enable(kImageSize, !fixed_size);
-  dlg.ListSelect(kImageSize, g_sSendSet.bySendImgSize == 1 ? 1 : 0);
+  dlg.Enable(kImageSize, !Has(model.fixed_picture_size));
+  dlg.ListSelect(kImageSize, App().g_sSendSet.bySendImgSize == 1 ? 1 : 0);
 
   dlg.SetText(kMaxNum, "");
   dlg.Enable(kMaxNum, false);
@@ -354,12 +368,11 @@ void SendSettingsPage::ApplyModel(platform::Dialog& dlg) {
 
 // 9.-12. Remote control, send mode and daily time.
 void SendSettingsPage::ShowRemote(platform::Dialog& dlg) {
-  SendSet& s = g_sSendSet;
+  SendSet& s = App().g_sSendSet;
   const uint16_t code = GetModelCode();
   dlg.ListSelect(kRemoteInterval, RemoteIntervalToIndex(code, s.byRemoteInterval));
   if (s.bySendBy == kSendOff) dlg.Enable(kRemoteInterval, false);
-  if (s.szRemotePhoneNum[0] != '\0') dlg.SetText(kRemotePhone, RecordText(s.szRemotePhoneNum));
-  if (s.szRemoteEmail[0] != '\0') dlg.SetText(kRemoteEmail, RecordText(s.szRemoteEmail));
+  ShowSendPageFields(dlg, wctl::Group::Remote, s);
 
   if (s.byDailySendTime > 23) s.byDailySendTime = 0;
   dlg.ListSelect(kDailyTime, s.byDailySendTime);
@@ -381,16 +394,17 @@ void SendSettingsPage::ShowRemote(platform::Dialog& dlg) {
 }
 
 // 13., 14. WiFi and ULTRA models: no position, fixed size, and remote
-// control only on the K3 ULTRA. Every model: the daily time is not used.
+// control only where the model offers it. Every model: the daily time is
+// not used.
 void SendSettingsPage::ApplyFinalModelRules(platform::Dialog& dlg) {
   if (GetCamWirelessFunc() == kWirelessWifi || IsUltraFamilyModel(kVariantAny)) {
     HidePositionSection(dlg);
     dlg.Enable(kImageSize, false);
     dlg.Enable(kSendMode, false);
     dlg.Enable(kDailyTimeLabel, false);
-    const bool k3_ultra = GetModelCode() == 532;
-    dlg.Enable(kRemoteInterval, k3_ultra);
-    if (!k3_ultra)
+    const bool remote = Has(CurrentTraits().remote_control);
+    dlg.Enable(kRemoteInterval, remote);
+    if (!remote)
       for (int id : {kRemoteIntervalLabel, kRemotePhoneLabel, kRemoteEmailLabel}) dlg.Enable(id, false);
   }
   dlg.Enable(kDailyTimeLabel, false);
@@ -399,12 +413,8 @@ void SendSettingsPage::ApplyFinalModelRules(platform::Dialog& dlg) {
 }
 
 void SendSettingsPage::OnEditChange(platform::Dialog& dlg, int id) {
+  wctl::FilterEdit(dlg, wctl::Window::Send, id, wctl::Box::Any);
   switch (id) {
-    case kPhone1:
-    case kPhone2:
-    case kRemotePhone:
-      FilterEditChars(dlg, id, kPhoneChars);
-      break;
     case kLonDeg:
       CheckDegrees(dlg, kLongitude);
       break;
@@ -429,7 +439,7 @@ void SendSettingsPage::OnBrowse(platform::Dialog& dlg) {
   // as in camera setup; the page keeps showing the folder it writes to.
   switch (ChooseSaveFolder()) {
     case FolderChoice::Taken:
-      dlg.SetText(kFolder, ReadTextField(SaveFolder));
+      dlg.SetText(kFolder, ReadTextField(App().SaveFolder));
       break;
     case FolderChoice::TooLong:
       dlg.MessageBox(UiStr(kMsgFolderPathTooLong), UiStr(kTxtWarning), platform::MsgIcon::Warning);
@@ -440,28 +450,20 @@ void SendSettingsPage::OnBrowse(platform::Dialog& dlg) {
 }
 
 void SendSettingsPage::OnPreviousPage(platform::Dialog& dlg) {
-  SendSet& snap = SendSetSnapshot;
-  for (int i = 0; i < 4; ++i) {
-    CopyTextField(snap.szRecp[i], EditRecordText(dlg, kRecipientEdits[i]));
-    snap.uwRecpLen[i] = static_cast<uint16_t>(ReadTextField(snap.szRecp[i]).size());
-  }
-  snap.sLongitude = ReadPosition(dlg, kLongitude);
-  snap.sLatitude = ReadPosition(dlg, kLatitude);
+  SendSet& snap = App().SendSetSnapshot;
+  ReadSendPageFields(dlg, snap);
   snap.bySendImgSize = static_cast<uint8_t>(dlg.ListSelection(kImageSize) & 0xFF);
   snap.uwMaxSendImgNum = 0;
   snap.bySendMode = static_cast<uint8_t>(dlg.ListSelection(kSendMode) & 0xFF);
-  snap.byDailySendTime = g_sSendSet.byDailySendTime;
+  snap.byDailySendTime = App().g_sSendSet.byDailySendTime;
 
   const uint16_t code = GetModelCode();
   const int k = dlg.ListSelection(kRemoteInterval);
   snap.byRemoteInterval = RemoteIntervalFromIndex(code, k);
   const uint8_t remote_switch =
-      (snap.byRemoteInterval != kRemoteOff && g_sSendSet.bySendBy != kSendOff) ? 1 : 0;
+      (snap.byRemoteInterval != kRemoteOff && App().g_sSendSet.bySendBy != kSendOff) ? 1 : 0;
   snap.byRemoteSwitch = remote_switch;
-  g_sSendSet.byRemoteSwitch = remote_switch;
-
-  CopyTextField(snap.szRemotePhoneNum, EditRecordText(dlg, kRemotePhone));
-  CopyTextField(snap.szRemoteEmail, EditRecordText(dlg, kRemoteEmail));
+  App().g_sSendSet.byRemoteSwitch = remote_switch;
 
   SetNext(platform::WindowKind::WirelessParams);
   dlg.End(0);
@@ -478,15 +480,15 @@ void SendSettingsPage::OnCommand(platform::Dialog& dlg, int id, platform::Notify
     return;
   }
   if (what == Notify::KillFocus && id == kRemoteEmail) {
-    CopyTextField(g_sSendSet.szRemoteEmail, EditRecordText(dlg, kRemoteEmail));
-    Diag("# EN_KILLFOCUS, szRemoteEmail:%s\n", TextFieldString(g_sSendSet.szRemoteEmail).c_str());
+    CopyTextField(App().g_sSendSet.szRemoteEmail, platform::GetServices().ToRecordText(dlg.Text(kRemoteEmail)));
+    Diag("# EN_KILLFOCUS, szRemoteEmail:%s\n", TextFieldString(App().g_sSendSet.szRemoteEmail).c_str());
     return;
   }
   if (what != Notify::Clicked) return;
   switch (id) {
     case kNoRemoteCmd22:
-      NoRemoteCommand22 = dlg.IsChecked(kNoRemoteCmd22);
-      dlg.Enable(kRemoteEmail, !NoRemoteCommand22);
+      App().NoRemoteCommand22 = dlg.IsChecked(kNoRemoteCmd22);
+      dlg.Enable(kRemoteEmail, !App().NoRemoteCommand22);
       break;
     case kBrowse:
       OnBrowse(dlg);

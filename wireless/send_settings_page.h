@@ -8,6 +8,8 @@
 #include <memory>
 
 #include "platform/window.h"
+#include "records/send_set.h"
+#include "wireless/wireless_controls.h"
 
 // Control ids of template 115.
 namespace send_ids {
@@ -72,7 +74,7 @@ inline constexpr int kSendSettingsTemplate = 115;
 inline constexpr uint8_t kRemoteOff = 25;
 
 // The remote interval list of a model: 26 entries for the model that
-// offers "10 Minutes" (518), 25 for the others.
+// offers "10 Minutes", 25 for the others.
 bool OffersTenMinutes(uint16_t model_code);
 int RemoteIntervalCount(uint16_t model_code);
 // The entry of the full 26-entry text list shown at list position k.
@@ -95,6 +97,12 @@ void EnableRemoteFields(platform::Dialog& dlg, bool on);
 // Shows and enables, or hides and disables, the two hemisphere lists and
 // the six coordinate number edits.
 void ShowCoordinateInputs(platform::Dialog& dlg, bool on);
+// The page's edits and position lists of a group (Position, Recipients,
+// Remote) from a record: a recipient only when its length is set, a remote
+// text only when it holds one. And a record from all of them: the
+// recipients with their lengths, the position, the remote phone and e-mail.
+void ShowSendPageFields(platform::Dialog& dlg, wctl::Group group, const SendSet& from);
+void ReadSendPageFields(platform::Dialog& dlg, SendSet& into);
 // Closes the gap of the hidden coordinate section: moves and stretches the
 // controls around it (in client pixels).
 void CompactSendSettingsLayout(platform::Dialog& dlg);

@@ -26,29 +26,11 @@ constexpr int kIconId = 103;
 constexpr int kModuleListNarrowing = 20;  // pixels
 constexpr int kModuleListDrop = 2;        // pixels
 
-struct EditLimit {
-  int id;
-  int chars;
-};
-// Each limit keeps typed text within its record field.
-constexpr EditLimit kEditLimits[] = {
-    {kMmsUrl, 60},       {kMmsApn, 60},        {kMmsGateway, 16},    {kMmsPort, 4},
-    {kMmsAccount, 32},   {kMmsPassword, 32},   {kNetApn, 60},        {kNetAccount, 32},
-    {kNetPassword, 32},  {kSenderServer, 60},  {kSenderPort, 8},     {kSenderAddr, 48},
-    {kSenderUser, 48},   {kSenderPassword, 32}, {kFtpPassword, 32},  {kFtpDir, 32},
-};
-
 bool HasGpsMailEntries() {
-  const GpsMail& gps = g_sSendSetTarn.sGpsMail;
+  const GpsMail& gps = App().g_sSendSetTarn.sGpsMail;
   return !ReadTextField(gps.szGpsServer).empty() || !ReadTextField(gps.szGpsAddr).empty() ||
          !ReadTextField(gps.szGpsSmtpAccount).empty() ||
          !ReadTextField(gps.szGpsSmtpPassword).empty() || gps.iPort > 0;
-}
-
-// Cloud numbers of these models carry letters; all others are digits only.
-bool CloudNumberTakesLetters() {
-  const uint16_t code = GetModelCode();
-  return code == 523 || code == 524 || code == 526 || code == 527 || code == 532;
 }
 
 void EmptyEdits(platform::Dialog& dlg, std::initializer_list<int> ids) {
@@ -63,7 +45,7 @@ std::unique_ptr<platform::Window> MakeWirelessPage() { return std::make_unique<W
 // Opening
 
 void WirelessPage::OnInit(platform::Dialog& dlg) {
-  SendSet& rec = g_sSendSet;
+  SendSet& rec = App().g_sSendSet;
 
   dlg.SetIcon(kIconId);
   dlg.ListReset(kMmsType);
@@ -74,7 +56,6 @@ void WirelessPage::OnInit(platform::Dialog& dlg) {
   for (int id : {kSenderUserLabel, kSenderServer, kSenderPort, kSenderAddr, kSenderUser,
                  kSenderPassword})
     dlg.Enable(id, false);
-  dlg.SetMasked(kSenderPassword, true);
   dlg.Show(kLanguage, false);
 
   if (IsModuleChoiceModel()) {
@@ -88,8 +69,12 @@ void WirelessPage::OnInit(platform::Dialog& dlg) {
 
   dlg.SetText(kVersion, UiStr(kTxtVersionNumber));
   dlg.Show(kVersion, false);
-  for (const EditLimit& l : kEditLimits) dlg.SetLimit(l.id, l.chars);
-  dlg.SetMasked(kFtpPassword, true);
+  // Each limit keeps typed text within its record field; the shared box
+  // takes the limits of its presentation (SetFtpBoxPresentation).
+  const auto controls = wctl::ControlsOf(wctl::Window::Page);
+  wctl::SetLimits(dlg, controls);
+  for (const wctl::Control* c : controls)
+    if (c->masked) dlg.SetMasked(c->id, true);
 
   LoadOrRestoreRecord(dlg);
 
@@ -123,7 +108,7 @@ void WirelessPage::OnInit(platform::Dialog& dlg) {
   dlg.ListSelect(kOperator, rec.byOperator);
   dlg.ListSelect(kFtpDirType, rec.sFtpSet.iFtpDirType);
 
-  if (IsModuleChoiceModel() && MdmSendVia == 0) {
+  if (IsModuleChoiceModel() && App().MdmSendVia == 0) {
     dlg.Enable(kSource, false);
     dlg.Show(kSource, false);
     GreyOperatorLabels(dlg);
@@ -131,31 +116,31 @@ void WirelessPage::OnInit(platform::Dialog& dlg) {
   }
 
   FillEditsFromRecord(dlg);
-  ChosenSendBy = rec.bySendBy;
+  App().ChosenSendBy = rec.bySendBy;
 }
 
 void WirelessPage::LoadOrRestoreRecord(platform::Dialog& dlg) {
-  if (WirelessPageFirstOpen) {
-    WirelessPageFirstOpen = false;
+  if (App().WirelessPageFirstOpen) {
+    App().WirelessPageFirstOpen = false;
     if (!LoadSendSet(0)) {
       ApplySendSetDefaults();
-      if (IsGpsMailboxModel()) std::memset(&g_sSendSetTarn.sGpsMail, 0, sizeof(GpsMail));
+      if (IsGpsMailboxModel()) std::memset(&App().g_sSendSetTarn.sGpsMail, 0, sizeof(GpsMail));
       dlg.Enable(kFtpDir, false);
     }
-    // The cloud box is the one shown unless the record sends by FTP; the
+    // The cloud box is the one shown unless the record sends by FTP; a
     // model without FTP shows its cloud box for a stored FTP mode too.
-    if (g_sSendSet.bySendBy == kSendFtp)
-      s_eFtpEditUse = GetModelCode() == 514 ? 1 : 0;
+    if (App().g_sSendSet.bySendBy == kSendFtp)
+      App().s_eFtpEditUse = Has(CurrentTraits().ftp) ? 0 : 1;
     else
-      s_eFtpEditUse = 1;
+      App().s_eFtpEditUse = 1;
   } else {
-    SendSetSnapshot.StructFlag = ExpectedStructFlag();
-    g_sSendSet = SendSetSnapshot;
+    App().SendSetSnapshot.StructFlag = ExpectedStructFlag();
+    App().g_sSendSet = App().SendSetSnapshot;
   }
 }
 
 void WirelessPage::ClampStoredChoices(platform::Dialog& dlg) {
-  SendSet& rec = g_sSendSet;
+  SendSet& rec = App().g_sSendSet;
   if (rec.byOperatorCountry > kManualCountry) rec.byOperatorCountry = 0;
   if (rec.byOperator > 9) rec.byOperator = 0;
   // An operator beyond those its country offers is no preset at all.
@@ -174,15 +159,10 @@ void WirelessPage::ClampStoredChoices(platform::Dialog& dlg) {
 }
 
 void WirelessPage::FillEditsFromRecord(platform::Dialog& dlg) {
-  const SendSet& rec = g_sSendSet;
+  const SendSet& rec = App().g_sSendSet;
   if (rec.bySendBy != kSendEmail && rec.byRemoteSwitch != 1) return;
-  const SmtpSet& smtp = rec.sSmtpSet;
   ShowNetworkFields(dlg);
-  ShowField(dlg, kSenderServer, smtp.szServer);
-  ShowPort(dlg, kSenderPort, smtp.iPort);
-  ShowField(dlg, kSenderAddr, smtp.szAddr);
-  ShowField(dlg, kSenderUser, smtp.szUserName);
-  ShowField(dlg, kSenderPassword, smtp.szPassword);
+  ShowFields(dlg, wctl::Group::Sender);
 }
 
 // ---------------------------------------------------------------------------
@@ -216,9 +196,9 @@ void WirelessPage::OnCommand(platform::Dialog& dlg, int id, Notify what) {
 void WirelessPage::OnSendByChosen(platform::Dialog& dlg) {
   const uint8_t mode = SendByListIndexToMode(dlg.ListSelection(kSendBy));
   if (mode == 0xFF) return;
-  SendSet& rec = g_sSendSet;
+  SendSet& rec = App().g_sSendSet;
   rec.bySendBy = mode;
-  ChosenSendBy = mode;
+  App().ChosenSendBy = mode;
 
   if (mode != kSendCloud) {
     Diag("DebugFlag = %d\n", rec.DebugFlag);
@@ -245,7 +225,7 @@ void WirelessPage::OnSendByChosen(platform::Dialog& dlg) {
     case kSendFtp:
     case kSendCloud:
       EmptyEdits(dlg, {kBox1, kBox2, kBox3, kFtpPassword, kFtpDir});
-      s_eFtpEditUse = mode == kSendFtp ? 0 : 1;
+      App().s_eFtpEditUse = mode == kSendFtp ? 0 : 1;
       SetFtpBoxPresentation(dlg);
       break;
     default:
@@ -259,7 +239,7 @@ void WirelessPage::OnSendByChosen(platform::Dialog& dlg) {
 }
 
 void WirelessPage::OnSourceChosen(platform::Dialog& dlg) {
-  SendSet& rec = g_sSendSet;
+  SendSet& rec = App().g_sSendSet;
   const int sel = dlg.ListSelection(kSource);
   if (sel == 1 && rec.byOperatorCountry < kManualCountry) {
     // From a preset to hand-typed values: start from empty fields.
@@ -285,7 +265,7 @@ void WirelessPage::OnSourceChosen(platform::Dialog& dlg) {
 }
 
 void WirelessPage::OnCountryChosen(platform::Dialog& dlg) {
-  SendSet& rec = g_sSendSet;
+  SendSet& rec = App().g_sSendSet;
   const int sel = dlg.ListSelection(kCountry);
   if (sel < 0 || sel == rec.byOperatorCountry) return;
   rec.byOperatorCountry = static_cast<uint8_t>(sel);
@@ -296,7 +276,7 @@ void WirelessPage::OnCountryChosen(platform::Dialog& dlg) {
 }
 
 void WirelessPage::OnOperatorChanged(platform::Dialog& dlg) {
-  SendSet& rec = g_sSendSet;
+  SendSet& rec = App().g_sSendSet;
   const int sel = dlg.ListSelection(kOperator);
   if (sel < 0 || sel == rec.byOperator) return;
   rec.byOperator = static_cast<uint8_t>(sel);
@@ -310,9 +290,9 @@ void WirelessPage::OnOperatorChanged(platform::Dialog& dlg) {
 void WirelessPage::OnModuleChanged(platform::Dialog& dlg) {
   const int sel = dlg.ListSelection(kModule);
   if (sel < 0) return;
-  SendSet& rec = g_sSendSet;
-  MdmSendVia = static_cast<uint16_t>(sel);
-  rec.StructFlag = MdmSendVia;
+  SendSet& rec = App().g_sSendSet;
+  App().MdmSendVia = static_cast<uint16_t>(sel);
+  rec.StructFlag = App().MdmSendVia;
   // Either module starts from hand-typed, empty network values.
   rec.byOperatorCountry = kManualCountry;
   ApplySendByMode(dlg);
@@ -339,7 +319,7 @@ void WirelessPage::OnModuleChanged(platform::Dialog& dlg) {
 void WirelessPage::OnDirTypeChanged(platform::Dialog& dlg) {
   const int sel = dlg.ListSelection(kFtpDirType);
   if (sel < 0) return;
-  FtpSet& ftp = g_sSendSet.sFtpSet;
+  FtpSet& ftp = App().g_sSendSet.sFtpSet;
   ftp.iFtpDirType = sel;
   if (sel == 0) CopyTextField(ftp.szFtpDir, "/");
   dlg.Enable(kFtpDir, sel != 0);
@@ -347,29 +327,13 @@ void WirelessPage::OnDirTypeChanged(platform::Dialog& dlg) {
 }
 
 void WirelessPage::OnEditChange(platform::Dialog& dlg, int id) {
-  switch (id) {
-    case kMmsPort:
-    case kSenderPort:
-      FilterEditChars(dlg, id, kDigits);
-      break;
-    case kBox2:
-      if (s_eFtpEditUse == 0) FilterEditChars(dlg, id, kDigits);
-      break;
-    case kBox3:
-      if (s_eFtpEditUse == 1)
-        FilterEditChars(dlg, id, CloudNumberTakesLetters() ? kDigitsLetters : kDigits);
-      break;
-    case kSenderAddr:
-      // The sender account is always the sender address.
-      dlg.SetText(kSenderUser, dlg.Text(kSenderAddr));
-      break;
-    default:
-      break;
-  }
+  wctl::FilterEdit(dlg, wctl::Window::Page, id, App().s_eFtpEditUse == 0 ? wctl::Box::Ftp : wctl::Box::Cloud);
+  // The sender account is always the sender address.
+  if (id == kSenderAddr) dlg.SetText(kSenderUser, dlg.Text(kSenderAddr));
 }
 
 void WirelessPage::OnGpsBoxClicked(platform::Dialog& dlg) {
-  if (GpsWindowOpen) {
+  if (App().GpsWindowOpen) {
     // The window is already open over the page: the click changes nothing.
     dlg.SetChecked(kGpsMailbox, !dlg.IsChecked(kGpsMailbox));
     return;

@@ -11,6 +11,7 @@
 #include <span>
 
 #include "platform/window.h"
+#include "wireless/wireless_controls.h"
 
 inline constexpr int kWirelessPageTemplate = 114;
 
@@ -92,14 +93,14 @@ inline constexpr uint8_t kSendCloud = 4;
 inline constexpr uint8_t kManualCountry = 43;
 
 // Model groups of the page, on the current model.
-// WiFi-only: CamWirelessFunc 1 (codes 514, 523).
+// WiFi-only: CamWirelessFunc 1.
 bool IsWifiOnlyModel();
-// WiFi-only plus the ULTRA rows without a cellular modem: no operator
-// presets, a WiFi network row.
+// The WiFi network row (WiFi-only plus the ULTRA rows without a cellular
+// modem): no operator presets.
 bool IsWifiGroupModel();
 // Models with a WiFi and a cellular module and the "Send module" list.
 bool IsModuleChoiceModel();
-// Models that carry the GPS coordinates mailbox (518, 519).
+// Models that carry the GPS coordinates mailbox.
 bool IsGpsMailboxModel();
 
 // One entry of the send-by list: the entry of the five-text send-by list
@@ -149,6 +150,10 @@ void ReadField(platform::Dialog& dlg, int id, char (&field)[N]) {
 void ShowPort(platform::Dialog& dlg, int id, int32_t port);
 // Reads a port edit; an empty edit leaves `port` unchanged.
 void ReadPort(platform::Dialog& dlg, int id, int32_t& port);
+// The page's edits of a group (wireless/wireless_controls.h) from
+// g_sSendSet, and g_sSendSet from the edits.
+void ShowFields(platform::Dialog& dlg, wctl::Group group);
+void ReadFields(platform::Dialog& dlg, wctl::Group group);
 // The six MMS edits from g_sSendSet.sMmsSet, and all six emptied.
 void ShowMmsFields(platform::Dialog& dlg);
 void EmptyMmsEdits(platform::Dialog& dlg);

@@ -21,55 +21,10 @@ using namespace wp_ids;
 
 namespace {
 
-void ReadMmsEdits(platform::Dialog& dlg) {
-  MmsSet& mms = g_sSendSet.sMmsSet;
-  ReadField(dlg, kMmsUrl, mms.szUrl);
-  ReadField(dlg, kMmsApn, mms.szApn);
-  ReadField(dlg, kMmsGateway, mms.szGateway);
-  ReadField(dlg, kMmsPort, mms.szPort);
-  ReadField(dlg, kMmsAccount, mms.szAccount);
-  ReadField(dlg, kMmsPassword, mms.szPassword);
-}
-
-void ReadNetworkEdits(platform::Dialog& dlg) {
-  SmtpSet& smtp = g_sSendSet.sSmtpSet;
-  ReadField(dlg, kNetApn, smtp.szWLNetApN);
-  ReadField(dlg, kNetAccount, smtp.szWLNetAccount);
-  ReadField(dlg, kNetPassword, smtp.szWLNetPassword);
-}
-
-void ReadSenderEdits(platform::Dialog& dlg) {
-  SmtpSet& smtp = g_sSendSet.sSmtpSet;
-  ReadField(dlg, kSenderServer, smtp.szServer);
-  ReadPort(dlg, kSenderPort, smtp.iPort);
-  ReadField(dlg, kSenderAddr, smtp.szAddr);
-  ReadField(dlg, kSenderUser, smtp.szUserName);
-  ReadField(dlg, kSenderPassword, smtp.szPassword);
-}
-
-void ReadFtpEdits(platform::Dialog& dlg) {
-  FtpSet& ftp = g_sSendSet.sFtpSet;
-  ReadField(dlg, kBox1, ftp.szServer);
-  ReadPort(dlg, kBox2, ftp.iPort);
-  ReadField(dlg, kBox3, ftp.szUserName);
-  ReadField(dlg, kFtpPassword, ftp.szPassword);
-  // Like every list, no selection (a type the list does not offer) reads
-  // back as -1, every byte 0xFF.
-  ftp.iFtpDirType = dlg.ListSelection(kFtpDirType);
-  ReadField(dlg, kFtpDir, ftp.szFtpDir);
-}
-
-void ReadCloudEdits(platform::Dialog& dlg) {
-  VornCloudSet& cloud = g_sSendSet.sVornCloudSet;
-  ReadField(dlg, kBox1, cloud.szAppKey);
-  ReadField(dlg, kBox2, cloud.szAppSecret);
-  ReadField(dlg, kBox3, cloud.szSimCardNum);
-}
-
 // The GPS mailbox goes with the record only while its box is ticked.
 void DropGpsMailUnlessTicked(platform::Dialog& dlg) {
   if (IsGpsMailboxModel() && !dlg.IsChecked(kGpsMailbox))
-    std::memset(&g_sSendSetTarn.sGpsMail, 0, sizeof(GpsMail));
+    std::memset(&App().g_sSendSetTarn.sGpsMail, 0, sizeof(GpsMail));
 }
 
 }  // namespace
@@ -80,9 +35,9 @@ bool WirelessPage::Warn(platform::Dialog& dlg, const UiText& text) {
 }
 
 void WirelessPage::ReadBackControls(platform::Dialog& dlg, bool& sender_check) {
-  SendSet& rec = g_sSendSet;
+  SendSet& rec = App().g_sSendSet;
   if (dlg.ListSelection(kSource) == 1) {
-    ReadMmsEdits(dlg);
+    ReadFields(dlg, wctl::Group::Mms);
   } else {
     ApplyMmsPreset(dlg);
     ApplyApnPreset(dlg);
@@ -92,23 +47,27 @@ void WirelessPage::ReadBackControls(platform::Dialog& dlg, bool& sender_check) {
   sender_check = false;
   const uint8_t mode = rec.bySendBy;
   if (mode == kSendEmail || rec.byRemoteSwitch == 1) {
-    ReadNetworkEdits(dlg);
-    ReadSenderEdits(dlg);
+    ReadFields(dlg, wctl::Group::Network);
+    ReadFields(dlg, wctl::Group::Sender);
     Diag("** szServer:%s\n", TextFieldString(rec.sSmtpSet.szServer).c_str());
-    sender_check = mode == kSendEmail || !NoRemoteCommand22;
+    sender_check = mode == kSendEmail || !App().NoRemoteCommand22;
     if (mode == kSendEmail) return;
   }
   if (mode == kSendFtp || mode == kSendCloud) {
-    if (mode == kSendFtp)
-      ReadFtpEdits(dlg);
-    else
-      ReadCloudEdits(dlg);
-    ReadNetworkEdits(dlg);
+    if (mode == kSendFtp) {
+      ReadFields(dlg, wctl::Group::Ftp);
+      // Like every list, no selection (a type the list does not offer) reads
+      // back as -1, every byte 0xFF.
+      rec.sFtpSet.iFtpDirType = dlg.ListSelection(kFtpDirType);
+    } else {
+      ReadFields(dlg, wctl::Group::Cloud);
+    }
+    ReadFields(dlg, wctl::Group::Network);
   }
 }
 
 bool WirelessPage::CheckEntries(platform::Dialog& dlg, bool sender_check) {
-  const SendSet& rec = g_sSendSet;
+  const SendSet& rec = App().g_sSendSet;
   const SmtpSet& smtp = rec.sSmtpSet;
   const bool sending = rec.bySendBy != kSendOff;
 
@@ -129,17 +88,17 @@ bool WirelessPage::CheckEntries(platform::Dialog& dlg, bool sender_check) {
 }
 
 void WirelessPage::OnNextPage(platform::Dialog& dlg) {
-  if (GpsWindowOpen) return;
+  if (App().GpsWindowOpen) return;
   bool sender_check = false;
   ReadBackControls(dlg, sender_check);
-  ChosenSendBy = g_sSendSet.bySendBy;
+  App().ChosenSendBy = App().g_sSendSet.bySendBy;
 
   // Stored before the checks: a failed check loses nothing.
-  SendSetSnapshot = g_sSendSet;
-  Diag(":: NEXT_PAGE, OperatorCountry=%d, uwMaxSendImgNum=%d\n", g_sSendSet.byOperatorCountry,
-       g_sSendSet.uwMaxSendImgNum);
+  App().SendSetSnapshot = App().g_sSendSet;
+  Diag(":: NEXT_PAGE, OperatorCountry=%d, uwMaxSendImgNum=%d\n", App().g_sSendSet.byOperatorCountry,
+       App().g_sSendSet.uwMaxSendImgNum);
   Diag(":: NEXT_PAGE, FTP Server=%s, FTP Port=%d\n",
-       TextFieldString(g_sSendSet.sSmtpSet.szServer).c_str(), g_sSendSet.sFtpSet.iPort);
+       TextFieldString(App().g_sSendSet.sSmtpSet.szServer).c_str(), App().g_sSendSet.sFtpSet.iPort);
 
   if (!CheckEntries(dlg, sender_check)) return;
 
@@ -152,9 +111,9 @@ void WirelessPage::OnNextPage(platform::Dialog& dlg) {
 }
 
 void WirelessPage::OnClose(platform::Dialog& dlg) {
-  if (GpsWindowOpen) return;
-  SendSetSnapshot = g_sSendSet;
-  ChosenSendBy = g_sSendSet.bySendBy;
+  if (App().GpsWindowOpen) return;
+  App().SendSetSnapshot = App().g_sSendSet;
+  App().ChosenSendBy = App().g_sSendSet.bySendBy;
   DropGpsMailUnlessTicked(dlg);
   SetNext(platform::WindowKind::Main);
   dlg.End(platform::kIdCancel);

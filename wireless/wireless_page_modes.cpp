@@ -1,8 +1,10 @@
 // The wireless parameter page's model groups, its send-by list, and the
 // control state that follows from the send-by mode and the record.
 #include <charconv>
+#include <cstddef>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/dialog.h"
 #include "platform/services.h"
@@ -13,6 +15,7 @@
 #include "records/text_field.h"
 #include "shell/ui_strings.h"
 #include "wireless/operator_presets.h"
+#include "wireless/wireless_controls.h"
 #include "wireless/wireless_page.h"
 #include "wireless/wireless_state.h"
 
@@ -21,16 +24,13 @@ using namespace wp_ids;
 // ---------------------------------------------------------------------------
 // Model groups
 
-bool IsWifiOnlyModel() { return ModelWirelessFunc(ModelFamily, ModelIndex) == kWirelessWifi; }
+bool IsWifiOnlyModel() { return ModelWirelessFunc(App().ModelFamily, App().ModelIndex) == kWirelessWifi; }
 
-bool IsWifiGroupModel() { return IsWifiOnlyModel() || IsUltraFamilyModel(kVariantNoModem); }
+bool IsWifiGroupModel() { return Has(CurrentTraits().wifi_row); }
 
-bool IsModuleChoiceModel() { return IsUltraFamilyModel(kVariantCellular); }
+bool IsModuleChoiceModel() { return Has(CurrentTraits().send_module); }
 
-bool IsGpsMailboxModel() {
-  const uint16_t code = GetModelCode();
-  return code == 518 || code == 519;
-}
+bool IsGpsMailboxModel() { return Has(CurrentTraits().gps_mailbox); }
 
 // ---------------------------------------------------------------------------
 // Send-by list. Entries name a text of kListSendBy and the mode they select;
@@ -46,8 +46,7 @@ constexpr SendByEntry kSendByAll[] = {
 }  // namespace
 
 std::span<const SendByEntry> SendByEntries(uint16_t model_code) {
-  if (model_code == 514) return kSendByWithoutFtp;
-  return kSendByAll;
+  return Has(TraitsOfCode(model_code).ftp) ? std::span<const SendByEntry>(kSendByAll) : kSendByWithoutFtp;
 }
 
 uint8_t SendByListIndexToMode(int index) {
@@ -90,27 +89,42 @@ void ReadPort(platform::Dialog& dlg, int id, int32_t& port) {
 
 namespace {
 
-constexpr int kMmsEdits[] = {kMmsUrl, kMmsApn, kMmsGateway, kMmsPort, kMmsAccount, kMmsPassword};
+// The ids of the page's controls of a group, or of those in a box presentation.
+std::vector<int> GroupIds(wctl::Group group, bool settings_only = false) {
+  std::vector<int> ids;
+  for (const wctl::Control* c : wctl::GroupControls(group))
+    if (!settings_only || wctl::IsSetting(*c)) ids.push_back(c->id);
+  return ids;
+}
+
+// The FTP rows of the shared box: the three edits it shares with the cloud,
+// the password, the directory type and the directory.
+std::vector<int> BoxIds() {
+  std::vector<int> ids;
+  for (const wctl::Control* c : wctl::ControlsOf(wctl::Window::Page))
+    if (c->box == wctl::Box::Ftp) ids.push_back(c->id);
+  return ids;
+}
+
 constexpr int kMmsLabels[] = {kMmsFrame,       kMmsUrlLabel,     kMmsGatewayLabel,
                               kMmsPortLabel,   kMmsAccountLabel, kMmsPasswordLabel};
-constexpr int kNetworkEdits[] = {kNetApn, kNetAccount, kNetPassword};
-constexpr int kSenderEdits[] = {kSenderServer, kSenderPort, kSenderAddr, kSenderPassword};
-constexpr int kBoxEdits[] = {kBox1, kBox2, kBox3, kFtpPassword, kFtpDirType, kFtpDir};
 constexpr int kGreyedLabels[] = {kOperatorFrame, kSendByLabel, kSourceLabel, kCountryLabel,
                                  kOperatorLabel, kBoxFrame,    kFtpDirFrame};
 
-template <std::size_t N>
-void EnableAll(platform::Dialog& dlg, const int (&ids)[N], bool on) {
+template <typename Ids>
+void EnableAll(platform::Dialog& dlg, const Ids& ids, bool on) {
   for (int id : ids) dlg.Enable(id, on);
 }
-template <std::size_t N>
-void MaskAll(platform::Dialog& dlg, const int (&ids)[N], bool on) {
+void MaskAll(platform::Dialog& dlg, const std::vector<int>& ids, bool on) {
   for (int id : ids) dlg.SetMasked(id, on);
 }
+// The edits of a group that the user types into (the sender account
+// follows the address and stays as it is).
+void EnableGroup(platform::Dialog& dlg, wctl::Group group, bool on) { EnableAll(dlg, GroupIds(group, true), on); }
 
 // The page shows the WiFi row for the WiFi group, and for the module-choice
 // models while their WiFi module is chosen.
-bool UsesWifiRow() { return IsWifiGroupModel() || (IsModuleChoiceModel() && MdmSendVia == 0); }
+bool UsesWifiRow() { return IsWifiGroupModel() || (IsModuleChoiceModel() && App().MdmSendVia == 0); }
 
 // Shows or hides the FTP/cloud box. The password row and the upload
 // directory belong to FTP only: they are shown in mode 3 with the FTP
@@ -120,32 +134,25 @@ void ShowFtpBox(platform::Dialog& dlg, bool shown, bool edits_on, uint8_t mode) 
   constexpr int kCommon[] = {kBoxFrame, kBox1Label, kBox1, kBox2Label, kBox2, kBox3Label, kBox3};
   constexpr int kFtpOnly[] = {kFtpPassword, kFtpPasswordLabel, kFtpDirType, kFtpDir, kFtpDirFrame};
   for (int id : kCommon) dlg.Show(id, shown);
-  const bool ftp_rows = shown && mode == kSendFtp && s_eFtpEditUse == 0;
+  const bool ftp_rows = shown && mode == kSendFtp && App().s_eFtpEditUse == 0;
   for (int id : kFtpOnly) dlg.Show(id, ftp_rows);
-  EnableAll(dlg, kBoxEdits, edits_on);
+  EnableAll(dlg, BoxIds(), edits_on);
 }
 
 void FillFtpBox(platform::Dialog& dlg) {
-  FtpSet& ftp = g_sSendSet.sFtpSet;
+  FtpSet& ftp = App().g_sSendSet.sFtpSet;
   if (ftp.iFtpDirType == 0) {
     CopyTextField(ftp.szFtpDir, "/");
     dlg.Enable(kFtpDir, false);
   } else {
     dlg.Enable(kFtpDir, true);
   }
-  Diag("~~~SendBy=%d, DebugFlag=%d~~~\r\n", g_sSendSet.bySendBy, g_sSendSet.DebugFlag);
-  if (g_sSendSet.bySendBy == kSendFtp) {
-    ShowField(dlg, kBox1, ftp.szServer);
-    ShowPort(dlg, kBox2, ftp.iPort);
-    ShowField(dlg, kBox3, ftp.szUserName);
-    ShowField(dlg, kFtpPassword, ftp.szPassword);
-    ShowField(dlg, kFtpDir, ftp.szFtpDir);
+  Diag("~~~SendBy=%d, DebugFlag=%d~~~\r\n", App().g_sSendSet.bySendBy, App().g_sSendSet.DebugFlag);
+  if (App().g_sSendSet.bySendBy == kSendFtp) {
+    ShowFields(dlg, wctl::Group::Ftp);
     dlg.SetMasked(kBox2, false);
   } else {
-    const VornCloudSet& cloud = g_sSendSet.sVornCloudSet;
-    ShowField(dlg, kBox1, cloud.szAppKey);
-    ShowField(dlg, kBox2, cloud.szAppSecret);
-    ShowField(dlg, kBox3, cloud.szSimCardNum);
+    ShowFields(dlg, wctl::Group::Cloud);
     dlg.Enable(kFtpDir, false);
     dlg.SetMasked(kBox2, true);
   }
@@ -154,35 +161,40 @@ void FillFtpBox(platform::Dialog& dlg) {
 // MMS edits: usable only with remote control and hand-typed values.
 void ApplyMmsEdits(platform::Dialog& dlg, bool manual, bool remote) {
   if (remote) {
-    EnableAll(dlg, kMmsEdits, manual);
+    EnableGroup(dlg, wctl::Group::Mms, manual);
     ShowMmsFields(dlg);
   } else {
-    EnableAll(dlg, kMmsEdits, false);
+    EnableGroup(dlg, wctl::Group::Mms, false);
   }
 }
 
 }  // namespace
 
-void ShowMmsFields(platform::Dialog& dlg) {
-  const MmsSet& mms = g_sSendSet.sMmsSet;
-  ShowField(dlg, kMmsUrl, mms.szUrl);
-  ShowField(dlg, kMmsApn, mms.szApn);
-  ShowField(dlg, kMmsGateway, mms.szGateway);
-  ShowField(dlg, kMmsPort, mms.szPort);
-  ShowField(dlg, kMmsAccount, mms.szAccount);
-  ShowField(dlg, kMmsPassword, mms.szPassword);
+void ShowFields(platform::Dialog& dlg, wctl::Group group) {
+  for (const wctl::Control* c : wctl::GroupControls(group)) {
+    if (c->store == wctl::Store::Port)
+      ShowPort(dlg, c->id, wctl::PortIn(&App().g_sSendSet, *c));
+    else
+      ShowField(dlg, c->id, wctl::FieldIn(&App().g_sSendSet, *c), c->field->width);
+  }
 }
+
+void ReadFields(platform::Dialog& dlg, wctl::Group group) {
+  for (const wctl::Control* c : wctl::GroupControls(group)) {
+    if (c->store == wctl::Store::Port)
+      ReadPort(dlg, c->id, wctl::PortIn(&App().g_sSendSet, *c));
+    else
+      ReadField(dlg, c->id, wctl::FieldIn(&App().g_sSendSet, *c), c->field->width);
+  }
+}
+
+void ShowMmsFields(platform::Dialog& dlg) { ShowFields(dlg, wctl::Group::Mms); }
 
 void EmptyMmsEdits(platform::Dialog& dlg) {
-  for (int id : kMmsEdits) dlg.SetText(id, "");
+  for (int id : GroupIds(wctl::Group::Mms)) dlg.SetText(id, "");
 }
 
-void ShowNetworkFields(platform::Dialog& dlg) {
-  const SmtpSet& smtp = g_sSendSet.sSmtpSet;
-  ShowField(dlg, kNetApn, smtp.szWLNetApN);
-  ShowField(dlg, kNetAccount, smtp.szWLNetAccount);
-  ShowField(dlg, kNetPassword, smtp.szWLNetPassword);
-}
+void ShowNetworkFields(platform::Dialog& dlg) { ShowFields(dlg, wctl::Group::Network); }
 
 void GreyOperatorLabels(platform::Dialog& dlg) { EnableAll(dlg, kGreyedLabels, false); }
 
@@ -202,15 +214,11 @@ void SetWifiNetworkRow(platform::Dialog& dlg, bool wifi) {
 }
 
 void SetFtpBoxPresentation(platform::Dialog& dlg) {
-  if (s_eFtpEditUse == 0) {
+  if (App().s_eFtpEditUse == 0) {
     dlg.SetText(kBoxFrame, UiStr(kTxtFtpSettings));
     dlg.SetText(kBox1Label, UiStr(kTxtServer));
     dlg.SetText(kBox2Label, UiStr(kTxtPort));
     dlg.SetText(kBox3Label, UiStr(kTxtUserName));
-    dlg.SetLimit(kBox1, 60);
-    dlg.SetLimit(kBox2, 8);
-    dlg.SetLimit(kBox3, 48);
-    dlg.SetMasked(kBox2, false);
   } else {
     // Models that send through WiFi only have no SIM card number to give:
     // the third box asks for the camera's cloud number instead.
@@ -219,15 +227,15 @@ void SetFtpBoxPresentation(platform::Dialog& dlg) {
     dlg.SetText(kBox1Label, UiStr(kTxtRegisteredMail));
     dlg.SetText(kBox2Label, UiStr(kTxtLoginPassword));
     dlg.SetText(kBox3Label, UiStr(cloud_number ? kTxtCloudNumber : kTxtSimPhoneNumber));
-    dlg.SetLimit(kBox1, 32);
-    dlg.SetLimit(kBox2, 32);
-    dlg.SetLimit(kBox3, 16);
-    dlg.SetMasked(kBox2, true);
   }
+  // Limits and masks of the presentation's edits.
+  const auto box = wctl::GroupControls(App().s_eFtpEditUse == 0 ? wctl::Group::Ftp : wctl::Group::Cloud);
+  wctl::SetLimits(dlg, box);
+  for (const wctl::Control* c : box) dlg.SetMasked(c->id, c->masked);
 }
 
 void ApplySendByMode(platform::Dialog& dlg) {
-  SendSet& rec = g_sSendSet;
+  SendSet& rec = App().g_sSendSet;
   const bool wifi_row = UsesWifiRow();
   // Neither the WiFi group nor a WiFi module uses an operator preset: a
   // preset would overwrite the WiFi name and password kept in the network
@@ -239,19 +247,19 @@ void ApplySendByMode(platform::Dialog& dlg) {
   const bool remote = rec.byRemoteSwitch == 1;
 
   if (mode == kSendEmail || mode == kSendFtp || mode == kSendCloud) {
-    FtpBoxShownInOff = true;
+    App().FtpBoxShownInOff = true;
     dlg.Enable(kSource, true);
     FillOperatorLists(dlg, manual);
     if (mode != kSendEmail && !manual) {
       ApplyApnPreset(dlg);
       FillOperatorLists(dlg, false);
     }
-    EnableAll(dlg, kNetworkEdits, manual);
+    EnableGroup(dlg, wctl::Group::Network, manual);
     ShowNetworkFields(dlg);
     if (mode == kSendEmail)
-      EnableAll(dlg, kSenderEdits, true);
+      EnableGroup(dlg, wctl::Group::Sender, true);
     else
-      EnableAll(dlg, kSenderEdits, remote && !NoRemoteCommand22);
+      EnableGroup(dlg, wctl::Group::Sender, remote && !App().NoRemoteCommand22);
     ApplyMmsEdits(dlg, manual, remote);
     ShowFtpBox(dlg, true, mode != kSendEmail, mode);
     if (mode != kSendEmail) FillFtpBox(dlg);
@@ -259,10 +267,10 @@ void ApplySendByMode(platform::Dialog& dlg) {
     dlg.Enable(kSource, false);
     dlg.Enable(kCountry, false);
     dlg.Enable(kOperator, false);
-    EnableAll(dlg, kNetworkEdits, false);
-    EnableAll(dlg, kSenderEdits, false);
-    EnableAll(dlg, kMmsEdits, false);
-    ShowFtpBox(dlg, FtpBoxShownInOff, false, mode);
+    EnableGroup(dlg, wctl::Group::Network, false);
+    EnableGroup(dlg, wctl::Group::Sender, false);
+    EnableGroup(dlg, wctl::Group::Mms, false);
+    ShowFtpBox(dlg, App().FtpBoxShownInOff, false, mode);
   }
   dlg.Show(kMmsFrame, true);
 
@@ -270,8 +278,8 @@ void ApplySendByMode(platform::Dialog& dlg) {
   if (IsWifiGroupModel()) {
     dlg.SetMasked(kNetPassword, true);
   } else {
-    MaskAll(dlg, kMmsEdits, !manual);
-    MaskAll(dlg, kNetworkEdits, !manual);
+    MaskAll(dlg, GroupIds(wctl::Group::Mms), !manual);
+    MaskAll(dlg, GroupIds(wctl::Group::Network), !manual);
   }
   EnableAll(dlg, kMmsLabels, false);
 

@@ -7,6 +7,7 @@
 #include "records/send_set.h"
 #include "shell/ui_strings.h"
 #include "wireless/operator_presets.h"
+#include "wireless/wireless_controls.h"
 #include "wireless/wireless_page.h"
 #include "wireless/wireless_state.h"
 
@@ -36,14 +37,15 @@ const UiText* const kLabelTexts[] = {
 static_assert(std::size(kLabelIds) == std::size(kLabelTexts));
 const UiLabelList kPageLabels = {kLabelIds, kLabelTexts};
 
+const wctl::Control& PageControl(int id) { return *wctl::FindControl(wctl::Window::Page, id); }
+
 void FillSendByList(platform::Dialog& dlg) {
   dlg.ListReset(kSendBy);
-  for (const SendByEntry& e : SendByEntries(GetModelCode()))
-    dlg.ListAdd(kSendBy, UiListStr(kListSendBy, e.text));
-  const int sel = SendByModeToListIndex(g_sSendSet.bySendBy);
+  wctl::AddListEntries(dlg, PageControl(kSendBy));
+  const int sel = SendByModeToListIndex(App().g_sSendSet.bySendBy);
   dlg.ListSelect(kSendBy, sel);
   Diag("##AppUiStringSet_WinWirelessParamSet(), lCurSel = %d,  bySendBy=%d\n", sel,
-       g_sSendSet.bySendBy);
+       App().g_sSendSet.bySendBy);
 }
 
 }  // namespace
@@ -58,14 +60,14 @@ void SetWirelessPageTexts(platform::Dialog& dlg) {
   dlg.Show(kFactoryLabel, false);
 
   // Operator source: preset, or hand-typed values ("No" where no preset exists).
-  const bool manual = g_sSendSet.byOperatorCountry == kManualCountry;
+  const bool manual = App().g_sSendSet.byOperatorCountry == kManualCountry;
   dlg.ListReset(kSource);
   AddUiList(dlg, kSource, IsWifiGroupModel() ? kListSelectOperatorNo : kListSelectOperatorManual);
   dlg.ListSelect(kSource, manual ? 1 : 0);
 
   dlg.ListReset(kModule);
-  AddUiList(dlg, kModule, IsR2Model(kVariant5G) ? kListModule5G : kListModule4G);
-  dlg.ListSelect(kModule, MdmSendVia);
+  wctl::AddListEntries(dlg, PageControl(kModule));
+  dlg.ListSelect(kModule, App().MdmSendVia);
 
   // Country and operator lists; the opening then selects the stored operator.
   FillOperatorLists(dlg, manual);
@@ -75,9 +77,9 @@ void SetWirelessPageTexts(platform::Dialog& dlg) {
   for (const char* name : kPlainUiLanguages) dlg.ListAdd(kLanguage, name);
 
   SetFtpBoxPresentation(dlg);
-  Diag("## s_eFtpEditUse = %d ##\n", s_eFtpEditUse);
+  Diag("## s_eFtpEditUse = %d ##\n", App().s_eFtpEditUse);
 
   dlg.ListReset(kFtpDirType);
-  AddUiList(dlg, kFtpDirType, kListFtpDir);
-  dlg.ListSelect(kFtpDirType, g_sSendSet.sFtpSet.iFtpDirType);
+  wctl::AddListEntries(dlg, PageControl(kFtpDirType));
+  dlg.ListSelect(kFtpDirType, App().g_sSendSet.sFtpSet.iFtpDirType);
 }

@@ -12,6 +12,7 @@
 #include "apps/cli/cli_session.h"
 #include "camera/cam_setup_ids.h"
 #include "camera/option_lists.h"
+#include "records/app_state.h"
 
 namespace cli {
 
@@ -22,8 +23,19 @@ using S = MenuSetting;
 // Written by the window itself.
 constexpr S kNotUserSettings[] = {S::Byte40, S::CheckFlag, S::Reset};
 
-// The switches that open other controls for input come first.
-constexpr S kSwitches[] = {S::CapMode, S::SetClock, S::Timer1On, S::Timer2On, S::SerialOn, S::TimeLapseOn};
+// Why a disabled control takes no input: the switch that opens it.
+struct OpenerHint {
+  camopt::Opener opener;
+  const char* hint;
+};
+constexpr OpenerHint kOpenerHints[] = {
+    {camopt::Opener::ClockInput, "(the clock fields take input with SetClock=Input)"},
+    {camopt::Opener::Timer1, "(the first timer's fields take input with Timer1On=On)"},
+    {camopt::Opener::Timer2, "(the second timer's fields take input with Timer2On=On)"},
+    {camopt::Opener::Serial, "(the serial number takes input with SerialOn=On)"},
+    {camopt::Opener::TimeLapse, "(the time lapse fields take input with TimeLapseOn=On)"},
+    {camopt::Opener::NotVideo60, "(the video size is fixed while CapMode is Video(60FPS))"},
+};
 
 constexpr char kTimeZoneName[] = "TimeZone";
 
@@ -46,9 +58,10 @@ Target Resolve(const std::string& name) {
   return t;
 }
 
+// The switches that open other controls for input come first, the edits last.
 int Rank(const Target& t) {
   if (t.edit) return 2;
-  if (!t.time_zone && std::find(std::begin(kSwitches), std::end(kSwitches), t.setting) != std::end(kSwitches)) return 0;
+  if (!t.time_zone && camopt::IsOpener(t.setting)) return 0;
   return 1;
 }
 
@@ -96,23 +109,10 @@ class CameraChoices {
   std::string Hint(const Target& t) const {
     if (t.time_zone)
       return "(the camera setup window of " + ModelDisplayName(code_) + " takes the PC's time zone: give --timezone)";
-    switch (t.setting) {
-      case S::ClockYear: case S::ClockMonth: case S::ClockDay:
-      case S::ClockHour: case S::ClockMinute: case S::ClockSecond:
-        return "(the clock fields take input with SetClock=Input)";
-      case S::Timer1StartHour: case S::Timer1StartMinute: case S::Timer1EndHour: case S::Timer1EndMinute:
-        return "(the first timer's fields take input with Timer1On=On)";
-      case S::Timer2StartHour: case S::Timer2StartMinute: case S::Timer2EndHour: case S::Timer2EndMinute:
-        return "(the second timer's fields take input with Timer2On=On)";
-      case S::SerialChar0: case S::SerialChar1: case S::SerialChar2: case S::SerialChar3: case S::SerialText:
-        return "(the serial number takes input with SerialOn=On)";
-      case S::TimeLapseHour: case S::TimeLapseMinute: case S::TimeLapseSecond:
-        return "(the time lapse fields take input with TimeLapseOn=On)";
-      case S::VideoSize:
-        return "(the video size is fixed while CapMode is Video(60FPS))";
-      default:
-        return "(the camera setup window of " + ModelDisplayName(code_) + " keeps it disabled)";
-    }
+    if (const camopt::ControlDesc* c = camopt::FindControl(t.setting))
+      for (const OpenerHint& h : kOpenerHints)
+        if (h.opener == c->opener) return h.hint;
+    return "(the camera setup window of " + ModelDisplayName(code_) + " keeps it disabled)";
   }
 
   const std::vector<std::string>& warnings() const { return warnings_; }
@@ -185,9 +185,9 @@ CameraResult RunWindow(const CameraOptions& o, const PreparedRun& p, std::ostrea
   // warning, which a user answers); the run carries on with what it made
   // of them, and says so.
   const std::vector<OpeningWarning> corrections = run.OpenCameraSetup();
-  if (p.has_from && run.Logged("File szie != struct size!"))
+  if (p.has_from && App().LastMenuLoad.fault == RecordFault::WrongSize)
     throw Refusal(EchoQuoted(o.from, SIZE_MAX) + " has " + std::to_string(p.from.size) + " bytes; the camera setup window of " +
-                  ModelDisplayName(p.model) + " takes only a " + std::to_string(MenuSize(MenuLayout)) +
+                  ModelDisplayName(p.model) + " takes only a " + std::to_string(MenuSize(App().MenuLayout)) +
                   "-byte menu.dat and would show the factory values");
   const int tpl = run.s().TopTemplate();
   run.BrowseTo(camid::kBrowse, std::filesystem::absolute(p.out_dir));

@@ -17,83 +17,6 @@ namespace {
 
 using K = CfgKind;
 
-#define TS_FIELD(name, member, kind) {name, offsetof(SendSet, member), sizeof(SendSet::member), kind}
-#define TS_SUB(name, sub, member, kind) \
-  {name, offsetof(SendSet, sub) + offsetof(decltype(SendSet::sub), member), sizeof(decltype(SendSet::sub)::member), kind}
-#define TS_GPS(name, member, kind) \
-  {name, sizeof(SendSet) + offsetof(GpsMail, member), sizeof(GpsMail::member), kind}
-
-constexpr std::size_t kRecp = offsetof(SendSet, szRecp);
-constexpr std::size_t kRecpLen = offsetof(SendSet, uwRecpLen);
-constexpr std::size_t kFileName = offsetof(SendSet, szFileFullName);
-
-const CfgFieldDef kFields[] = {
-    TS_FIELD("bySendBy", bySendBy, K::U8),
-    TS_FIELD("bySendMode", bySendMode, K::U8),
-    TS_FIELD("bySendImgSize", bySendImgSize, K::U8),
-    TS_FIELD("byRemoteSwitch", byRemoteSwitch, K::U8),
-    TS_FIELD("byRemoteInterval", byRemoteInterval, K::U8),
-    TS_FIELD("byOperatorCountry", byOperatorCountry, K::U8),
-    TS_FIELD("byOperator", byOperator, K::U8),
-    TS_FIELD("byDailySendTime", byDailySendTime, K::U8),
-    TS_FIELD("bySendFileNum", bySendFileNum, K::U8),
-    TS_FIELD("uwMaxSendImgNum", uwMaxSendImgNum, K::U16),
-    TS_FIELD("StructFlag", StructFlag, K::U16),
-    TS_FIELD("sTime", sTime, K::Time),
-    TS_FIELD("bSet", bSet, K::U8),
-    TS_SUB("sSmtpSet.iPort", sSmtpSet, iPort, K::I32),
-    TS_SUB("sSmtpSet.szWLNetApN", sSmtpSet, szWLNetApN, K::Text),
-    TS_SUB("sSmtpSet.szWLNetAccount", sSmtpSet, szWLNetAccount, K::Text),
-    TS_SUB("sSmtpSet.szWLNetPassword", sSmtpSet, szWLNetPassword, K::Secret),
-    TS_SUB("sSmtpSet.szServer", sSmtpSet, szServer, K::Text),
-    TS_SUB("sSmtpSet.szAddr", sSmtpSet, szAddr, K::Text),
-    TS_SUB("sSmtpSet.szUserName", sSmtpSet, szUserName, K::Text),
-    TS_SUB("sSmtpSet.szPassword", sSmtpSet, szPassword, K::Secret),
-    TS_SUB("sMmsSet.szUrl", sMmsSet, szUrl, K::Text),
-    TS_SUB("sMmsSet.szApn", sMmsSet, szApn, K::Text),
-    TS_SUB("sMmsSet.szGateway", sMmsSet, szGateway, K::Text),
-    TS_SUB("sMmsSet.szPort", sMmsSet, szPort, K::Text),
-    TS_SUB("sMmsSet.szAccount", sMmsSet, szAccount, K::Text),
-    TS_SUB("sMmsSet.szPassword", sMmsSet, szPassword, K::Secret),
-    {"uwRecpLen[0]", kRecpLen + 0, 2, K::U16},
-    {"uwRecpLen[1]", kRecpLen + 2, 2, K::U16},
-    {"uwRecpLen[2]", kRecpLen + 4, 2, K::U16},
-    {"uwRecpLen[3]", kRecpLen + 6, 2, K::U16},
-    {"szRecp[0]", kRecp + 0 * 49, 49, K::Text},
-    {"szRecp[1]", kRecp + 1 * 49, 49, K::Text},
-    {"szRecp[2]", kRecp + 2 * 49, 49, K::Text},
-    {"szRecp[3]", kRecp + 3 * 49, 49, K::Text},
-    {"szFileFullName[0]", kFileName + 0 * 33, 33, K::Text},
-    {"szFileFullName[1]", kFileName + 1 * 33, 33, K::Text},
-    {"szFileFullName[2]", kFileName + 2 * 33, 33, K::Text},
-    {"szFileFullName[3]", kFileName + 3 * 33, 33, K::Text},
-    TS_FIELD("szRemotePhoneNum", szRemotePhoneNum, K::Text),
-    TS_FIELD("szRemoteEmail", szRemoteEmail, K::Text),
-    TS_SUB("sVornCloudSet.szAppKey", sVornCloudSet, szAppKey, K::Text),
-    TS_SUB("sVornCloudSet.szAppSecret", sVornCloudSet, szAppSecret, K::Secret),
-    TS_SUB("sVornCloudSet.szSimCardNum", sVornCloudSet, szSimCardNum, K::Text),
-    TS_SUB("sFtpSet.szFtpDir", sFtpSet, szFtpDir, K::Text),
-    TS_SUB("sFtpSet.szServer", sFtpSet, szServer, K::Text),
-    TS_SUB("sFtpSet.szUserName", sFtpSet, szUserName, K::Text),
-    TS_SUB("sFtpSet.szPassword", sFtpSet, szPassword, K::Secret),
-    TS_SUB("sFtpSet.iPort", sFtpSet, iPort, K::I32),
-    TS_SUB("sFtpSet.iFtpDirType", sFtpSet, iFtpDirType, K::I32),
-    TS_FIELD("sLongitude", sLongitude, K::Geo),
-    TS_FIELD("sLatitude", sLatitude, K::Geo),
-    TS_FIELD("DebugFlag", DebugFlag, K::U8),
-    TS_FIELD("DebugPort", DebugPort, K::U16),
-    TS_FIELD("DebugUrl", DebugUrl, K::Text),
-    TS_GPS("sGpsMail.iPort", iPort, K::I32),
-    TS_GPS("sGpsMail.szGpsSmtpAccount", szGpsSmtpAccount, K::Text),
-    TS_GPS("sGpsMail.szGpsSmtpPassword", szGpsSmtpPassword, K::Secret),
-    TS_GPS("sGpsMail.szGpsServer", szGpsServer, K::Text),
-    TS_GPS("sGpsMail.szGpsAddr", szGpsAddr, K::Text),
-};
-
-#undef TS_FIELD
-#undef TS_SUB
-#undef TS_GPS
-
 unsigned U8(const std::vector<uint8_t>& p, std::size_t at) { return at < p.size() ? p[at] : 0; }
 unsigned U16(const std::vector<uint8_t>& p, std::size_t at) { return U8(p, at) | (U8(p, at + 1) << 8); }
 int32_t I32(const std::vector<uint8_t>& p, std::size_t at) {
@@ -156,26 +79,24 @@ std::string GeoMeaning(const std::vector<uint8_t>& p, std::size_t at, bool longi
 
 std::string Number(long long v) { return std::to_string(v); }
 
+// Whether the report lists a field: a position is listed as a whole.
+bool Listed(const CfgFieldDef& d, std::size_t size) { return d.kind != K::GeoPart && d.offset + d.width <= size; }
+
 }  // namespace
 
 std::vector<CfgFieldDef> CfgFields(std::size_t size) {
   std::vector<CfgFieldDef> v;
-  for (const CfgFieldDef& d : kFields)
-    if (d.offset + d.width <= size) v.push_back(d);
+  for (const CfgFieldDef& d : SendSetFields())
+    if (Listed(d, size)) v.push_back(d);
   return v;
-}
-
-bool IsSecretCfgField(std::string_view name) {
-  for (const CfgFieldDef& d : kFields)
-    if (d.kind == CfgKind::Secret && name == d.name) return true;
-  return false;
 }
 
 CfgField DecodeCfgField(const CfgFieldDef& d, const std::vector<uint8_t>& p, uint16_t code, bool show_passwords) {
   CfgField f{&d, {}, {}};
   const std::string name = d.name;
   switch (d.kind) {
-    case K::U8: {
+    case K::U8:
+    case K::GeoPart: {
       const unsigned v = U8(p, d.offset);
       f.stored = Number(v);
       if (name == "bySendBy") f.meaning = SendByMeaning(v);
@@ -229,8 +150,8 @@ CfgField DecodeCfgField(const CfgFieldDef& d, const std::vector<uint8_t>& p, uin
 
 std::vector<CfgField> DecodeCfg(const std::vector<uint8_t>& plain, uint16_t code, bool show_passwords) {
   std::vector<CfgField> v;
-  for (const CfgFieldDef& d : kFields)
-    if (d.offset + d.width <= plain.size()) v.push_back(DecodeCfgField(d, plain, code, show_passwords));
+  for (const CfgFieldDef& d : SendSetFields())
+    if (Listed(d, plain.size())) v.push_back(DecodeCfgField(d, plain, code, show_passwords));
   return v;
 }
 

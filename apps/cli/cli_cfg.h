@@ -8,19 +8,16 @@
 #include <string_view>
 #include <vector>
 
+#include "records/send_set_fields.h"
+
 namespace cli {
 
-enum class CfgKind : uint8_t { U8, U16, I32, Text, Secret, Time, Geo };
-
-struct CfgFieldDef {
-  const char* name;  // "bySendBy", "sSmtpSet.szServer", "szRecp[2]", "sGpsMail.iPort"
-  std::size_t offset;
-  std::size_t width;
-  CfgKind kind;
-};
+// The record's own table of its fields (records/send_set_fields.h).
+using CfgKind = SendSetFieldKind;
+using CfgFieldDef = SendSetField;
 
 // The fields of a record image of `size` bytes (1320, or 1500 with the GPS
-// coordinates mailbox), in record order.
+// coordinates mailbox), in record order; a position as a whole.
 std::vector<CfgFieldDef> CfgFields(std::size_t size);
 
 // One field of an image, decoded for a model.
@@ -35,9 +32,6 @@ std::vector<CfgField> DecodeCfg(const std::vector<uint8_t>& plain, uint16_t mode
 // The stored value and meaning of one field.
 CfgField DecodeCfgField(const CfgFieldDef& def, const std::vector<uint8_t>& plain, uint16_t model_code,
                         bool show_passwords);
-
-// True for a password field ("sSmtpSet.szPassword", "sVornCloudSet.szAppSecret").
-bool IsSecretCfgField(std::string_view name);
 
 // True when the field's bytes differ between two images.
 bool CfgFieldDiffers(const CfgFieldDef& def, const std::vector<uint8_t>& a, const std::vector<uint8_t>& b);

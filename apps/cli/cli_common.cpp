@@ -12,6 +12,7 @@
 #include "records/app_state.h"
 #include "records/catalogue.h"
 #include "records/send_set.h"
+#include "text/utf8.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -65,11 +66,11 @@ uint16_t ResolveModel(std::string_view text) {
 }
 
 void MakeCurrentModel(uint16_t code) {
-  ModelFamily = code >> 8;
-  ModelIndex = code & 0xFF;
+  App().ModelFamily = code >> 8;
+  App().ModelIndex = code & 0xFF;
   UpdateModelCode();
-  CamSetupDlgId = ModelSetupDlgId(ModelFamily, ModelIndex);
-  CamPictureId = ModelPictureId(ModelFamily, ModelIndex);
+  App().CamSetupDlgId = ModelSetupDlgId(App().ModelFamily, App().ModelIndex);
+  App().CamPictureId = ModelPictureId(App().ModelFamily, App().ModelIndex);
 }
 
 std::string Quoted(std::string_view text) {
@@ -98,21 +99,6 @@ bool SameText(std::string_view a, std::string_view b) {
 
 namespace {
 
-// Length of the UTF-8 sequence at text[i], or 0 when none starts there.
-std::size_t Utf8Sequence(std::string_view text, std::size_t i) {
-  const auto b = static_cast<unsigned char>(text[i]);
-  std::size_t n = 0;
-  if (b < 0x80) return 1;
-  if ((b & 0xE0) == 0xC0 && b >= 0xC2) n = 2;
-  else if ((b & 0xF0) == 0xE0) n = 3;
-  else if ((b & 0xF8) == 0xF0 && b <= 0xF4) n = 4;
-  else return 0;
-  if (i + n > text.size()) return 0;
-  for (std::size_t k = 1; k < n; ++k)
-    if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 0;
-  return n;
-}
-
 // A control character (C0, DEL or C1, U+0080..U+009F) at text[i], whose
 // UTF-8 sequence is n bytes long: a terminal would act on it.
 bool IsControl(std::string_view text, std::size_t i, std::size_t n) {
@@ -133,7 +119,7 @@ std::string Printable(std::string_view bytes) {
   std::string out;
   for (std::size_t i = 0; i < bytes.size();) {
     const auto b = static_cast<unsigned char>(bytes[i]);
-    const std::size_t n = Utf8Sequence(bytes, i);
+    const std::size_t n = utf8::ValidSequenceAt(bytes, i);
     if (b == '\\') {
       out += "\\\\";
       ++i;
@@ -156,7 +142,7 @@ std::string Echo(std::string_view value, std::size_t max_chars) {
       out += "... (" + std::to_string(value.size()) + " bytes)";
       break;
     }
-    const std::size_t n = Utf8Sequence(value, i);
+    const std::size_t n = utf8::ValidSequenceAt(value, i);
     if (n == 0 || IsControl(value, i, n)) {
       AppendHex(out, static_cast<unsigned char>(value[i]));
       ++i;
@@ -173,7 +159,7 @@ std::string EchoQuoted(std::string_view value, std::size_t max_chars) { return Q
 std::string JsonText(std::string_view bytes) {
   std::string out;
   for (std::size_t i = 0; i < bytes.size();) {
-    const std::size_t n = Utf8Sequence(bytes, i);
+    const std::size_t n = utf8::ValidSequenceAt(bytes, i);
     if (n == 0) {
       out += "\xEF\xBF\xBD";
       ++i;

@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "apps/cli/cli_common.h"
-#include "camera/cam_setup_ids.h"
 #include "camera/option_lists.h"
 #include "records/catalogue.h"
 #include "records/text_field.h"
@@ -15,36 +14,6 @@ namespace {
 
 using S = MenuSetting;
 constexpr int kCount = static_cast<int>(S::Count);
-
-constexpr const char* kNames[kCount] = {
-    "CapMode",         "ImgSize",         "VideoSize",         "PicNumber",       "TimeStamp",
-    "SenseLevel",      "SidePir",         "VideoLength",       "PirInterval",     "DateFormat",
-    "BeepSound",       "SpeakerVolume",   "SdCycle",           "Language",        "TvSystem",
-    "SetClock",        "ClockYear",       "ClockMonth",        "ClockDay",        "ClockHour",
-    "ClockMinute",     "ClockSecond",     "Timer1On",          "Timer1StartHour", "Timer1StartMinute",
-    "Timer1EndHour",   "Timer1EndMinute", "Timer2On",          "Timer2StartHour", "Timer2StartMinute",
-    "Timer2EndHour",   "Timer2EndMinute", "SerialOn",          "SerialChar0",     "SerialChar1",
-    "SerialChar2",     "SerialChar3",     "TimeLapseOn",       "TimeLapseHour",   "TimeLapseMinute",
-    "TimeLapseSecond", "VideoSound",      "PhotoEv",           "LongitudeDir",    "LongitudeDeg",
-    "LongitudeMin",    "LongitudeSec",    "LatitudeDir",       "LatitudeDeg",     "LatitudeMin",
-    "LatitudeSec",     "Byte40",          "CheckFlag",         "Reset",           "Reserved0",
-    "SerialText",
-};
-
-// The settings the camera setup window shows in edits rather than lists.
-struct EditControl {
-  S setting;
-  int id;
-};
-constexpr EditControl kEdits[] = {
-    {S::ClockYear, camid::kClockYear},       {S::ClockMonth, camid::kClockMonth},
-    {S::ClockDay, camid::kClockDay},         {S::ClockHour, camid::kClockHour},
-    {S::ClockMinute, camid::kClockMinute},   {S::ClockSecond, camid::kClockSecond},
-    {S::LongitudeDeg, camid::kLongitudeDeg}, {S::LongitudeMin, camid::kLongitudeMin},
-    {S::LongitudeSec, camid::kLongitudeSec}, {S::LatitudeDeg, camid::kLatitudeDeg},
-    {S::LatitudeMin, camid::kLatitudeMin},   {S::LatitudeSec, camid::kLatitudeSec},
-    {S::SerialText, camid::kSerialText},
-};
 
 std::string Format(const char* fmt, unsigned v) {
   char buf[32];
@@ -115,14 +84,9 @@ std::string PositionMeaning(const std::vector<uint8_t>& plain, bool longitude, i
 
 }  // namespace
 
-const char* MenuSettingName(MenuSetting s) {
-  const int i = static_cast<int>(s);
-  return i >= 0 && i < kCount ? kNames[i] : "";
-}
-
 std::optional<MenuSetting> FindMenuSetting(std::string_view name) {
   for (int i = 0; i < kCount; ++i)
-    if (SameText(name, kNames[i])) return static_cast<MenuSetting>(i);
+    if (SameText(name, MenuSettingName(static_cast<MenuSetting>(i)))) return static_cast<MenuSetting>(i);
   return std::nullopt;
 }
 
@@ -181,14 +145,13 @@ std::vector<MenuField> DecodeMenu(const std::vector<uint8_t>& plain, uint16_t co
 }
 
 int MenuEditControl(MenuSetting setting) {
-  for (const EditControl& e : kEdits)
-    if (e.setting == setting) return e.id;
-  return 0;
+  const camopt::ControlDesc* c = camopt::FindControl(setting);
+  return c && c->kind != camopt::ControlKind::List ? c->control : 0;
 }
 
 std::optional<MenuSetting> MenuSettingOfEdit(int control) {
-  for (const EditControl& e : kEdits)
-    if (e.id == control) return e.setting;
+  for (const camopt::ControlDesc& c : camopt::Controls())
+    if (c.control == control && c.kind != camopt::ControlKind::List) return c.setting;
   return std::nullopt;
 }
 

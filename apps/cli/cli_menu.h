@@ -12,8 +12,7 @@
 
 namespace cli {
 
-// The setting's name as the record calls it ("CapMode", "SerialText").
-const char* MenuSettingName(MenuSetting s);
+// A setting by its name (MenuSettingName), letters compared without case.
 std::optional<MenuSetting> FindMenuSetting(std::string_view name);
 
 // The edit of the camera setup window that shows a setting (0 for one

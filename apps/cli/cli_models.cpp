@@ -6,12 +6,12 @@
 #include "apps/cli/cli_commands.h"
 #include "apps/cli/cli_common.h"
 #include "apps/cli/cli_report.h"
+#include "apps/common/all_windows.h"
 #include "camera/option_lists.h"
 #include "records/app_state.h"
 #include "records/catalogue.h"
 #include "records/menu_record.h"
 #include "records/send_set.h"
-#include "shell/windows.h"
 #include "wireless/operator_presets.h"
 
 namespace cli {
@@ -49,14 +49,12 @@ int RunModels(const ModelsOptions& o, std::ostream& out) {
            {"camera_group", camopt::CamGroupName(camopt::CamGroupOf(code))},
            {"wireless", WirelessKind(func)}};
     if (func != kWirelessNone) {
-      MakeCurrentModel(code);
-      m["cfg_bin_bytes"] = SendSetFileSize();
+      m["cfg_bin_bytes"] = SendSetFileSizeOf(code);
     } else {
       m["cfg_bin_bytes"] = nullptr;
     }
     list.push_back(m);
   }
-  ResetAllState();
   if (o.json) {
     out << DumpJson(list) << "\n";
     return kExitOk;

@@ -9,6 +9,7 @@
 #include "apps/cli/cli_common.h"
 #include "apps/cli/cli_menu.h"
 #include "apps/cli/cli_session.h"
+#include "apps/common/all_windows.h"
 #include "camera/option_lists.h"
 #include "records/app_state.h"
 #include "records/catalogue.h"
@@ -16,14 +17,10 @@
 #include "records/menu_record.h"
 #include "records/send_set.h"
 #include "records/text_field.h"
-#include "shell/windows.h"
 
 namespace cli {
 
 namespace {
-
-constexpr char kSizeRejected[] = "File szie != struct size!";
-constexpr char kFlagRefused[] = "StructFlag is different!";
 
 Json ModelJson(uint16_t code) { return Json{{"code", code}, {"name", ModelDisplayName(code)}}; }
 
@@ -45,12 +42,9 @@ std::vector<std::string> ModelsWithMenuSize(std::size_t size) {
 
 std::vector<std::string> ModelsWithCfgSize(std::size_t size) {
   std::vector<std::string> v;
-  for (uint16_t m : SelectableModels()) {
-    MakeCurrentModel(m);
-    if (ModelWirelessFunc(m >> 8, m & 0xFF) != kWirelessNone && static_cast<std::size_t>(SendSetFileSize()) == size)
+  for (uint16_t m : SelectableModels())
+    if (ModelWirelessFunc(m >> 8, m & 0xFF) != kWirelessNone && static_cast<std::size_t>(SendSetFileSizeOf(m)) == size)
       v.push_back(ModelDisplayName(m));
-  }
-  ResetAllState();
   return v;
 }
 
@@ -59,16 +53,13 @@ std::vector<std::string> ModelsWithStructFlag(unsigned flag) {
   std::vector<std::string> v;
   for (uint16_t m : SelectableModels()) {
     if (ModelWirelessFunc(m >> 8, m & 0xFF) == kWirelessNone) continue;
-    MakeCurrentModel(m);
     for (uint16_t via : {uint16_t{1}, uint16_t{0}}) {
-      MdmSendVia = via;
-      if (ExpectedStructFlag() == flag) {
+      if (StructFlagOf(m, via) == flag) {
         v.push_back(ModelDisplayName(m));
         break;
       }
     }
   }
-  ResetAllState();
   return v;
 }
 
@@ -141,14 +132,14 @@ Json MenuReport(const std::filesystem::path& path, const CardFile& file, uint16_
   if (o.opening || !rejected) {
     AppRun run(MachineRun(code, scratch.path()));
     warnings = run.OpenCameraSetup();
-    rejected = run.Logged(kSizeRejected);
-    const uint8_t* rec = MenuRecord(MenuLayout);
-    opened.assign(rec, rec + MenuSize(MenuLayout));
-    zone = TimeZoneIndex;
-    unit = IntervalUnit;
+    rejected = App().LastMenuLoad.fault == RecordFault::WrongSize;
+    const uint8_t* rec = MenuRecord(App().MenuLayout);
+    opened.assign(rec, rec + MenuSize(App().MenuLayout));
+    zone = App().TimeZoneIndex;
+    unit = App().IntervalUnit;
     // What the window made of the values it warned about is what it reads
     // back from its edits, as closing it does.
-    if (!warnings.empty() && !rejected && run.s().Close()) closed.assign(rec, rec + MenuSize(MenuLayout));
+    if (!warnings.empty() && !rejected && run.s().Close()) closed.assign(rec, rec + MenuSize(App().MenuLayout));
   }
   r["accepted"] = !rejected;
   if (rejected) {
@@ -236,49 +227,45 @@ Json CfgReport(const std::filesystem::path& path, const CardFile& file, uint16_t
   ScratchFolder scratch;
   scratch.Put("CFG.BIN", bytes);
 
-  // The record's own load decides: size, then StructFlag.
-  ResetAllState();
+  // The record's own load decides: size, then StructFlag; it runs on a
+  // state of its own, as a session of that model would.
+  AppState load_state;
+  std::optional<AppStateScope> use_load_state(std::in_place, load_state);
   MakeCurrentModel(code);
   const std::size_t expected = static_cast<std::size_t>(SendSetFileSize());
   const uint8_t wireless = ModelWirelessFunc(code >> 8, code & 0xFF);
   r["expected_size"] = expected;
-  CopyTextField(SaveFolder, scratch.path().string());
-  std::vector<std::string> lines;
-  SetDiagSink([&lines](std::string_view t) { lines.emplace_back(t); });
-  const int loaded = LoadSendSet(0);
+  CopyTextField(App().SaveFolder, scratch.path().string());
+  // The load's own lines are not part of the report.
+  SetDiagSink([](std::string_view) {});
+  const RecordOutcome loaded = LoadSendSet(0);
   SetDiagSink({});
-  auto logged = [&lines](const char* what) {
-    for (const std::string& l : lines)
-      if (l.rfind(what, 0) == 0) return true;
-    return false;
-  };
   const uint16_t expected_flag = ExpectedStructFlag();
-  const uint16_t via = MdmSendVia;
+  const uint16_t via = App().MdmSendVia;
+  use_load_state.reset();
   // What the model writes with either send module ("0 or 1" where the
   // flag records the module).
   std::vector<std::string> flags;
   for (uint16_t module : {uint16_t{1}, uint16_t{0}}) {
-    MdmSendVia = module;
-    const std::string f = std::to_string(ExpectedStructFlag());
+    const std::string f = std::to_string(StructFlagOf(code, module));
     if (std::find(flags.begin(), flags.end(), f) == flags.end()) flags.push_back(f);
   }
   std::string expected_flags = flags.front();
   if (flags.size() > 1) expected_flags = flags.back() + " or " + flags.front();
-  ResetAllState();
 
   const bool readable = file.size == bytes.size() && (bytes.size() == sizeof(SendSet) || bytes.size() == sizeof(SendSetTarn));
   std::vector<uint8_t> plain = bytes;
   UnscrambleBytes(plain.data(), static_cast<int>(plain.size()));
   const unsigned flag = readable ? static_cast<unsigned>(plain[12] | (plain[13] << 8)) : 0;
 
-  bool accepted = loaded == 1;
+  bool accepted = static_cast<bool>(loaded);
   if (wireless == kWirelessNone || wireless == kWirelessK1MG) {
     accepted = false;
     r["verdict"] = "unused: " + ModelDisplayName(code) + " has no wireless module, its windows never read CFG.BIN";
-  } else if (logged(kSizeRejected)) {
+  } else if (loaded.fault == RecordFault::WrongSize) {
     r["verdict"] = "ignored: the wireless parameter page of " + ModelDisplayName(code) + " takes only a " +
                    std::to_string(expected) + "-byte CFG.BIN and starts from the defaults instead";
-  } else if (logged(kFlagRefused)) {
+  } else if (loaded.fault == RecordFault::StructFlag) {
     r["verdict"] = "refused: StructFlag " + std::to_string(flag) + " is not that of " + ModelDisplayName(code) +
                    " (" + expected_flags + "); the wireless parameter page clears the record";
   } else if (!accepted) {
@@ -320,9 +307,9 @@ Json CfgReport(const std::filesystem::path& path, const CardFile& file, uint16_t
     for (const OpeningWarning& w : run.OpenWirelessSetup())
       notes.push_back("opening the window shows the warning " + Quoted(MessageLines(w.text)));
     std::vector<uint8_t> opened(bytes.size());
-    std::memcpy(opened.data(), &g_sSendSet, sizeof(SendSet));
+    std::memcpy(opened.data(), &App().g_sSendSet, sizeof(SendSet));
     if (bytes.size() == sizeof(SendSetTarn))
-      std::memcpy(opened.data() + sizeof(SendSet), &g_sSendSetTarn.sGpsMail, sizeof(GpsMail));
+      std::memcpy(opened.data() + sizeof(SendSet), &App().g_sSendSetTarn.sGpsMail, sizeof(GpsMail));
     std::vector<uint8_t> before = plain;
     before[0] &= static_cast<uint8_t>(~IF_SEND_BY_APP_SET_FLG);  // the load takes the flag off
     Json changes = Json::array();

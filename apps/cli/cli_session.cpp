@@ -5,13 +5,15 @@
 #include <stdexcept>
 
 #include "apps/cli/cli_common.h"
+#include "apps/common/all_windows.h"
 #include "records/app_state.h"
 #include "records/diag.h"
 #include "records/menu_record.h"
 #include "records/record_file.h"
+#include "records/time_zone.h"
 #include "shell/app.h"
 #include "shell/main_window.h"
-#include "shell/windows.h"
+#include "text/utf8.h"
 
 namespace cli {
 
@@ -25,25 +27,20 @@ platform::LocalTime MachineNow() {
 int MachineUtcOffset() {
   // Without services in place the records read the PC's zone natively.
   if (platform::HasServices()) return 0;
-  const int saved = TimeZoneIndex;
-  PcTimeZoneIndex();
-  const int offset = TimeZoneIndex - 12;
-  TimeZoneIndex = saved;
-  return offset;
+  return std::clamp(LocalStandardUtcOffsetHours(), -12, 12);
 }
 
 AppRun::AppRun(const RunSettings& settings) : model_(settings.model) {
-  ResetAllState();
   s_ = std::make_unique<headless::Session>();
   headless::Services& sv = s_->services();
   sv.SetSystemLanguageId(settings.chinese ? mainwin::kLangIdChinesePrc : 1033);
   sv.SetWorkingDirectory(settings.workdir.string());
   sv.SetNow(settings.now);
   sv.SetPcUtcOffsetHours(settings.utc_offset);
-  SetPlacedFileSink([this](const std::string& path, const uint8_t* data, std::size_t size) {
+  state_.FilePlaced = [this](const std::string& path, const uint8_t* data, std::size_t size) {
     placed_ = PlacedFile{path, std::vector<uint8_t>(data, data + size)};
-  });
-  s_->Start([](platform::Host& h) { RunApplication(h); });
+  };
+  s_->Start([this](platform::Host& h) { RunApplication(h, AllWindows(), state_); });
   if (s_->TopTemplate() != 100) throw std::runtime_error("the main window did not open");
   const std::vector<uint16_t> models = SelectableModels();
   const auto row = std::find(models.begin(), models.end(), model_) - models.begin();
@@ -51,11 +48,7 @@ AppRun::AppRun(const RunSettings& settings) : model_(settings.model) {
     throw std::runtime_error("the main window did not take the model: " + r.error);
 }
 
-AppRun::~AppRun() {
-  s_.reset();
-  SetPlacedFileSink({});
-  ResetAllState();
-}
+AppRun::~AppRun() { s_.reset(); }
 
 std::vector<OpeningWarning> AppRun::AnswerOpeningWarnings() {
   std::vector<OpeningWarning> warnings;
@@ -112,12 +105,6 @@ std::optional<headless::MessageBoxInfo> AppRun::TakeBox() {
   return box;
 }
 
-bool AppRun::Logged(std::string_view line) const {
-  for (const std::string& l : s_->DiagLines())
-    if (l == line) return true;
-  return false;
-}
-
 std::vector<SetRequest> ParseSets(const std::vector<std::string>& args) {
   std::vector<SetRequest> v;
   for (const std::string& a : args) {
@@ -150,13 +137,6 @@ namespace {
 
 bool OpenForInput(headless::Session& s, int tpl, int id) {
   return s.HasControl(id, tpl) && s.Enabled(id, tpl) && s.Shown(id, tpl);
-}
-
-std::size_t Utf8Chars(std::string_view text) {
-  std::size_t n = 0;
-  for (char c : text)
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
-  return n;
 }
 
 std::string Offered(const std::vector<std::string>& shown, const std::vector<std::string>& english) {
@@ -211,7 +191,7 @@ Outcome TypeInto(headless::Session& s, int tpl, int id, std::string_view value, 
                  bool secret) {
   if (!OpenForInput(s, tpl, id)) return {Outcome::NotNow, ""};
   const int limit = s.Limit(id, tpl);
-  if (limit > 0 && Utf8Chars(value) > static_cast<std::size_t>(limit))
+  if (limit > 0 && utf8::CountStarts(value) > static_cast<std::size_t>(limit))
     return {Outcome::Refused, "the field takes at most " + std::to_string(limit) + " characters"};
   std::vector<std::string> boxes;
   auto take_boxes = [&] {
@@ -230,8 +210,8 @@ Outcome TypeInto(headless::Session& s, int tpl, int id, std::string_view value, 
   std::string said;
   for (const std::string& b : boxes) said += " The window says: " + b;
   if (now != value && secret)
-    return {Outcome::Refused, "the window does not take this value here: it kept " + std::to_string(Utf8Chars(now)) +
-                                  " of its " + std::to_string(Utf8Chars(value)) + " characters." + said};
+    return {Outcome::Refused, "the window does not take this value here: it kept " + std::to_string(utf8::CountStarts(now)) +
+                                  " of its " + std::to_string(utf8::CountStarts(value)) + " characters." + said};
   if (now != value)
     return {Outcome::Refused,
             "the window does not take " + EchoQuoted(value) + " here: it made it " + EchoQuoted(now) + "." + said};

@@ -15,6 +15,7 @@
 
 #include "platform/headless/headless.h"
 #include "platform/services.h"
+#include "records/app_state.h"
 
 namespace cli {
 
@@ -68,14 +69,14 @@ class AppRun {
   void BrowseTo(int browse_id, const std::filesystem::path& folder);
   // The topmost message box, answered; nothing when none is open.
   std::optional<headless::MessageBoxInfo> TakeBox();
-  // True when the program wrote this diagnostic line since the start.
-  bool Logged(std::string_view line) const;
   // The last file the windows put in place in this run.
   const std::optional<PlacedFile>& LastPlaced() const { return placed_; }
 
  private:
   std::vector<OpeningWarning> AnswerOpeningWarnings();
 
+  AppState state_;  // a fresh state for the run, in use while it lives
+  AppStateScope use_state_{state_};
   std::unique_ptr<headless::Session> s_;
   uint16_t model_;
   std::optional<PlacedFile> placed_;

@@ -12,108 +12,94 @@
 #include "apps/cli/cli_report.h"
 #include "apps/cli/cli_run.h"
 #include "apps/cli/cli_session.h"
+#include "records/catalogue.h"
 #include "records/send_set.h"
 #include "shell/ui_strings.h"
 #include "wireless/gps_mailbox.h"
 #include "wireless/operator_presets.h"
 #include "wireless/send_settings_page.h"
+#include "wireless/wireless_controls.h"
 #include "wireless/wireless_page.h"
 #include "wireless/wireless_state.h"
+#include "records/app_state.h"
 
 namespace cli {
 
 namespace {
 
-enum class Ctl : uint8_t { List, Edit, Check, Country };
-// Which presentation of the shared FTP/cloud box a field needs.
-enum class Box : uint8_t { Any, Ftp, Cloud };
-
-struct WSetting {
-  const char* name;
-  const char* alias;  // a second name, or ""
-  int tpl;
-  int id;
-  Ctl kind;
-  int rank;  // order within a window: switches first
-  Box box = Box::Any;
-  const char* needs = "";  // why the control may be closed for input
-};
+using wctl::Control;
 
 constexpr int kPage = kWirelessPageTemplate;
 constexpr int kSend = kSendSettingsTemplate;
 constexpr int kGps = kGpsMailboxTemplate;
 
-constexpr char kNeedsMode[] = "(the page takes it with a bySendBy that uses it)";
-constexpr char kNeedsManual[] = "(the page takes it with byOperatorCountry=Manual)";
-constexpr char kNeedsMms[] = "(the page takes it with byOperatorCountry=Manual and remote control on)";
-constexpr char kNeedsRemote[] = "(the page takes it with remote control on: byRemoteInterval, or bySendBy E-mail)";
-
-const WSetting kSettings[] = {
-    {"MdmSendVia", "module", kPage, wp_ids::kModule, Ctl::List, 0, Box::Any, "(only the models with two send modules have it)"},
-    {"bySendBy", "sendby", kPage, wp_ids::kSendBy, Ctl::List, 1},
-    {"byOperatorCountry", "country", kPage, wp_ids::kCountry, Ctl::Country, 2, Box::Any, "(WiFi models take no operator preset)"},
-    {"byOperator", "operator", kPage, wp_ids::kOperator, Ctl::List, 3, Box::Any, "(the page takes it with a preset country)"},
-    {"sFtpSet.iFtpDirType", "", kPage, wp_ids::kFtpDirType, Ctl::List, 4, Box::Ftp, kNeedsMode},
-    {"sMmsSet.szUrl", "", kPage, wp_ids::kMmsUrl, Ctl::Edit, 5, Box::Any, kNeedsMms},
-    {"sMmsSet.szApn", "", kPage, wp_ids::kMmsApn, Ctl::Edit, 5, Box::Any, kNeedsMms},
-    {"sMmsSet.szGateway", "", kPage, wp_ids::kMmsGateway, Ctl::Edit, 5, Box::Any, kNeedsMms},
-    {"sMmsSet.szPort", "", kPage, wp_ids::kMmsPort, Ctl::Edit, 5, Box::Any, kNeedsMms},
-    {"sMmsSet.szAccount", "", kPage, wp_ids::kMmsAccount, Ctl::Edit, 5, Box::Any, kNeedsMms},
-    {"sMmsSet.szPassword", "", kPage, wp_ids::kMmsPassword, Ctl::Edit, 5, Box::Any, kNeedsMms},
-    {"sSmtpSet.szWLNetApN", "apn", kPage, wp_ids::kNetApn, Ctl::Edit, 5, Box::Any, kNeedsManual},
-    {"sSmtpSet.szWLNetAccount", "ssid", kPage, wp_ids::kNetAccount, Ctl::Edit, 5, Box::Any, kNeedsManual},
-    {"sSmtpSet.szWLNetPassword", "", kPage, wp_ids::kNetPassword, Ctl::Edit, 5, Box::Any, kNeedsManual},
-    {"sSmtpSet.szServer", "", kPage, wp_ids::kSenderServer, Ctl::Edit, 5, Box::Any, kNeedsRemote},
-    {"sSmtpSet.iPort", "", kPage, wp_ids::kSenderPort, Ctl::Edit, 5, Box::Any, kNeedsRemote},
-    {"sSmtpSet.szAddr", "", kPage, wp_ids::kSenderAddr, Ctl::Edit, 5, Box::Any, kNeedsRemote},
-    {"sSmtpSet.szPassword", "", kPage, wp_ids::kSenderPassword, Ctl::Edit, 5, Box::Any, kNeedsRemote},
-    {"sFtpSet.szServer", "", kPage, wp_ids::kBox1, Ctl::Edit, 5, Box::Ftp, kNeedsMode},
-    {"sFtpSet.iPort", "", kPage, wp_ids::kBox2, Ctl::Edit, 5, Box::Ftp, kNeedsMode},
-    {"sFtpSet.szUserName", "", kPage, wp_ids::kBox3, Ctl::Edit, 5, Box::Ftp, kNeedsMode},
-    {"sFtpSet.szPassword", "", kPage, wp_ids::kFtpPassword, Ctl::Edit, 5, Box::Ftp, kNeedsMode},
-    {"sFtpSet.szFtpDir", "", kPage, wp_ids::kFtpDir, Ctl::Edit, 6, Box::Ftp, "(the page takes it with sFtpSet.iFtpDirType=Specify)"},
-    {"sVornCloudSet.szAppKey", "", kPage, wp_ids::kBox1, Ctl::Edit, 5, Box::Cloud, kNeedsMode},
-    {"sVornCloudSet.szAppSecret", "", kPage, wp_ids::kBox2, Ctl::Edit, 5, Box::Cloud, kNeedsMode},
-    {"sVornCloudSet.szSimCardNum", "", kPage, wp_ids::kBox3, Ctl::Edit, 5, Box::Cloud, kNeedsMode},
-    {"GpsMailbox", "", kPage, wp_ids::kGpsMailbox, Ctl::Check, 9, Box::Any, "(only VORN-P3-4G and VORN-P3-5G have it)"},
-    {"sGpsMail.szGpsServer", "", kGps, gps_ids::kServer, Ctl::Edit, 5},
-    {"sGpsMail.iPort", "", kGps, gps_ids::kPort, Ctl::Edit, 5},
-    {"sGpsMail.szGpsSmtpAccount", "", kGps, gps_ids::kAddr, Ctl::Edit, 5},
-    {"sGpsMail.szGpsSmtpPassword", "", kGps, gps_ids::kPassword, Ctl::Edit, 5},
-    {"sGpsMail.szGpsAddr", "", kGps, gps_ids::kInboxAddr, Ctl::Edit, 5},
-    {"NoRemoteCommand22", "", kSend, send_ids::kNoRemoteCmd22, Ctl::Check, 1, Box::Any, "(the page takes it with remote control on)"},
-    {"byRemoteInterval", "remote", kSend, send_ids::kRemoteInterval, Ctl::List, 0, Box::Any, "(the page of this model or mode keeps remote control off)"},
-    {"bySendImgSize", "", kSend, send_ids::kImageSize, Ctl::List, 2, Box::Any, "(the picture size is fixed on this model or mode)"},
-    {"szRecp[0]", "phone1", kSend, send_ids::kPhone1, Ctl::Edit, 5, Box::Any, "(phone numbers are taken in MMS mode only)"},
-    {"szRecp[1]", "phone2", kSend, send_ids::kPhone2, Ctl::Edit, 5, Box::Any, "(phone numbers are taken in MMS mode only)"},
-    {"szRecp[2]", "email1", kSend, send_ids::kEmail1, Ctl::Edit, 5, Box::Any, "(e-mail recipients are taken in e-mail and MMS mode)"},
-    {"szRecp[3]", "email2", kSend, send_ids::kEmail2, Ctl::Edit, 5, Box::Any, "(e-mail recipients are taken in e-mail and MMS mode)"},
-    {"szRemotePhoneNum", "", kSend, send_ids::kRemotePhone, Ctl::Edit, 5, Box::Any, "(the page takes it with remote control on)"},
-    {"szRemoteEmail", "", kSend, send_ids::kRemoteEmail, Ctl::Edit, 5, Box::Any, "(the page takes it with remote control on and NoRemoteCommand22 Off)"},
-    {"sLongitude.byDir", "", kSend, send_ids::kLonDir, Ctl::List, 2, Box::Any, "(the position is taken in cloud mode, on models that show it)"},
-    {"sLongitude.byDeg", "", kSend, send_ids::kLonDeg, Ctl::Edit, 5, Box::Any, "(the position is taken in cloud mode, on models that show it)"},
-    {"sLongitude.byMin", "", kSend, send_ids::kLonMin, Ctl::Edit, 5, Box::Any, "(the position is taken in cloud mode, on models that show it)"},
-    {"sLongitude.bySec", "", kSend, send_ids::kLonSec, Ctl::Edit, 5, Box::Any, "(the position is taken in cloud mode, on models that show it)"},
-    {"sLatitude.byDir", "", kSend, send_ids::kLatDir, Ctl::List, 2, Box::Any, "(the position is taken in cloud mode, on models that show it)"},
-    {"sLatitude.byDeg", "", kSend, send_ids::kLatDeg, Ctl::Edit, 5, Box::Any, "(the position is taken in cloud mode, on models that show it)"},
-    {"sLatitude.byMin", "", kSend, send_ids::kLatMin, Ctl::Edit, 5, Box::Any, "(the position is taken in cloud mode, on models that show it)"},
-    {"sLatitude.bySec", "", kSend, send_ids::kLatSec, Ctl::Edit, 5, Box::Any, "(the position is taken in cloud mode, on models that show it)"},
+// Why a control takes no input: what opens it.
+struct OpenerHint {
+  wctl::Opener opener;
+  const char* hint;
+};
+constexpr OpenerHint kOpenerHints[] = {
+    {wctl::Opener::ModuleModel, "(only the models with two send modules have it)"},
+    {wctl::Opener::PresetCapable, "(WiFi models take no operator preset)"},
+    {wctl::Opener::PresetCountry, "(the page takes it with a preset country)"},
+    {wctl::Opener::SendByMode, "(the page takes it with a bySendBy that uses it)"},
+    {wctl::Opener::ManualCountry, "(the page takes it with byOperatorCountry=Manual)"},
+    {wctl::Opener::ManualAndRemote, "(the page takes it with byOperatorCountry=Manual and remote control on)"},
+    {wctl::Opener::RemoteOrEmail, "(the page takes it with remote control on: byRemoteInterval, or bySendBy E-mail)"},
+    {wctl::Opener::FtpDirSpecify, "(the page takes it with sFtpSet.iFtpDirType=Specify)"},
+    {wctl::Opener::RemoteOn, "(the page takes it with remote control on)"},
+    {wctl::Opener::RemoteOnNo22, "(the page takes it with remote control on and NoRemoteCommand22 Off)"},
+    {wctl::Opener::RemoteModel, "(the page of this model or mode keeps remote control off)"},
+    {wctl::Opener::PictureSize, "(the picture size is fixed on this model or mode)"},
+    {wctl::Opener::MmsMode, "(phone numbers are taken in MMS mode only)"},
+    {wctl::Opener::EmailOrMms, "(e-mail recipients are taken in e-mail and MMS mode)"},
+    {wctl::Opener::Position, "(the position is taken in cloud mode, on models that show it)"},
 };
 
-const WSetting& Resolve(const std::string& name) {
-  std::vector<const WSetting*> hits;
-  for (const WSetting& w : kSettings)
-    if (SameText(name, w.name) || (*w.alias && SameText(name, w.alias))) return w;
+// "(only VORN-P3-4G and VORN-P3-5G have it)": the models of the catalogue
+// with the GPS coordinates mailbox.
+std::string OnlyGpsMailboxModels() {
+  std::vector<std::string> names;
+  for (uint16_t code : SelectableModels())
+    if (Has(TraitsOfCode(code).gps_mailbox)) names.push_back(ModelDisplayName(code));
+  std::string list;
+  for (std::size_t i = 0; i < names.size(); ++i)
+    list += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+  return "(only " + list + " have it)";
+}
+
+std::string HintOf(const Control& c) {
+  if (c.opener == wctl::Opener::GpsModel) return OnlyGpsMailboxModels();
+  for (const OpenerHint& h : kOpenerHints)
+    if (h.opener == c.opener) return h.hint;
+  return "";
+}
+
+int TemplateOf(const Control& c) { return wctl::TemplateOf(c.window); }
+
+// The controls a user sets, in the order the companion lists them.
+std::vector<const Control*> Settings() {
+  std::vector<const Control*> v;
+  for (const Control& c : wctl::Controls())
+    if (wctl::IsSetting(c)) v.push_back(&c);
+  return v;
+}
+
+const Control& Resolve(const std::string& name) {
+  const std::vector<const Control*> settings = Settings();
+  std::vector<const Control*> hits;
+  for (const Control* c : settings)
+    if (SameText(name, wctl::NameOf(*c)) || (*c->alias && SameText(name, c->alias))) return *c;
   // A unique last part of a dotted name: "szWLNetApN", "szAppKey".
-  for (const WSetting& w : kSettings) {
-    const std::string full = w.name;
+  for (const Control* c : settings) {
+    const std::string full = wctl::NameOf(*c);
     const auto dot = full.find('.');
-    if (dot != std::string::npos && SameText(name, full.substr(dot + 1))) hits.push_back(&w);
+    if (dot != std::string::npos && SameText(name, full.substr(dot + 1))) hits.push_back(c);
   }
   if (hits.size() == 1) return *hits.front();
   if (hits.size() > 1) {
     std::string names;
-    for (const WSetting* w : hits) names += std::string(names.empty() ? "" : ", ") + w->name;
+    for (const Control* c : hits) names += std::string(names.empty() ? "" : ", ") + wctl::NameOf(*c);
     throw UsageError(EchoQuoted(name) + " names several settings: " + names);
   }
   throw UsageError("unknown wireless setting " + EchoQuoted(name) + " (trailset-cli wireless --help lists them)");
@@ -123,67 +109,45 @@ const WSetting& Resolve(const std::string& name) {
 // is marked secret, so no message repeats it.
 std::vector<SetRequest> WirelessSets(const std::vector<std::string>& args) {
   std::vector<SetRequest> sets = ParseSets(args);
-  for (SetRequest& r : sets) r.secret = IsSecretCfgField(Resolve(r.name).name);
+  for (SetRequest& r : sets) r.secret = wctl::IsSecret(Resolve(r.name));
   return sets;
-}
-
-template <std::size_t N>
-std::vector<std::string> EnglishRow(const UiTextList<N>& list) {
-  return std::vector<std::string>(list.row[1], list.row[1] + N);
 }
 
 class WirelessChoices {
  public:
-  WirelessChoices(AppRun& run) : s_(run.s()), code_(run.model()) {}
+  explicit WirelessChoices(AppRun& run) : s_(run.s()) {}
 
   Outcome Apply(const SetRequest& r) {
-    const WSetting& w = Resolve(r.name);
-    if (w.box != Box::Any && s_.IsOpen(kPage) && s_.TopTemplate() == kPage) {
+    const Control& c = Resolve(r.name);
+    const int tpl = TemplateOf(c);
+    if (c.box != wctl::Box::Any && s_.IsOpen(kPage) && s_.TopTemplate() == kPage) {
       // The FTP and cloud fields share one box; it shows one of them.
-      if ((w.box == Box::Ftp) != (s_eFtpEditUse == 0)) return {Outcome::NotNow, ""};
+      if ((c.box == wctl::Box::Ftp) != (App().s_eFtpEditUse == 0)) return {Outcome::NotNow, ""};
     }
-    if (!s_.HasControl(w.id, w.tpl)) return {Outcome::Refused, "the window does not have it"};
-    switch (w.kind) {
-      case Ctl::Check: return SetTick(s_, w.tpl, w.id, r.value);
-      case Ctl::Edit: return TypeInto(s_, w.tpl, w.id, r.value, warnings_, r.secret);
-      case Ctl::Country: return Country(r.value);
-      case Ctl::List: return ChooseEntry(s_, w.tpl, w.id, r.value, English(w));
+    if (!s_.HasControl(c.id, tpl)) return {Outcome::Refused, "the window does not have it"};
+    switch (c.kind) {
+      case wctl::Kind::Check: return SetTick(s_, tpl, c.id, r.value);
+      case wctl::Kind::Edit: return TypeInto(s_, tpl, c.id, r.value, warnings_, r.secret);
+      case wctl::Kind::Country: return Country(c, r.value);
+      case wctl::Kind::List: return ChooseEntry(s_, tpl, c.id, r.value, English(c));
     }
     return {};
   }
 
-  std::string Hint(const SetRequest& r) const { return Resolve(r.name).needs; }
+  std::string Hint(const SetRequest& r) const { return HintOf(Resolve(r.name)); }
   const std::vector<std::string>& warnings() const { return warnings_; }
 
  private:
-  std::vector<std::string> English(const WSetting& w) const {
-    const std::size_t shown = s_.Items(w.id, w.tpl).size();
-    std::vector<std::string> v;
-    switch (w.id + w.tpl * 100000) {
-      case wp_ids::kSendBy + kPage * 100000:
-        for (const SendByEntry& e : SendByEntries(code_)) v.push_back(kListSendBy.row[1][e.text]);
-        break;
-      case wp_ids::kOperator + kPage * 100000:
-        for (std::size_t i = 0; i < shown; ++i)
-          v.push_back(OperatorName(g_sSendSet.byOperatorCountry, static_cast<int>(i), 1));
-        break;
-      case wp_ids::kFtpDirType + kPage * 100000: v = EnglishRow(kListFtpDir); break;
-      case send_ids::kImageSize + kSend * 100000: v = EnglishRow(kListImageSize); break;
-      case send_ids::kLonDir + kSend * 100000: v = EnglishRow(kListEastWest); break;
-      case send_ids::kLatDir + kSend * 100000: v = EnglishRow(kListNorthSouth); break;
-      case send_ids::kRemoteInterval + kSend * 100000:
-        for (int k = 0; k < RemoteIntervalCount(code_); ++k)
-          v.push_back(kListRemoteInterval.row[1][RemoteIntervalTextIndex(code_, k)]);
-        break;
-      default: break;  // the module list reads the same in both languages
-    }
-    if (v.size() != shown) v.clear();  // only what names the entries shown
+  // The entries in English, where they name the entries the window shows.
+  std::vector<std::string> English(const Control& c) const {
+    std::vector<std::string> v = wctl::ListEntries(c, 1);
+    if (v.size() != s_.Items(c.id, TemplateOf(c)).size()) v.clear();
     return v;
   }
 
   // A preset country, or hand-typed values ("Manual"): the operator-source
   // list first, then the country list.
-  Outcome Country(const std::string& value) {
+  Outcome Country(const Control& c, const std::string& value) {
     const std::string key = EntryKey(value);
     const bool manual = key == "manual" || key == "manualinput" || key == "others" || key == "no" ||
                         key == EntryKey(Position(ManualOperatorCountry));
@@ -192,14 +156,10 @@ class WirelessChoices {
       const Outcome o = ChooseEntry(s_, kPage, wp_ids::kSource, "#0", {});
       if (o.status != Outcome::Done) return o;
     }
-    std::vector<std::string> english;
-    for (int c = 0; c < OperatorCountryCount; ++c) english.push_back(OperatorCountryName(c, 1));
-    if (english.size() != s_.Items(wp_ids::kCountry, kPage).size()) english.clear();
-    return ChooseEntry(s_, kPage, wp_ids::kCountry, value, english);
+    return ChooseEntry(s_, kPage, c.id, value, English(c));
   }
 
   headless::Session& s_;
-  uint16_t code_;
   std::vector<std::string> warnings_;
 };
 
@@ -217,11 +177,11 @@ WirelessResult RunPages(const RunOptions& o, const PreparedRun& p, std::ostream&
   std::vector<SetRequest> page, gps, send;
   std::optional<SetRequest> gps_box;
   for (const SetRequest& r : WirelessSets(o.sets)) {
-    const WSetting& w = Resolve(r.name);
-    if (w.kind == Ctl::Check && w.tpl == kPage)
+    const Control& c = Resolve(r.name);
+    if (c.kind == wctl::Kind::Check && c.window == wctl::Window::Page)
       gps_box = r;
     else
-      (w.tpl == kPage ? page : w.tpl == kGps ? gps : send).push_back(r);
+      (c.window == wctl::Window::Page ? page : c.window == wctl::Window::Gps ? gps : send).push_back(r);
   }
   auto by_rank = [](std::vector<SetRequest>& v) {
     std::stable_sort(v.begin(), v.end(),
@@ -247,11 +207,11 @@ WirelessResult RunPages(const RunOptions& o, const PreparedRun& p, std::ostream&
 
   std::vector<std::string> opening;
   for (const OpeningWarning& w : run.OpenWirelessSetup()) opening.push_back(w.text);
-  if (p.has_from && run.Logged("File szie != struct size!"))
+  if (p.has_from && App().LastSendSetLoad.fault == RecordFault::WrongSize)
     throw Refusal(EchoQuoted(o.from, SIZE_MAX) + " has " + std::to_string(p.from.size) + " bytes; the wireless parameter page of " +
                   ModelDisplayName(p.model) + " takes only a " + std::to_string(SendSetFileSize()) +
                   "-byte CFG.BIN and would start from the defaults");
-  if (p.has_from && run.Logged("StructFlag is different!"))
+  if (p.has_from && App().LastSendSetLoad.fault == RecordFault::StructFlag)
     throw Refusal(EchoQuoted(o.from, SIZE_MAX) + " is no CFG.BIN of " + ModelDisplayName(p.model) +
                   " (its StructFlag differs); the wireless parameter page would start from an empty record");
 
@@ -276,7 +236,7 @@ WirelessResult RunPages(const RunOptions& o, const PreparedRun& p, std::ostream&
     const Outcome o1 = SetTick(s, kPage, wp_ids::kGpsMailbox, want_gps ? "On" : "Off");
     if (o1.status != Outcome::Done)
       throw Refusal(Echo(gps_box ? gps_box->name : gps.front().name) + ": " +
-                    (o1.message.empty() ? "the page has no GPS coordinates mailbox (only VORN-P3-4G and VORN-P3-5G have it)"
+                    (o1.message.empty() ? "the page has no GPS coordinates mailbox " + OnlyGpsMailboxModels()
                                         : o1.message));
     answer_gps_window();
   }
@@ -317,15 +277,16 @@ WirelessResult RunPages(const RunOptions& o, const PreparedRun& p, std::ostream&
 std::string WirelessSettingNames() {
   std::string s;
   const char* window = "";
-  for (const WSetting& w : kSettings) {
-    const char* here = w.tpl == kPage ? "wireless parameter page" : w.tpl == kGps ? "GPS coordinates mailbox window"
-                                                                                  : "send settings page";
+  for (const Control* c : Settings()) {
+    const char* here = c->window == wctl::Window::Page  ? "wireless parameter page"
+                       : c->window == wctl::Window::Gps ? "GPS coordinates mailbox window"
+                                                        : "send settings page";
     if (std::string(here) != window) s += std::string(" ") + here + ":\n";
     window = here;
-    s += "  " + std::string(w.name);
-    if (*w.alias) s += " (or " + std::string(w.alias) + ")";
-    if (w.kind == Ctl::Check) s += "  On or Off";
-    if (w.kind == Ctl::Country) s += "  a preset country, or Manual";
+    s += "  " + std::string(wctl::NameOf(*c));
+    if (*c->alias) s += " (or " + std::string(c->alias) + ")";
+    if (c->kind == wctl::Kind::Check) s += "  On or Off";
+    if (c->kind == wctl::Kind::Country) s += "  a preset country, or Manual";
     s += "\n";
   }
   return s;

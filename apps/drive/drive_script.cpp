@@ -8,15 +8,13 @@
 #include <random>
 #include <sstream>
 
+#include "apps/common/all_windows.h"
 #include "records/app_state.h"
 #include "records/menu_record.h"
 #include "records/record_file.h"
-#include "shell/app.h"
-#include "shell/utf8_chars.h"
-
-#if defined(TRAILSET_HAVE_BITMAPS)
 #include "resources/bitmaps.h"
-#endif
+#include "shell/app.h"
+#include "text/utf8.h"
 
 namespace drive {
 namespace fs = std::filesystem;
@@ -217,13 +215,11 @@ bool Tokenize(const std::string& line, std::vector<Token>& out, std::string& err
 
 Interpreter::Interpreter(std::ostream& transcript, std::ostream& errors, Options options)
     : out_(transcript), err_(errors), options_(options), session_(std::make_unique<headless::Session>()) {
-#if defined(TRAILSET_HAVE_BITMAPS)
   session_->SetBitmapExists([](int id) {
     for (int known : BitmapResourceIds())
       if (known == id) return true;
     return false;
   });
-#endif
 }
 
 Interpreter::~Interpreter() {
@@ -266,7 +262,7 @@ bool Interpreter::EnsureStarted() {
   if (started_) return true;
   started_ = true;
   recent_diag_.clear();
-  session_->Start([](platform::Host& host) { RunApplication(host); });
+  session_->Start([this](platform::Host& host) { RunApplication(host, AllWindows(), state_); });
   PrintEvents();
   return true;
 }

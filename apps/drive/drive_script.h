@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/headless/headless.h"
+#include "records/app_state.h"
 
 namespace drive {
 
@@ -61,6 +62,7 @@ class Interpreter {
   std::ostream& out_;
   std::ostream& err_;
   Options options_;
+  AppState state_;  // the session's state, which the application runs on
   std::unique_ptr<headless::Session> session_;
   bool started_ = false;
   std::filesystem::path base_;

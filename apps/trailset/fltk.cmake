@@ -1,7 +1,3 @@
 # trailset on Linux and macOS: the windows on the FLTK host.
-if(NOT TARGET ts_fltk OR NOT TARGET ts_app_windows)
-  message(STATUS "trailset (portable GUI) is not built: FLTK or the windows are missing")
-  return()
-endif()
 add_executable(trailset ${CMAKE_CURRENT_SOURCE_DIR}/main_fltk.cpp ${CMAKE_CURRENT_SOURCE_DIR}/program_args.cpp)
 target_link_libraries(trailset PRIVATE ts_fltk ts_app_windows)

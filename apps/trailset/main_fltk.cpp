@@ -7,7 +7,9 @@
 
 #include <FL/Fl_Window.H>
 
+#include "apps/common/all_windows.h"
 #include "apps/trailset/program_args.h"
+#include "records/app_state.h"
 #include "platform/fltk/fltk_host.h"
 #include "shell/app.h"
 #include "shell/save_folder.h"
@@ -31,5 +33,6 @@ int main(int argc, char** argv) {
   services.SetFolderChooserTexts(&FolderChooserTextsNow);
   platform::SetServices(&services);
   platform::fltk::FltkHost host;
-  return RunApplication(host);
+  AppState state;
+  return RunApplication(host, AllWindows(), state);
 }

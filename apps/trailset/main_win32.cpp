@@ -1,15 +1,12 @@
 // trailset.exe: the Windows dialog application.
+#include "apps/trailset/win32_app.h"
+
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "apps/trailset/program_args.h"
 #include "platform/win32/win32_host.h"
-#include "shell/app.h"
-
-#ifdef TRAILSET_TEST_DRIVER
-#include "tests/win32/driver.h"
-#endif
 
 namespace {
 
@@ -60,19 +57,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     PrintForTheStarter(command.text, command.is_error);
     return command.exit_code;
   }
-  platform::win32::SetInstance(instance);
-  platform::win32::InitCommonControls();
-
-  static platform::win32::Win32Host host;
-  static platform::win32::Win32Services services;
-  platform::SetServices(&services);
-  platform::SetCurrentHost(&host);
-#ifdef TRAILSET_TEST_DRIVER
-  StartTestDriver();
-#endif
-  int code = RunApplication(host);
-#ifdef TRAILSET_TEST_DRIVER
-  code = FinishTestDriver();
-#endif
-  return code;
+  return RunWin32Application(instance);
 }

@@ -1,18 +1,8 @@
 # trailset in a browser: trailset.js and trailset.wasm, with the page's own
 # files beside them (scripts/build-web.sh gathers them into build/web/).
-if(NOT TARGET ts_web OR NOT TARGET ts_app_windows)
-  message(STATUS "trailset (browser) is not built: the browser host or the windows are missing")
-  return()
-endif()
-
 add_executable(trailset ${CMAKE_CURRENT_SOURCE_DIR}/main_web.cpp)
 target_link_libraries(trailset PRIVATE ts_web
-  -Wl,--start-group ts_app_windows ts_shell ts_records ts_platform -Wl,--end-group)
-foreach(lib ts_camera ts_wireless)
-  if(TARGET ${lib})
-    target_link_libraries(trailset PRIVATE ${lib})
-  endif()
-endforeach()
+  -Wl,--start-group ts_app_windows ts_camera ts_wireless ts_shell ts_records ts_platform ts_text -Wl,--end-group)
 
 # The functions of the page that may wait for the user (Asyncify unwinds
 # the program's stack while they wait and rewinds it when they return).

@@ -18,24 +18,20 @@
 
 #include "platform/fltk/fltk_host.h"
 #include "resources/bitmaps.h"
+#include "text/utf8.h"
 
 namespace platform::fltk {
 
 // ---------------------------------------------------------------------------
 // Text helpers
 
-int CharCount(std::string_view text) {
-  int n = 0;
-  for (unsigned char ch : text)
-    if ((ch & 0xC0) != 0x80) ++n;
-  return n;
-}
+int CharCount(std::string_view text) { return static_cast<int>(utf8::CountStarts(text)); }
 
 std::size_t ByteOffsetOfChar(std::string_view text, int chars) {
   if (chars <= 0) return 0;
   int seen = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+    if (!utf8::IsContinuation(text[i])) {
       if (seen == chars) return i;
       ++seen;
     }

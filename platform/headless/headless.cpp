@@ -7,7 +7,7 @@
 #include <map>
 
 #include "records/diag.h"
-#include "shell/utf8_chars.h"
+#include "text/utf8.h"
 
 namespace headless {
 

@@ -31,7 +31,7 @@
 //   headless::Session s;
 //   s.services().SetSystemLanguageId(2052);
 //   s.services().SetWorkingDirectory("/tmp/card");
-//   s.Start([](platform::Host& h) { RunApplication(h); });
+//   s.Start([](platform::Host& h) { RunApplication(h, AllWindows(), App()); });
 //   EXPECT_EQ(s.TopTemplate(), 100);
 //   EXPECT_EQ(s.Title(), "设置");
 //   ASSERT_TRUE(s.Select(40012, 0));          // NANO-A: SelChange, SelEndOk

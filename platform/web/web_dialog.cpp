@@ -8,7 +8,7 @@
 #include "resources/bitmaps.h"
 #include "shell/ui_strings.h"
 #include "shell/ui_text.h"
-#include "shell/utf8_chars.h"
+#include "text/utf8.h"
 
 namespace platform::web {
 namespace {

@@ -39,15 +39,15 @@ std::string AskStartFolder() {
 
 void UpdatePageNote() {
   static int shown_language = -1;
-  if (UiLanguage == shown_language) return;
-  shown_language = UiLanguage;
-  const std::string_view note = In(AccessNote(), UiLanguage);
-  ts_dom_set_note(note.data(), note.size(), UiLanguage == 0);
+  if (App().UiLanguage == shown_language) return;
+  shown_language = App().UiLanguage;
+  const std::string_view note = In(AccessNote(), App().UiLanguage);
+  ts_dom_set_note(note.data(), note.size(), App().UiLanguage == 0);
 }
 
 void ShowEnded() {
-  const std::string_view ended = In(kTxtEnded, UiLanguage);
-  const std::string_view again = In(kTxtStartAgain, UiLanguage);
+  const std::string_view ended = In(kTxtEnded, App().UiLanguage);
+  const std::string_view again = In(kTxtStartAgain, App().UiLanguage);
   ts_dom_ended(ended.data(), ended.size(), again.data(), again.size());
 }
 

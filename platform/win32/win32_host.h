@@ -5,7 +5,7 @@
 #include <windows.h>
 
 // These names are also members of the seam (Dialog::MessageBox,
-// platform::CreateWindow); this host calls the wide functions by name.
+// WindowRegistry::Create); this host calls the wide functions by name.
 #undef MessageBox
 #undef CreateWindow
 

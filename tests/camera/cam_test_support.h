@@ -14,13 +14,13 @@
 #include <string>
 #include <vector>
 
+#include "apps/common/all_windows.h"
 #include "camera/cam_setup_ids.h"
 #include "platform/headless/headless.h"
 #include "records/app_state.h"
 #include "records/catalogue.h"
 #include "records/menu_record.h"
 #include "shell/app.h"
-#include "shell/windows.h"
 
 namespace camtest {
 
@@ -80,7 +80,7 @@ class CamTest : public ::testing::Test {
     s_->services().SetWorkingDirectory(folder.empty() ? folder_ : folder);
     s_->services().SetNow(now_);
     s_->services().SetPcUtcOffsetHours(utc_offset_);
-    s_->Start([](platform::Host& h) { RunApplication(h); });
+    s_->Start([](platform::Host& h) { RunApplication(h, AllWindows(), App()); });
     ASSERT_EQ(s_->TopTemplate(), kMainTemplate);
   }
 
@@ -153,14 +153,14 @@ class CamTest : public ::testing::Test {
 // process state: call it before a run, never during one.
 inline std::vector<uint8_t> FactoryRecord(uint16_t code) {
   ResetAllState();
-  ModelFamily = code >> 8;
-  ModelIndex = code & 0xFF;
+  App().ModelFamily = code >> 8;
+  App().ModelIndex = code & 0xFF;
   UpdateModelCode();
-  CamSetupDlgId = ModelSetupDlgId(ModelFamily, ModelIndex);
+  App().CamSetupDlgId = ModelSetupDlgId(App().ModelFamily, App().ModelIndex);
   ChooseMenuLayout();
   ApplyMenuDefaults();
-  const uint8_t* rec = MenuRecord(MenuLayout);
-  std::vector<uint8_t> v(rec, rec + MenuSize(MenuLayout));
+  const uint8_t* rec = MenuRecord(App().MenuLayout);
+  std::vector<uint8_t> v(rec, rec + MenuSize(App().MenuLayout));
   ResetAllState();
   return v;
 }

@@ -11,6 +11,7 @@
 
 #include "cam_test_support.h"
 #include "platform/layout.h"
+#include "records/app_state.h"
 
 namespace camtest {
 namespace {
@@ -149,19 +150,18 @@ class Legacy : public CamTest {};
 
 TEST_F(Legacy, Template108WritesTheShortRecord) {
   ResetAllState();
-  ModelFamily = 1;
-  ModelIndex = 0;  // VORN-K2-4G
+  App().ModelFamily = 1;
+  App().ModelIndex = 0;  // VORN-K2-4G
   UpdateModelCode();
-  CamSetupDlgId = ModelSetupDlgId(1, 0);
-  ASSERT_EQ(CamSetupDlgId, 108);
-  std::memset(SaveFolder, 0, sizeof SaveFolder);
-  std::memcpy(SaveFolder, folder_.data(), folder_.size());
+  App().CamSetupDlgId = ModelSetupDlgId(1, 0);
+  ASSERT_EQ(App().CamSetupDlgId, 108);
+  std::memset(App().SaveFolder, 0, sizeof App().SaveFolder);
+  std::memcpy(App().SaveFolder, folder_.data(), folder_.size());
   s_ = std::make_unique<headless::Session>();
   s_->services().SetNow(now_);
   s_->Start([](platform::Host& h) {
     platform::SetCurrentHost(&h);
-    RegisterAllWindows();
-    platform::RunWindowChain(h, platform::WindowKind::CameraSetup);
+    platform::RunWindowChain(h, AllWindows(), platform::WindowKind::CameraSetup);
   });
   ASSERT_EQ(s().TopTemplate(), id::kTemplateLegacy);
   EXPECT_EQ(s().Items(id::kImgSize), (std::vector<std::string>{"30 MP", "14 MP", "10 MP", "3 MP"}));

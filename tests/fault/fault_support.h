@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "apps/common/all_windows.h"
 #include "camera/cam_setup_ids.h"
 #include "platform/headless/headless.h"
 #include "records/app_state.h"
@@ -27,7 +28,6 @@
 #include "records/send_set.h"
 #include "shell/app.h"
 #include "shell/main_window.h"
-#include "shell/windows.h"
 #include "wireless/send_settings_page.h"
 #include "wireless/wireless_page.h"
 
@@ -172,7 +172,7 @@ class CardFault : public ::testing::Test {
     s_->services().SetWorkingDirectory(folder);
     s_->services().SetNow(platform::LocalTime{2026, 3, 14, 15, 9, 26});
     s_->services().SetPcUtcOffsetHours(8);
-    s_->Start([](platform::Host& h) { RunApplication(h); });
+    s_->Start([](platform::Host& h) { RunApplication(h, AllWindows(), App()); });
     ASSERT_EQ(s_->TopTemplate(), kMainTemplate);
   }
   void StartRun() { StartRun(card_.string()); }
@@ -212,6 +212,11 @@ class CardFault : public ::testing::Test {
     for (const std::string& t : texts)
       if (t == kGenerateSuccess || t == kDefaultSuccess) return true;
     return false;
+  }
+
+  // What a save that failed shows: one warning naming the file, then why.
+  static std::vector<std::string> Warned(const std::string& file, const std::string& why) {
+    return {file + " could not be written.\r\n" + why};
   }
 
   // A valid file of each kind, written by a first run of the program.

@@ -33,7 +33,7 @@ TEST_F(InterruptedSaveTest, KilledWhileSavingLeavesOneWholeFile) {
       // Replaces the file over and over with one of the two contents.
       for (int i = 0;; ++i) {
         const Bytes& next = (i % 2) ? a : b;
-        if (ReplaceRecordFile(path, next.data(), next.size()) != WriteOutcome::Written) ::_exit(3);
+        if (!ReplaceRecordFile(path, next.data(), next.size())) ::_exit(3);
       }
     }
     ::usleep(static_cast<useconds_t>(std::uniform_int_distribution<int>(200, 20000)(rng)));

@@ -9,6 +9,7 @@
 // The session starts in the system language (LANG), so running it under
 // LANG=zh_CN.UTF-8 and LANG=en_US.UTF-8 shows every window in both.
 // It runs in the working directory, which becomes the save folder.
+#include "apps/common/all_windows.h"
 #include "camera/cam_setup_ids.h"
 #include "platform/fltk/fltk_host.h"
 #include "records/app_state.h"
@@ -16,6 +17,7 @@
 #include "records/menu_record.h"
 #include "records/send_set.h"
 #include "shell/app.h"
+#include "shell/save_failure.h"
 #include "shell/save_folder.h"
 #include "shell/ui_strings.h"
 #include "tests/gui/gui_driver.h"
@@ -25,6 +27,7 @@
 #include "wireless/wireless_page.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <cstdio>
@@ -35,7 +38,9 @@
 #include <string>
 #include <vector>
 
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 // FLTK's headers bring in X11's macros: after every header of ours.
 #include <FL/Fl.H>
@@ -81,7 +86,7 @@ std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& p) {
   return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-std::filesystem::path SaveFile(const char* name) { return std::filesystem::path(SaveFolder) / name; }
+std::filesystem::path SaveFile(const char* name) { return std::filesystem::path(App().SaveFolder) / name; }
 
 void CheckMainTexts() {
   auto& m = Dialog(kMainTemplate);
@@ -112,7 +117,7 @@ void MainWindowSteps(Script& s) {
         ExpectEq(m.ListItem(kModelList, kRowR1WUltra), "VORN-R1W ULTRA", "first start model");
         GUI_EXPECT(m.IsEnabled(kWirelessSetup), "Wireless Setup enabled for VORN-R1W ULTRA");
         ExpectEq(m.Text(kWirelessSetup), T(kTxtWirelessSetup), "Wireless Setup label");
-        ExpectEq(std::string(SaveFolder), std::filesystem::current_path().string(), "save folder at start");
+        ExpectEq(std::string(App().SaveFolder), std::filesystem::current_path().string(), "save folder at start");
         GUI_EXPECT(Fl::focus() == m.Widget(kCameraSetup), "the main window starts with the focus on Camera Setup");
         Shot("main");
         guitest::PressKey(m, FL_Escape);
@@ -215,6 +220,30 @@ void CompareMenu(std::vector<uint8_t> defaults, std::vector<uint8_t> generated, 
   }
 }
 
+// The card write-protected: a read-only file system mounted over its
+// folder (as root), its write permission taken otherwise. Where neither
+// can be done here, the card is taken away instead. Returns the errno the
+// save will meet.
+int g_card_failure = 0;
+bool g_card_mounted = false;
+int BreakCard(const std::filesystem::path& card) {
+  if (::geteuid() != 0) {
+    std::filesystem::permissions(card, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    return EROFS;  // EACCES, which means the same
+  }
+  g_card_mounted = ::mount("tmpfs", card.c_str(), "tmpfs", MS_RDONLY, "size=16k") == 0;
+  if (g_card_mounted) return EROFS;
+  std::printf("no read-only mount here (%s): the card is taken away instead\n", std::strerror(errno));
+  std::filesystem::remove_all(card);
+  return ENOENT;
+}
+void MendCard(const std::filesystem::path& card) {
+  if (g_card_mounted) ::umount2(card.c_str(), MNT_DETACH);
+  g_card_mounted = false;
+  std::filesystem::create_directories(card);
+  std::filesystem::permissions(card, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+}
+
 void CameraSetupSteps(Script& s) {
   // Enter presses the default button, Camera Setup.
   s.Do("open Camera Setup", [] { guitest::PressKey(Dialog(kMainTemplate), FL_Enter); })
@@ -222,7 +251,7 @@ void CameraSetupSteps(Script& s) {
       .Do("look at Camera Setup", [] {
         auto& cam = Dialog(camid::kTemplateFull);
         ExpectEq(cam.Title(), T(kTxtCameraSetup), "camera setup title");
-        ExpectEq(cam.Text(camid::kSaveFolder), std::string(SaveFolder), "save folder shown");
+        ExpectEq(cam.Text(camid::kSaveFolder), std::string(App().SaveFolder), "save folder shown");
         Shot("camera-setup");
         guitest::Click(cam, camid::kDefault);
       })
@@ -236,7 +265,7 @@ void CameraSetupSteps(Script& s) {
       .Do("change the capture mode and the clock, Generate", [] {
         auto& cam = Dialog(camid::kTemplateFull);
         g_cam.defaults = ReadFileBytes(SaveFile("menu.dat"));
-        ExpectEq(static_cast<int>(g_cam.defaults.size()), MenuSize(MenuLayout), "menu.dat size after Default");
+        ExpectEq(static_cast<int>(g_cam.defaults.size()), MenuSize(App().MenuLayout), "menu.dat size after Default");
         GUI_EXPECT(cam.ListCount(camid::kCapMode) > 1, "capture mode list has rows");
         g_cam.new_mode = cam.ListSelection(camid::kCapMode) == 1 ? 0 : 1;
         guitest::Choose(cam, camid::kCapMode, g_cam.new_mode);
@@ -269,9 +298,9 @@ void CameraSetupSteps(Script& s) {
       .WaitNoMessageBox()
       .Do("check menu.dat, choose another folder", [] {
         const std::vector<uint8_t> generated = ReadFileBytes(SaveFile("menu.dat"));
-        ExpectEq(static_cast<int>(generated.size()), MenuSize(MenuLayout), "menu.dat size after Generate");
+        ExpectEq(static_cast<int>(generated.size()), MenuSize(App().MenuLayout), "menu.dat size after Generate");
         if (generated.size() == g_cam.defaults.size())
-          CompareMenu(g_cam.defaults, generated, MenuLayout, g_cam.new_mode);
+          CompareMenu(g_cam.defaults, generated, App().MenuLayout, g_cam.new_mode);
         std::filesystem::create_directories("card");
         guitest::Click(Dialog(camid::kTemplateFull), camid::kBrowse);
       })
@@ -285,7 +314,7 @@ void CameraSetupSteps(Script& s) {
                    "the folder chooser names its field");
         ExpectEq(v.ok, T(kTxtOk), "folder chooser OK");
         ExpectEq(v.cancel, T(kTxtCancel), "folder chooser Cancel");
-        GUI_EXPECT(v.folder.rfind(SaveFolder, 0) == 0, "the chooser opens at the save folder: " + v.folder);
+        GUI_EXPECT(v.folder.rfind(App().SaveFolder, 0) == 0, "the chooser opens at the save folder: " + v.folder);
         ExpectEq(v.choices, 0, "file type filters in the folder chooser");
         ExpectEq(v.checks, 1, "check boxes in the folder chooser (hidden folders only, no preview)");
         Shot("folder-chooser");
@@ -296,16 +325,33 @@ void CameraSetupSteps(Script& s) {
         auto& cam = Dialog(camid::kTemplateFull);
         const std::filesystem::path card = std::filesystem::current_path() / "card";
         std::error_code ec;
-        GUI_EXPECT(std::filesystem::equivalent(SaveFolder, card, ec), "Browse sets the save folder");
-        ExpectEq(cam.Text(camid::kSaveFolder), std::string(SaveFolder), "the folder field shows it");
+        GUI_EXPECT(std::filesystem::equivalent(App().SaveFolder, card, ec), "Browse sets the save folder");
+        ExpectEq(cam.Text(camid::kSaveFolder), std::string(App().SaveFolder), "the folder field shows it");
         guitest::Click(cam, camid::kGenerate);
       })
       .WaitMessageBox(T(kMsgGenerateSuccess))
       .Do("answer", [] { guitest::AnswerMessageBox(); })
       .WaitNoMessageBox()
-      .Do("close Camera Setup", [] {
-        ExpectEq(static_cast<int>(ReadFileBytes(SaveFile("menu.dat")).size()), MenuSize(MenuLayout),
+      .Do("write-protect the card, Generate", [] {
+        ExpectEq(static_cast<int>(ReadFileBytes(SaveFile("menu.dat")).size()), MenuSize(App().MenuLayout),
                  "menu.dat in the card folder");
+        g_card_failure = BreakCard(std::filesystem::current_path() / "card");
+        guitest::Click(Dialog(camid::kTemplateFull), camid::kGenerate);
+      })
+      .WaitFor("the failure warning", [] { return platform::fltk::CurrentMessageBox() != nullptr; })
+      .Do("warned why", [] {
+        const platform::fltk::MessageBoxView* box = platform::fltk::CurrentMessageBox();
+        ExpectEq(box->text, SaveFailureMessage(kMenuFileName, RecordOutcome::Fault(RecordFault::SystemError,
+                                                                                   g_card_failure)),
+                 "failure warning");
+        ExpectEq(box->caption, T(kTxtWarning), "failure warning caption");
+        GUI_EXPECT(box->icon == platform::MsgIcon::Warning, "the failure warning shows the warning icon");
+        Shot(g_card_failure == EROFS ? "camera-setup-write-protected" : "camera-setup-folder-gone");
+        guitest::AnswerMessageBox();
+      })
+      .WaitNoMessageBox()
+      .Do("close Camera Setup", [] {
+        MendCard(std::filesystem::current_path() / "card");
         guitest::CloseBox(Dialog(camid::kTemplateFull));
       })
       .WaitDialog(kMainTemplate)
@@ -370,7 +416,7 @@ void WirelessSteps(Script& s) {
         Shot("wireless-page-filled");
         guitest::Click(page, wp_ids::kNextPage);
       });
-  if (platform::CreateWindow(platform::WindowKind::SendSettings)) {
+  if (AllWindows().Has(platform::WindowKind::SendSettings)) {
     s.WaitDialog(kSendSettingsTemplate)
         .Do("look at the send settings page", [] {
           auto& send = Dialog(kSendSettingsTemplate);
@@ -382,7 +428,7 @@ void WirelessSteps(Script& s) {
         .WaitFor("the folder chooser", [] { return guitest::FolderChooserShown(); })
         .Do("the chooser opens at the card folder chosen before; cancel", [] {
           const guitest::FolderChooserView v = guitest::FolderChooser();
-          GUI_EXPECT(v.folder.rfind(SaveFolder, 0) == 0 && std::string(SaveFolder).ends_with("/card"),
+          GUI_EXPECT(v.folder.rfind(App().SaveFolder, 0) == 0 && std::string(App().SaveFolder).ends_with("/card"),
                      "the chooser opens at the card folder: " + v.folder);
           Shot("folder-chooser-card");
           guitest::CancelFolderChooser();
@@ -390,7 +436,7 @@ void WirelessSteps(Script& s) {
         .WaitFor("the chooser closes", [] { return !guitest::FolderChooserShown(); })
         .Do("Generate", [] {
           auto& send = Dialog(kSendSettingsTemplate);
-          ExpectEq(send.Text(send_ids::kFolder), std::string(SaveFolder), "Cancel keeps the folder");
+          ExpectEq(send.Text(send_ids::kFolder), std::string(App().SaveFolder), "Cancel keeps the folder");
           guitest::Click(send, send_ids::kGenerate);
         })
         .WaitFor("a message box", [] { return platform::fltk::CurrentMessageBox() != nullptr; })
@@ -513,16 +559,16 @@ int main(int argc, char** argv) {
   platform::fltk::FltkHost host;
   g_lang = services.SystemLanguageId() == 2052 ? 0 : 1;
 
-  RegisterAllWindows();
+  const platform::WindowRegistry windows = AllWindows();
   Script script;
   MainWindowSteps(script);
-  if (platform::CreateWindow(platform::WindowKind::CameraSetup)) CameraSetupSteps(script);
-  if (platform::CreateWindow(platform::WindowKind::WirelessParams)) WirelessSteps(script);
+  if (windows.Has(platform::WindowKind::CameraSetup)) CameraSetupSteps(script);
+  if (windows.Has(platform::WindowKind::WirelessParams)) WirelessSteps(script);
   Finish(script);
   script.Start();
   Script::Watchdog(120);
 
-  RunApplication(host);
+  RunApplication(host, windows, App());
 
   GUI_EXPECT(g_main_closed && script.Done(), "the session ran to its end");
   std::printf("GUI_STARTUP_MS=%.1f\n", g_startup_ms);

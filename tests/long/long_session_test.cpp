@@ -18,15 +18,16 @@
 
 #include <unistd.h>
 
+#include "apps/common/all_windows.h"
 #include "camera/cam_setup_ids.h"
 #include "platform/headless/headless.h"
 #include "records/send_set.h"
 #include "records/text_field.h"
 #include "shell/app.h"
 #include "shell/main_window.h"
-#include "shell/windows.h"
 #include "wireless/send_settings_page.h"
 #include "wireless/wireless_page.h"
+#include "records/app_state.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define TS_SANITIZED 1
@@ -83,7 +84,7 @@ class LongSession : public ::testing::Test {
     s_->services().SetSystemLanguageId(1033);
     s_->services().SetWorkingDirectory(dir_.string());
     s_->services().SetNow(platform::LocalTime{2026, 3, 14, 15, 9, 26});
-    s_->Start([](platform::Host& h) { RunApplication(h); });
+    s_->Start([](platform::Host& h) { RunApplication(h, AllWindows(), App()); });
     ASSERT_EQ(s_->TopTemplate(), 100);
   }
   void TearDown() override {
@@ -179,8 +180,8 @@ TEST_F(LongSession, WirelessPagesHandOverTenThousandTimes) {
   ASSERT_TRUE(s().Box().has_value());
   EXPECT_EQ(s().Box()->text, "Generate Success!");
   ASSERT_TRUE(s().Answer());
-  EXPECT_EQ(TextFieldString(g_sSendSet.sSmtpSet.szServer), "smtp.example.com");
-  EXPECT_EQ(TextFieldString(g_sSendSet.szRecp[2]), "me@example.com");
+  EXPECT_EQ(TextFieldString(App().g_sSendSet.sSmtpSet.szServer), "smtp.example.com");
+  EXPECT_EQ(TextFieldString(App().g_sSendSet.szRecp[2]), "me@example.com");
 }
 
 TEST_F(LongSession, CameraSetupOpensTenThousandTimes) {

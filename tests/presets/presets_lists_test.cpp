@@ -10,6 +10,7 @@
 #include "platform/window.h"
 #include "presets_support.h"
 #include "shell/ui_strings.h"
+#include "records/app_state.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ class OperatorPage : public platform::Window {
 
   void OnCommand(platform::Dialog& dlg, int id, platform::Notify what) override {
     using platform::Notify;
-    SendSet& rec = g_sSendSet;
+    SendSet& rec = App().g_sSendSet;
     if (id == kSource && what == Notify::SelEndOk) {
       if (dlg.ListSelection(kSource) == 1 && !Manual()) {
         rec.byOperatorCountry = ManualOperatorCountry;
@@ -75,17 +76,17 @@ class OperatorPage : public platform::Window {
   std::function<void(platform::Dialog&)> action;
 
  private:
-  static bool Manual() { return g_sSendSet.byOperatorCountry == ManualOperatorCountry; }
+  static bool Manual() { return App().g_sSendSet.byOperatorCountry == ManualOperatorCountry; }
 };
 
 class OperatorListsTest : public presets_test::PresetTest {
  protected:
   void Open(uint16_t model, int language, uint8_t country, uint8_t op) {
     UseModel(model);
-    UiLanguage = language;
-    g_sSendSet.bySendBy = 2;
-    g_sSendSet.byOperatorCountry = country;
-    g_sSendSet.byOperator = op;
+    App().UiLanguage = language;
+    App().g_sSendSet.bySendBy = 2;
+    App().g_sSendSet.byOperatorCountry = country;
+    App().g_sSendSet.byOperator = op;
     session_.Start([this](platform::Host& host) { host.RunModal(page_); });
     ASSERT_EQ(session_.TopTemplate(), 114);
   }
@@ -122,7 +123,7 @@ TEST_F(OperatorListsTest, ManualInputShowsOthersOnlyInEnglish) {
     EXPECT_FALSE(session_.Enabled(id)) << id;
   }
   EXPECT_EQ(session_.Selection(kSource), 1);
-  EXPECT_EQ(g_sSendSet.byOperatorCountry, ManualOperatorCountry);
+  EXPECT_EQ(App().g_sSendSet.byOperatorCountry, ManualOperatorCountry);
 }
 
 TEST_F(OperatorListsTest, PresetShowsEveryCountryAndTheChosenOperator) {
@@ -165,11 +166,11 @@ TEST_P(FranceListTest, SfrByModel) {
   if (code == 518 || code == 519) {
     EXPECT_EQ(session_.Items(kOperator), (Items{"Bouygues", "Orange", "SFR"}));
     EXPECT_EQ(session_.Selection(kOperator), 2);
-    EXPECT_EQ(g_sSendSet.byOperator, 2);
+    EXPECT_EQ(App().g_sSendSet.byOperator, 2);
   } else {
     EXPECT_EQ(session_.Items(kOperator), (Items{"Bouygues", "Orange"}));
     EXPECT_EQ(session_.Selection(kOperator), 0);
-    EXPECT_EQ(g_sSendSet.byOperator, 0);
+    EXPECT_EQ(App().g_sSendSet.byOperator, 0);
   }
 }
 
@@ -179,25 +180,25 @@ TEST_F(OperatorListsTest, AnOperatorBeyondTheCountBecomesTheFirst) {
   Open(512, 1, 29, 9);  // New Zealand offers one operator
   EXPECT_EQ(session_.Items(kOperator), (Items{"Vodafone"}));
   EXPECT_EQ(session_.Selection(kOperator), 0);
-  EXPECT_EQ(g_sSendSet.byOperator, 0);
+  EXPECT_EQ(App().g_sSendSet.byOperator, 0);
 }
 
 TEST_F(OperatorListsTest, PickingCountryAndOperatorCopiesThePresets) {
   Open(525, 1, 0, 0);
   ASSERT_TRUE(session_.Select(kCountry, 4));  // Canada
-  EXPECT_EQ(g_sSendSet.byOperatorCountry, 4);
-  EXPECT_EQ(g_sSendSet.byOperator, 0);
+  EXPECT_EQ(App().g_sSendSet.byOperatorCountry, 4);
+  EXPECT_EQ(App().g_sSendSet.byOperator, 0);
   EXPECT_EQ(session_.Items(kOperator), (Items{"Fido", "Rogers", "Telus", "Bell"}));
   EXPECT_EQ(session_.Selection(kOperator), 0);
-  EXPECT_TRUE(HoldsExactly(g_sSendSet.sSmtpSet.szWLNetApN, ApnPresetTable[4][0].apn));
-  EXPECT_TRUE(HoldsExactly(g_sSendSet.sMmsSet.szUrl, MmsPresetTable[4][0].url));
+  EXPECT_TRUE(HoldsExactly(App().g_sSendSet.sSmtpSet.szWLNetApN, ApnPresetTable[4][0].apn));
+  EXPECT_TRUE(HoldsExactly(App().g_sSendSet.sMmsSet.szUrl, MmsPresetTable[4][0].url));
 
   ASSERT_TRUE(session_.Select(kOperator, 3));  // Bell
-  EXPECT_EQ(g_sSendSet.byOperator, 3);
+  EXPECT_EQ(App().g_sSendSet.byOperator, 3);
   const ApnPreset& a = ApnPresetTable[4][3];
-  EXPECT_TRUE(HoldsExactly(g_sSendSet.sSmtpSet.szWLNetApN, a.apn));
-  EXPECT_TRUE(HoldsExactly(g_sSendSet.sMmsSet.szUrl, MmsPresetTable[4][3].url));
-  EXPECT_TRUE(HoldsExactly(g_sSendSet.sMmsSet.szApn, MmsPresetTable[4][3].apn));
+  EXPECT_TRUE(HoldsExactly(App().g_sSendSet.sSmtpSet.szWLNetApN, a.apn));
+  EXPECT_TRUE(HoldsExactly(App().g_sSendSet.sMmsSet.szUrl, MmsPresetTable[4][3].url));
+  EXPECT_TRUE(HoldsExactly(App().g_sSendSet.sMmsSet.szApn, MmsPresetTable[4][3].apn));
   // In e-mail mode the page's network edits show the preset too.
   EXPECT_EQ(session_.Text(operator_ctl::kNetApnEdit), a.apn);
   EXPECT_EQ(session_.Text(operator_ctl::kNetAccountEdit), a.account);
@@ -205,21 +206,21 @@ TEST_F(OperatorListsTest, PickingCountryAndOperatorCopiesThePresets) {
 
   // Generate of this cellular model then carries the names.
   CarryOperatorNames();
-  EXPECT_TRUE(HoldsExactly(g_sSendSet.sMmsSet.szUrl, "Canada"));
-  EXPECT_TRUE(HoldsExactly(g_sSendSet.sMmsSet.szApn, "Bell"));
+  EXPECT_TRUE(HoldsExactly(App().g_sSendSet.sMmsSet.szUrl, "Canada"));
+  EXPECT_TRUE(HoldsExactly(App().g_sSendSet.sMmsSet.szApn, "Bell"));
 }
 
 TEST_F(OperatorListsTest, ChinaBroadnetEmptiesWhatTheUserHadTyped) {
   Open(512, 0, 0, 0);
-  CopyTextField(g_sSendSet.sSmtpSet.szWLNetAccount, "typed");
-  CopyTextField(g_sSendSet.sSmtpSet.szWLNetPassword, "typed");
-  CopyTextField(g_sSendSet.sMmsSet.szUrl, "http://typed");
-  CopyTextField(g_sSendSet.sMmsSet.szPort, "1234");
+  CopyTextField(App().g_sSendSet.sSmtpSet.szWLNetAccount, "typed");
+  CopyTextField(App().g_sSendSet.sSmtpSet.szWLNetPassword, "typed");
+  CopyTextField(App().g_sSendSet.sMmsSet.szUrl, "http://typed");
+  CopyTextField(App().g_sSendSet.sMmsSet.szPort, "1234");
   ASSERT_TRUE(session_.Select(kOperator, 3));
-  EXPECT_TRUE(HoldsExactly(g_sSendSet.sSmtpSet.szWLNetApN, "cbnet"));
-  EXPECT_TRUE(HoldsExactly(g_sSendSet.sSmtpSet.szWLNetAccount, ""));
-  EXPECT_TRUE(HoldsExactly(g_sSendSet.sSmtpSet.szWLNetPassword, ""));
-  const MmsSet& m = g_sSendSet.sMmsSet;
+  EXPECT_TRUE(HoldsExactly(App().g_sSendSet.sSmtpSet.szWLNetApN, "cbnet"));
+  EXPECT_TRUE(HoldsExactly(App().g_sSendSet.sSmtpSet.szWLNetAccount, ""));
+  EXPECT_TRUE(HoldsExactly(App().g_sSendSet.sSmtpSet.szWLNetPassword, ""));
+  const MmsSet& m = App().g_sSendSet.sMmsSet;
   for (const char* field : {m.szUrl, m.szApn, m.szGateway, m.szPort, m.szAccount, m.szPassword})
     EXPECT_STREQ(field, "");
   EXPECT_EQ(session_.Text(operator_ctl::kNetApnEdit), "cbnet");
@@ -228,10 +229,10 @@ TEST_F(OperatorListsTest, ChinaBroadnetEmptiesWhatTheUserHadTyped) {
 
 TEST_F(OperatorListsTest, OutsideEmailModeTheEditsKeepTheirText) {
   Open(512, 1, 4, 0);
-  g_sSendSet.bySendBy = 3;  // FTP
+  App().g_sSendSet.bySendBy = 3;  // FTP
   OnPage([](platform::Dialog& dlg) { dlg.SetText(operator_ctl::kNetApnEdit, "on screen"); });
   ASSERT_TRUE(session_.Select(kOperator, 1));
-  EXPECT_TRUE(HoldsExactly(g_sSendSet.sSmtpSet.szWLNetApN, ApnPresetTable[4][1].apn));
+  EXPECT_TRUE(HoldsExactly(App().g_sSendSet.sSmtpSet.szWLNetApN, ApnPresetTable[4][1].apn));
   EXPECT_EQ(session_.Text(operator_ctl::kNetApnEdit), "on screen");
 }
 
@@ -253,8 +254,8 @@ TEST_F(OperatorListsTest, ListsWithoutSelectionFallBackToTheFirstEntry) {
     ApplyApnPreset(dlg);
     ApplyMmsPreset(dlg);
   });
-  EXPECT_TRUE(HoldsExactly(g_sSendSet.sSmtpSet.szWLNetApN, ApnPresetTable[0][0].apn));
-  EXPECT_TRUE(HoldsExactly(g_sSendSet.sMmsSet.szApn, MmsPresetTable[0][0].apn));
+  EXPECT_TRUE(HoldsExactly(App().g_sSendSet.sSmtpSet.szWLNetApN, ApnPresetTable[0][0].apn));
+  EXPECT_TRUE(HoldsExactly(App().g_sSendSet.sMmsSet.szApn, MmsPresetTable[0][0].apn));
 
   // Country chosen, operator list empty: the country's first operator.
   OnPage([](platform::Dialog& dlg) {
@@ -263,8 +264,8 @@ TEST_F(OperatorListsTest, ListsWithoutSelectionFallBackToTheFirstEntry) {
     ApplyApnPreset(dlg);
     ApplyMmsPreset(dlg);
   });
-  EXPECT_TRUE(HoldsExactly(g_sSendSet.sSmtpSet.szWLNetApN, ApnPresetTable[21][0].apn));
-  EXPECT_TRUE(HoldsExactly(g_sSendSet.sMmsSet.szUrl, MmsPresetTable[21][0].url));
+  EXPECT_TRUE(HoldsExactly(App().g_sSendSet.sSmtpSet.szWLNetApN, ApnPresetTable[21][0].apn));
+  EXPECT_TRUE(HoldsExactly(App().g_sSendSet.sMmsSet.szUrl, MmsPresetTable[21][0].url));
 }
 
 TEST_F(OperatorListsTest, AnOperatorSelectionBeyondTheCountFallsBackToTheFirst) {
@@ -276,8 +277,8 @@ TEST_F(OperatorListsTest, AnOperatorSelectionBeyondTheCountFallsBackToTheFirst) 
     ApplyApnPreset(dlg);
     ApplyMmsPreset(dlg);
   });
-  EXPECT_TRUE(HoldsExactly(g_sSendSet.sSmtpSet.szWLNetApN, ApnPresetTable[20][0].apn));
-  EXPECT_TRUE(HoldsExactly(g_sSendSet.sMmsSet.szUrl, MmsPresetTable[20][0].url));
+  EXPECT_TRUE(HoldsExactly(App().g_sSendSet.sSmtpSet.szWLNetApN, ApnPresetTable[20][0].apn));
+  EXPECT_TRUE(HoldsExactly(App().g_sSendSet.sMmsSet.szUrl, MmsPresetTable[20][0].url));
   const std::vector<std::string> lines = session_.DiagLines();
   EXPECT_NE(std::find(lines.begin(), lines.end(), "lCountrySel = 20, lrOperatorIndex = 0"), lines.end());
 }
@@ -309,7 +310,7 @@ TEST_F(OperatorListsTest, LeavingManualInputShowsTheCountriesAgain) {
   EXPECT_EQ(session_.Items(kCountry).size(), 43u);
   EXPECT_EQ(session_.Selection(kCountry), 0);
   EXPECT_EQ(session_.Items(kOperator).size(), 4u);
-  EXPECT_TRUE(HoldsExactly(g_sSendSet.sSmtpSet.szWLNetApN, "3gnet"));
+  EXPECT_TRUE(HoldsExactly(App().g_sSendSet.sSmtpSet.szWLNetApN, "3gnet"));
 
   // Even when the flag was not set again: a list that shows "Others" is
   // never mistaken for the country list.
@@ -317,8 +318,8 @@ TEST_F(OperatorListsTest, LeavingManualInputShowsTheCountriesAgain) {
   EXPECT_EQ(session_.Items(kCountry), (Items{"Others"}));
   OnPage([](platform::Dialog& dlg) {
     SetOperatorCountryListRebuild(false);
-    g_sSendSet.byOperatorCountry = 5;
-    g_sSendSet.byOperator = 2;
+    App().g_sSendSet.byOperatorCountry = 5;
+    App().g_sSendSet.byOperator = 2;
     FillOperatorLists(dlg, false);
   });
   EXPECT_EQ(session_.Items(kCountry).size(), 43u);
@@ -330,12 +331,12 @@ TEST_F(OperatorListsTest, LeavingManualInputShowsTheCountriesAgain) {
 TEST_F(OperatorListsTest, PresetModeWithACountryOutsideTheCatalogueShowsTheFirst) {
   Open(512, 1, 0, 0);
   OnPage([](platform::Dialog& dlg) {
-    g_sSendSet.byOperatorCountry = 50;
-    g_sSendSet.byOperator = 3;
+    App().g_sSendSet.byOperatorCountry = 50;
+    App().g_sSendSet.byOperator = 3;
     FillOperatorLists(dlg, false);
   });
-  EXPECT_EQ(g_sSendSet.byOperatorCountry, 0);
-  EXPECT_EQ(g_sSendSet.byOperator, 0);
+  EXPECT_EQ(App().g_sSendSet.byOperatorCountry, 0);
+  EXPECT_EQ(App().g_sSendSet.byOperator, 0);
   EXPECT_EQ(session_.Selection(kCountry), 0);
   EXPECT_EQ(session_.Selection(kOperator), 0);
 }

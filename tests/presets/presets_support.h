@@ -21,8 +21,8 @@ inline constexpr uint16_t kFirstModel = 512;
 inline constexpr uint16_t kLastModel = 533;
 
 inline void UseModel(uint16_t code) {
-  ModelFamily = code >> 8;
-  ModelIndex = code & 0xFF;
+  App().ModelFamily = code >> 8;
+  App().ModelIndex = code & 0xFF;
   UpdateModelCode();
 }
 
@@ -37,7 +37,7 @@ class PresetTest : public ::testing::Test {
   static void Reset() {
     ResetAppState();
     ResetOperatorPresetState();
-    std::memset(&g_sSendSet, 0, sizeof g_sSendSet);
+    std::memset(&App().g_sSendSet, 0, sizeof App().g_sSendSet);
   }
   void CaptureDiag() {
     SetDiagSink([this](std::string_view text) { diag_.append(text); });

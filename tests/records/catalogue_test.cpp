@@ -113,20 +113,20 @@ TEST(Catalogue, P2HoldsForTheTwoP2Models) {
 }
 
 TEST(AppState, StartValuesAndModelCode) {
-  ModelFamily = 1;
-  ModelIndex = 7;
-  UiLanguage = 0;
-  SaveFolder[0] = 'X';
+  App().ModelFamily = 1;
+  App().ModelIndex = 7;
+  App().UiLanguage = 0;
+  App().SaveFolder[0] = 'X';
   ResetAppState();
-  EXPECT_EQ(ModelFamily, 2);
-  EXPECT_EQ(ModelIndex, 0);
+  EXPECT_EQ(App().ModelFamily, 2);
+  EXPECT_EQ(App().ModelIndex, 0);
   EXPECT_EQ(GetModelCode(), 512);
-  EXPECT_EQ(CamSetupDlgId, 108);
-  EXPECT_EQ(CamPictureId, 107);
-  EXPECT_EQ(UiLanguage, 1);
-  EXPECT_STREQ(SaveFolder, "C:\\");
+  EXPECT_EQ(App().CamSetupDlgId, 108);
+  EXPECT_EQ(App().CamPictureId, 107);
+  EXPECT_EQ(App().UiLanguage, 1);
+  EXPECT_STREQ(App().SaveFolder, "C:\\");
 
-  ModelIndex = 12;
+  App().ModelIndex = 12;
   UpdateModelCode();
   EXPECT_EQ(GetModelCode(), 524);
   ResetAppState();

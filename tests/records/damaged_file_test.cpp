@@ -8,6 +8,7 @@
 #include "records/menu_record.h"
 #include "records/send_set.h"
 #include "records_test_support.h"
+#include "records/app_state.h"
 
 namespace {
 
@@ -29,14 +30,14 @@ TEST_F(DamagedFile, RandomMenuFilesLoadAndKeepTheClockModeInRange) {
     SelectModel(code);
     ChooseMenuLayout();
     for (int round = 0; round < 50; ++round) {
-      const std::vector<uint8_t> bytes = RandomBytes(rng, static_cast<std::size_t>(MenuSize(MenuLayout)));
+      const std::vector<uint8_t> bytes = RandomBytes(rng, static_cast<std::size_t>(MenuSize(App().MenuLayout)));
       WriteAll(MenuPath(), bytes);
-      ASSERT_EQ(LoadMenuFile(), 1);
-      if (MenuLayout >= 2) {
+      ASSERT_TRUE(LoadMenuFile(services_.utc_offset_hours));
+      if (App().MenuLayout >= 2) {
         EXPECT_LE(MenuGet(MenuSetting::SetClock), 3);
-        EXPECT_LE(TimeZoneIndex, 31);
+        EXPECT_LE(App().TimeZoneIndex, 31);
       }
-      EXPECT_EQ(std::vector<uint8_t>(MenuRecord(MenuLayout) + 14, MenuRecord(MenuLayout) + 16),
+      EXPECT_EQ(std::vector<uint8_t>(MenuRecord(App().MenuLayout) + 14, MenuRecord(App().MenuLayout) + 16),
                 records_test::Plain(std::vector<uint8_t>(bytes.begin() + 14, bytes.begin() + 16)));
     }
   }
@@ -54,15 +55,15 @@ TEST_F(DamagedFile, RandomCfgFilesEitherFailCleanlyOrComeOutNormalised) {
         plain[13] = static_cast<uint8_t>(flag >> 8);
       }
       WriteAll(CfgPath(), records_test::Scrambled(plain));
-      if (LoadSendSet(0) == 1) {
-        EXPECT_EQ(g_sSendSet.bySendBy & IF_SEND_BY_APP_SET_FLG, 0);
-        EXPECT_LE(g_sSendSet.bySendFileNum, 4);
-        EXPECT_LE(g_sSendSet.byRemoteInterval, 25);
-        EXPECT_EQ(g_sSendSet.byRemoteSwitch, g_sSendSet.byRemoteInterval < 25 ? 1 : 0);
-        EXPECT_EQ(g_sSendSet.bySendMode, 0);
-        EXPECT_EQ(g_sSendSet.uwMaxSendImgNum, 0);
+      if (LoadSendSet(0)) {
+        EXPECT_EQ(App().g_sSendSet.bySendBy & IF_SEND_BY_APP_SET_FLG, 0);
+        EXPECT_LE(App().g_sSendSet.bySendFileNum, 4);
+        EXPECT_LE(App().g_sSendSet.byRemoteInterval, 25);
+        EXPECT_EQ(App().g_sSendSet.byRemoteSwitch, App().g_sSendSet.byRemoteInterval < 25 ? 1 : 0);
+        EXPECT_EQ(App().g_sSendSet.bySendMode, 0);
+        EXPECT_EQ(App().g_sSendSet.uwMaxSendImgNum, 0);
       } else {
-        EXPECT_EQ(g_sSendSet.StructFlag, ExpectedStructFlag());
+        EXPECT_EQ(App().g_sSendSet.StructFlag, ExpectedStructFlag());
       }
     }
   }

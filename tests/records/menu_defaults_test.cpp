@@ -7,6 +7,7 @@
 #include "records/catalogue.h"
 #include "records/menu_record.h"
 #include "records_test_support.h"
+#include "records/app_state.h"
 
 namespace {
 
@@ -60,17 +61,17 @@ TEST_F(MenuDefaults, EveryModelGetsItsLayoutPresetAndFactoryRecordByteForByte) {
     records_test::SelectModel(m.code);
     const int size = kSizes[m.layout];
     // Fill the record with noise so that every byte the defaults own is seen to be written.
-    MenuLayout = m.layout;
+    App().MenuLayout = m.layout;
     for (int i = 0; i < size; ++i) MenuRecord(m.layout)[i] = 0xA5;
 
     ChooseMenuLayout();
-    ASSERT_EQ(MenuLayout, m.layout);
+    ASSERT_EQ(App().MenuLayout, m.layout);
     EXPECT_EQ(MenuLayoutForModel(m.code, ModelSetupDlgId(m.code >> 8, m.code & 0xFF)), m.layout);
     EXPECT_EQ(CheckFlagPreset(m.layout), m.preset);
     EXPECT_EQ(MenuRecord(m.layout)[m.layout == 1 ? 50 : 42], m.preset & 0xFF);
     EXPECT_EQ(MenuRecord(m.layout)[m.layout == 1 ? 51 : 43], m.preset >> 8);
 
-    TimeZoneIndex = 17;
+    App().TimeZoneIndex = 17;
     ApplyMenuDefaults();
     std::vector<uint8_t> expected(static_cast<std::size_t>(size), 0);
     for (const Bytes& part : m.bytes)
@@ -78,7 +79,7 @@ TEST_F(MenuDefaults, EveryModelGetsItsLayoutPresetAndFactoryRecordByteForByte) {
     const std::vector<uint8_t> actual(MenuRecord(m.layout), MenuRecord(m.layout) + size);
     for (int i = 0; i < size; ++i)
       EXPECT_EQ(actual[static_cast<std::size_t>(i)], expected[static_cast<std::size_t>(i)]) << "byte " << i;
-    EXPECT_EQ(TimeZoneIndex, 17) << "the defaults leave the time zone alone";
+    EXPECT_EQ(App().TimeZoneIndex, 17) << "the defaults leave the time zone alone";
   }
 }
 

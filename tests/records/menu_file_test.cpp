@@ -17,6 +17,7 @@
 #include "records/send_set.h"
 #include "records/time_zone.h"
 #include "records_test_support.h"
+#include "records/app_state.h"
 
 namespace {
 
@@ -67,8 +68,8 @@ TEST_F(PcTimeZone, StandardOffsetOfThePcInWholeHoursClampedToTheCameraRange) {
   const std::pair<int, int> cases[] = {{8, 20}, {-5, 7}, {0, 12}, {-12, 0}, {12, 24}, {14, 24}, {-13, 0}};
   for (const auto& [offset, index] : cases) {
     services_.utc_offset_hours = offset;
-    PcTimeZoneIndex();
-    EXPECT_EQ(TimeZoneIndex, index) << "UTC" << offset;
+    PcTimeZoneIndex(services_.utc_offset_hours);
+    EXPECT_EQ(App().TimeZoneIndex, index) << "UTC" << offset;
   }
 }
 
@@ -97,8 +98,8 @@ TEST_F(PcTimeZone, NativeLookupUsesTheCurrentStandardOffset) {
   for (const auto& [zone, index] : cases) {
     setenv("TZ", zone, 1);
     tzset();
-    PcTimeZoneIndex();
-    EXPECT_EQ(TimeZoneIndex, index) << zone;
+    PcTimeZoneIndex(LocalStandardUtcOffsetHours());
+    EXPECT_EQ(App().TimeZoneIndex, index) << zone;
   }
   if (old) setenv("TZ", saved.c_str(), 1); else unsetenv("TZ");
   tzset();
@@ -113,7 +114,7 @@ class MenuFile : public records_test::RecordsTest {
   // A file holding the given plain bytes, scrambled.
   void PutMenuFile(std::vector<uint8_t> plain) { WriteAll(MenuPath(), Scrambled(std::move(plain))); }
   std::vector<uint8_t> PlainFile() { return Plain(ReadAll(MenuPath())); }
-  std::vector<uint8_t> Record() const { return {MenuRecord(MenuLayout), MenuRecord(MenuLayout) + MenuSize(MenuLayout)}; }
+  std::vector<uint8_t> Record() const { return {MenuRecord(App().MenuLayout), MenuRecord(App().MenuLayout) + MenuSize(App().MenuLayout)}; }
 };
 
 TEST_F(MenuFile, LoadTakesTheTimeZoneOutOfTheClockByteOnLayoutsTwoAndThree) {
@@ -126,12 +127,12 @@ TEST_F(MenuFile, LoadTakesTheTimeZoneOutOfTheClockByteOnLayoutsTwoAndThree) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.code) + " byte " + std::to_string(c.stored));
     OpenModel(c.code);
-    std::vector<uint8_t> plain(static_cast<std::size_t>(MenuSize(MenuLayout)), 0);
+    std::vector<uint8_t> plain(static_cast<std::size_t>(MenuSize(App().MenuLayout)), 0);
     plain[13] = c.stored;
     PutMenuFile(plain);
-    TimeZoneIndex = 5;
-    ASSERT_EQ(LoadMenuFile(), 1);
-    EXPECT_EQ(TimeZoneIndex, c.zone);
+    App().TimeZoneIndex = 5;
+    ASSERT_TRUE(LoadMenuFile(services_.utc_offset_hours));
+    EXPECT_EQ(App().TimeZoneIndex, c.zone);
     EXPECT_EQ(MenuGet(S::SetClock), c.mode);
   }
 }
@@ -141,9 +142,9 @@ TEST_F(MenuFile, LayoutsZeroAndOneKeepTheClockByteAsItIs) {
   std::vector<uint8_t> plain(60, 0);
   plain[14] = 0xD1;
   PutMenuFile(plain);
-  ASSERT_EQ(LoadMenuFile(), 1);
+  ASSERT_TRUE(LoadMenuFile(services_.utc_offset_hours));
   EXPECT_EQ(MenuGet(S::SetClock), 0xD1);
-  EXPECT_EQ(TimeZoneIndex, 20);
+  EXPECT_EQ(App().TimeZoneIndex, 20);
 }
 
 TEST_F(MenuFile, WrongSizeIsRefusedAndTheRecordKept) {
@@ -154,7 +155,7 @@ TEST_F(MenuFile, WrongSizeIsRefusedAndTheRecordKept) {
     SCOPED_TRACE(size);
     PutMenuFile(std::vector<uint8_t>(size, 0x33));
     DiagCapture capture;
-    EXPECT_EQ(LoadMenuFile(), 0);
+    EXPECT_FALSE(LoadMenuFile(services_.utc_offset_hours));
     EXPECT_NE(capture.Text().find("iGetFileSize = " + std::to_string(size) + "\n"), std::string::npos);
     EXPECT_NE(capture.Text().find("File szie != struct size!\n"), std::string::npos);
     EXPECT_EQ(Record(), before);
@@ -164,7 +165,7 @@ TEST_F(MenuFile, WrongSizeIsRefusedAndTheRecordKept) {
 TEST_F(MenuFile, MissingFileLoadsNothing) {
   OpenModel(524);
   DiagCapture capture;
-  EXPECT_EQ(LoadMenuFile(), 0);
+  EXPECT_FALSE(LoadMenuFile(services_.utc_offset_hours));
   EXPECT_EQ(capture.Text(),
             "___sizeof menu data:188___\n___sizeof S_SET_MENU_DATA1:68___\niGetFileSize = 0\n"
             "File szie != struct size!\n");
@@ -182,7 +183,7 @@ TEST_F(MenuFile, ForeignCheckFlagIsAcceptedOnLoadAndLoggedPerLayout) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.code);
     OpenModel(c.code);
-    const int layout = MenuLayout;
+    const int layout = App().MenuLayout;
     const int size = MenuSize(layout);
     std::vector<uint8_t> plain(static_cast<std::size_t>(size), 0);
     plain[0] = 3;
@@ -199,7 +200,7 @@ TEST_F(MenuFile, ForeignCheckFlagIsAcceptedOnLoadAndLoggedPerLayout) {
     PutMenuFile(plain);
 
     DiagCapture capture;
-    ASSERT_EQ(LoadMenuFile(), 1);
+    ASSERT_TRUE(LoadMenuFile(services_.utc_offset_hours));
     EXPECT_EQ(MenuGet(S::CheckFlag), 0x1234);
     std::vector<std::string> expected = {
         "___sizeof menu data:" + std::to_string(size) + "___\n", "___sizeof S_SET_MENU_DATA1:68___\n",
@@ -235,8 +236,8 @@ TEST_F(MenuFile, SaveWritesTheFlagOfTheModelWhateverWasLoaded) {
               (std::vector<std::string>{"Open file - \"" + MenuPath().string() + "\" success!\n", flag_line,
                                         std::string(48, '_') + "\n"}));
     const std::vector<uint8_t> file = PlainFile();
-    ASSERT_EQ(file.size(), static_cast<std::size_t>(MenuSize(MenuLayout)));
-    const std::size_t at = MenuLayout == 1 ? 50 : 42;
+    ASSERT_EQ(file.size(), static_cast<std::size_t>(MenuSize(App().MenuLayout)));
+    const std::size_t at = App().MenuLayout == 1 ? 50 : 42;
     EXPECT_EQ(file[at] | (file[at + 1] << 8), c.written);
     EXPECT_EQ(file[0], 1);
     EXPECT_EQ(file, Record()) << "the record in memory stays plain and carries the written flag";
@@ -248,12 +249,12 @@ TEST_F(MenuFile, SavedFileLoadsBackUnchanged) {
     SCOPED_TRACE(code);
     OpenModel(code);
     ApplyMenuDefaults();
-    for (int i = 0; i < MenuSize(MenuLayout); ++i) MenuRecord(MenuLayout)[i] = static_cast<uint8_t>(i * 7 + 1);
+    for (int i = 0; i < MenuSize(App().MenuLayout); ++i) MenuRecord(App().MenuLayout)[i] = static_cast<uint8_t>(i * 7 + 1);
     MenuSet(S::SetClock, 2);
     ASSERT_TRUE(SaveMenuFile());
     const std::vector<uint8_t> saved = Record();
-    for (int i = 0; i < MenuSize(MenuLayout); ++i) MenuRecord(MenuLayout)[i] = 0;
-    ASSERT_EQ(LoadMenuFile(), 1);
+    for (int i = 0; i < MenuSize(App().MenuLayout); ++i) MenuRecord(App().MenuLayout)[i] = 0;
+    ASSERT_TRUE(LoadMenuFile(services_.utc_offset_hours));
     EXPECT_EQ(Record(), saved);
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"menu.dat"});
   }
@@ -341,17 +342,17 @@ TEST_F(MenuFile, OpeningLoadsOncePerModelThenCorrectsVideoLengthAndClock) {
   plain[13] = 0xD1; // SetClock: input, zone 20
   plain[0] = 2;
   PutMenuFile(plain);
-  LoadOrDefaultMenuOnce();
+  LoadOrDefaultMenuOnce(services_.utc_offset_hours);
   EXPECT_EQ(MenuGet(S::VideoLength), 9);
   EXPECT_EQ(MenuGet(S::SetClock), 0);
   EXPECT_EQ(MenuGet(S::CapMode), 2);
-  EXPECT_EQ(MenuLoadedMask, uint64_t{1} << (32 + 6));
+  EXPECT_EQ(App().MenuLoadedMask, uint64_t{1} << (32 + 6));
 
   // Second opening of the same model: the record is used as it stands.
   MenuSet(S::CapMode, 1);
   MenuSet(S::SetClock, 1);
   PutMenuFile(std::vector<uint8_t>(68, 0));
-  LoadOrDefaultMenuOnce();
+  LoadOrDefaultMenuOnce(services_.utc_offset_hours);
   EXPECT_EQ(MenuGet(S::CapMode), 1);
   EXPECT_EQ(MenuGet(S::SetClock), 1);
 
@@ -361,14 +362,14 @@ TEST_F(MenuFile, OpeningLoadsOncePerModelThenCorrectsVideoLengthAndClock) {
   plain[0] = 0;
   PutMenuFile(plain);
   OpenModel(520);
-  LoadOrDefaultMenuOnce();
+  LoadOrDefaultMenuOnce(services_.utc_offset_hours);
   EXPECT_EQ(MenuGet(S::VideoLength), 59);
   EXPECT_EQ(MenuGet(S::CapMode), 0);
-  EXPECT_EQ(MenuLoadedMask, (uint64_t{1} << 38) | (uint64_t{1} << 40));
+  EXPECT_EQ(App().MenuLoadedMask, (uint64_t{1} << 38) | (uint64_t{1} << 40));
   plain[7] = 60;
   PutMenuFile(plain);
   OpenModel(521);
-  LoadOrDefaultMenuOnce();
+  LoadOrDefaultMenuOnce(services_.utc_offset_hours);
   EXPECT_EQ(MenuGet(S::VideoLength), 9);
 }
 
@@ -381,7 +382,7 @@ TEST_F(MenuFile, SixtySecondsOfTheP3ListSurvivesAFreshRun) {
     std::vector<uint8_t> plain(68, 0);
     plain[7] = 60;
     PutMenuFile(plain);
-    LoadOrDefaultMenuOnce();
+    LoadOrDefaultMenuOnce(services_.utc_offset_hours);
     EXPECT_EQ(MenuGet(S::VideoLength), 60) << code;
   }
 }
@@ -389,11 +390,11 @@ TEST_F(MenuFile, SixtySecondsOfTheP3ListSurvivesAFreshRun) {
 TEST_F(MenuFile, OpeningWithoutAFileShowsTheDefaultsWithTheClockOnAuto) {
   OpenModel(513);
   MenuRecord(1)[14] = 2;
-  LoadOrDefaultMenuOnce();
+  LoadOrDefaultMenuOnce(services_.utc_offset_hours);
   EXPECT_EQ(MenuGet(S::CheckFlag), 0x8082);
   EXPECT_EQ(MenuGet(S::VideoLength), 9);
   EXPECT_EQ(MenuGet(S::SetClock), 0);
-  EXPECT_EQ(MenuLoadedMask, uint64_t{1} << 33);
+  EXPECT_EQ(App().MenuLoadedMask, uint64_t{1} << 33);
 }
 
 TEST_F(MenuFile, PathsUseTheHostSeparatorOnceAndRefuseWhatCannotFit) {
@@ -409,11 +410,11 @@ TEST_F(MenuFile, PathsUseTheHostSeparatorOnceAndRefuseWhatCannotFit) {
 TEST_F(MenuFile, UnterminatedSaveFolderIsBoundedAndFailsCleanly) {
   OpenModel(512);
   ApplyMenuDefaults();
-  std::memset(SaveFolder, 'x', sizeof SaveFolder);
+  std::memset(App().SaveFolder, 'x', sizeof App().SaveFolder);
   EXPECT_EQ(SaveFolderText().size(), 260u);
   DiagCapture capture;
   EXPECT_FALSE(SaveMenuFile());
-  EXPECT_EQ(LoadMenuFile(), 0);
+  EXPECT_FALSE(LoadMenuFile(services_.utc_offset_hours));
   EXPECT_NE(capture.Text().find("Open file - \"" + std::string(260, 'x') + "/menu.dat\" err!\n"), std::string::npos);
 }
 

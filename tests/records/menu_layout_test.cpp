@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "records/menu_record.h"
+#include "records/app_state.h"
 
 namespace {
 
@@ -135,13 +136,13 @@ TEST(MenuLayout, SettingsAndReservedBytesTileEachRecord) {
 
 TEST(MenuLayout, SixteenBitFieldsAreLittleEndianAndAbsentSettingsAreInert) {
   ResetMenuState();
-  MenuLayout = 1;
+  App().MenuLayout = 1;
   MenuSet(S::ClockYear, 2025);
   EXPECT_EQ(MenuRecord(1)[16], 2025 & 0xFF);
   EXPECT_EQ(MenuRecord(1)[17], 2025 >> 8);
   EXPECT_EQ(MenuGet(S::ClockYear), 2025);
 
-  MenuLayout = 0;
+  App().MenuLayout = 0;
   EXPECT_FALSE(MenuHas(S::TvSystem));
   MenuSet(S::TvSystem, 7);  // L0 has no TV system: nothing anywhere changes
   for (int i = 0; i < 44; ++i) EXPECT_EQ(MenuRecord(0)[i], 0) << i;
@@ -151,7 +152,7 @@ TEST(MenuLayout, SixteenBitFieldsAreLittleEndianAndAbsentSettingsAreInert) {
 
 TEST(MenuLayout, SerialTextIsBoundedByItsField) {
   ResetMenuState();
-  MenuLayout = 3;
+  App().MenuLayout = 3;
   SetMenuSerialText("0123456789ABCDEF");
   EXPECT_EQ(MenuSerialText(), "0123456789");
   EXPECT_EQ(MenuRecord(3)[167], 0);
@@ -160,7 +161,7 @@ TEST(MenuLayout, SerialTextIsBoundedByItsField) {
   for (int i = 157; i < 168; ++i) MenuRecord(3)[i] = 'Z';
   MenuRecord(3)[168] = 'Q';
   EXPECT_EQ(MenuSerialText(), std::string(11, 'Z'));
-  MenuLayout = 2;
+  App().MenuLayout = 2;
   EXPECT_EQ(MenuSerialText(), "");
   ResetMenuState();
 }

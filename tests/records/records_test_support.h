@@ -65,8 +65,8 @@ class DiagCapture {
 };
 
 inline void SelectModel(uint16_t code) {
-  ModelFamily = code >> 8;
-  ModelIndex = code & 0xFF;
+  App().ModelFamily = code >> 8;
+  App().ModelIndex = code & 0xFF;
   UpdateModelCode();
 }
 
@@ -126,8 +126,8 @@ class RecordsTest : public ::testing::Test {
   }
 
   static void UseFolder(const std::string& folder) {
-    std::memset(SaveFolder, 0, sizeof SaveFolder);
-    std::memcpy(SaveFolder, folder.data(), std::min(folder.size(), sizeof SaveFolder - 1));
+    std::memset(App().SaveFolder, 0, sizeof App().SaveFolder);
+    std::memcpy(App().SaveFolder, folder.data(), std::min(folder.size(), sizeof App().SaveFolder - 1));
   }
 
   std::filesystem::path MenuPath() const { return folder_ / "menu.dat"; }

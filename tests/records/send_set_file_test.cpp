@@ -7,6 +7,7 @@
 #include "records/send_set.h"
 #include "records/text_field.h"
 #include "records_test_support.h"
+#include "records/app_state.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ TEST_F(SendSetFile, ExpectedStructFlagPerModelClass) {
   };
   for (const Case& c : cases) {
     SelectModel(c.code);
-    MdmSendVia = c.via;
+    App().MdmSendVia = c.via;
     EXPECT_EQ(ExpectedStructFlag(), c.flag) << c.code << " via " << c.via;
     EXPECT_EQ(SendSetFileSize(), (c.code == 518 || c.code == 519) ? 1500 : 1320) << c.code;
   }
@@ -72,9 +73,9 @@ TEST_F(SendSetFile, DefaultsByteForByte) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.code);
     SelectModel(c.code);
-    MdmSendVia = c.via;
-    std::memset(&g_sSendSet, 0xEE, sizeof g_sSendSet);
-    std::memset(&g_sSendSetTarn, 0xEE, sizeof g_sSendSetTarn);
+    App().MdmSendVia = c.via;
+    std::memset(&App().g_sSendSet, 0xEE, sizeof App().g_sSendSet);
+    std::memset(&App().g_sSendSetTarn, 0xEE, sizeof App().g_sSendSetTarn);
     ApplySendSetDefaults();
     std::vector<uint8_t> expected(1320, 0);
     expected[0] = 2;
@@ -84,9 +85,9 @@ TEST_F(SendSetFile, DefaultsByteForByte) {
     expected[1048] = '/';
     expected[1224] = 21;
     expected[1236] = 1;
-    const std::vector<uint8_t> actual = BytesOf(g_sSendSet);
+    const std::vector<uint8_t> actual = BytesOf(App().g_sSendSet);
     for (std::size_t i = 0; i < expected.size(); ++i) ASSERT_EQ(actual[i], expected[i]) << "byte " << i;
-    const std::vector<uint8_t> gps = BytesOf(g_sSendSetTarn.sGpsMail);
+    const std::vector<uint8_t> gps = BytesOf(App().g_sSendSetTarn.sGpsMail);
     const bool zeroed = c.code == 518 || c.code == 519;
     for (const uint8_t b : gps) ASSERT_EQ(b, zeroed ? 0 : 0xEE);
   }
@@ -102,15 +103,15 @@ TEST_F(SendSetFile, SavedRecordCarriesTheAppFlagAndLoadsBackBare) {
   const std::vector<uint8_t> file = PlainCfg();
   ASSERT_EQ(file.size(), 1320u);
   EXPECT_EQ(file[0], 0x82);
-  EXPECT_EQ(g_sSendSet.bySendBy, 2) << "the working record keeps the bare mode";
-  std::vector<uint8_t> rest = BytesOf(g_sSendSet);
+  EXPECT_EQ(App().g_sSendSet.bySendBy, 2) << "the working record keeps the bare mode";
+  std::vector<uint8_t> rest = BytesOf(App().g_sSendSet);
   rest[0] = 0x82;
   EXPECT_EQ(file, rest);
 
   capture.Clear();
-  g_sSendSet = SendSet{};
-  ASSERT_EQ(LoadSendSet(0), 1);
-  EXPECT_EQ(g_sSendSet.bySendBy, 2);
+  App().g_sSendSet = SendSet{};
+  ASSERT_TRUE(LoadSendSet(0));
+  EXPECT_EQ(App().g_sSendSet.bySendBy, 2);
   EXPECT_NE(capture.Text().find("IF_SEND_BY_APP_SET_FLG=1\ng_sSendSet.bySendBy=2\n"), std::string::npos);
   EXPECT_EQ(FolderEntries(), std::vector<std::string>{"CFG.BIN"});
 }
@@ -118,14 +119,14 @@ TEST_F(SendSetFile, SavedRecordCarriesTheAppFlagAndLoadsBackBare) {
 TEST_F(SendSetFile, GpsMailboxModelsWriteTheLongRecordWithFlag23) {
   SelectModel(518);
   ApplySendSetDefaults();
-  g_sSendSet.StructFlag = 5;
-  CopyTextField(g_sSendSet.sSmtpSet.szServer, "smtp.example");
-  CopyTextField(g_sSendSetTarn.sGpsMail.szGpsServer, "gps.example");
-  g_sSendSetTarn.sGpsMail.iPort = 465;
+  App().g_sSendSet.StructFlag = 5;
+  CopyTextField(App().g_sSendSet.sSmtpSet.szServer, "smtp.example");
+  CopyTextField(App().g_sSendSetTarn.sGpsMail.szGpsServer, "gps.example");
+  App().g_sSendSetTarn.sGpsMail.iPort = 465;
   DiagCapture capture;
   ASSERT_TRUE(SaveSendSet());
   EXPECT_EQ(capture.Text(), "Open file - \"" + CfgPath().string() + "\" success!\n") << "no separator line";
-  EXPECT_EQ(g_sSendSet.StructFlag, 5) << "only the written image carries 23";
+  EXPECT_EQ(App().g_sSendSet.StructFlag, 5) << "only the written image carries 23";
 
   const SendSetTarn file = FromBytes<SendSetTarn>(PlainCfg());
   EXPECT_EQ(file.sSendSet.StructFlag, 23);
@@ -134,13 +135,13 @@ TEST_F(SendSetFile, GpsMailboxModelsWriteTheLongRecordWithFlag23) {
   EXPECT_EQ(ReadTextField(file.sGpsMail.szGpsServer), "gps.example");
   EXPECT_EQ(file.sGpsMail.iPort, 465);
 
-  g_sSendSet = SendSet{};
-  g_sSendSetTarn = SendSetTarn{};
+  App().g_sSendSet = SendSet{};
+  App().g_sSendSetTarn = SendSetTarn{};
   capture.Clear();
-  ASSERT_EQ(LoadSendSet(0), 1);
-  EXPECT_EQ(ReadTextField(g_sSendSet.sSmtpSet.szServer), "smtp.example");
-  EXPECT_EQ(g_sSendSet.StructFlag, 23);
-  EXPECT_EQ(ReadTextField(g_sSendSetTarn.sGpsMail.szGpsServer), "gps.example");
+  ASSERT_TRUE(LoadSendSet(0));
+  EXPECT_EQ(ReadTextField(App().g_sSendSet.sSmtpSet.szServer), "smtp.example");
+  EXPECT_EQ(App().g_sSendSet.StructFlag, 23);
+  EXPECT_EQ(ReadTextField(App().g_sSendSetTarn.sGpsMail.szGpsServer), "gps.example");
   EXPECT_NE(capture.Text().find("g_sSendSetTarn.sGpsMail.szGpsServer=gps.example\n"
                                 "g_sSendSetTarn.sGpsMail.iPort=465\n"),
             std::string::npos);
@@ -152,21 +153,25 @@ TEST_F(SendSetFile, FileOfTheOtherSizeIsRefusedAndTheRecordKept) {
     SCOPED_TRACE(c.code);
     SelectModel(c.code);
     ApplySendSetDefaults();
-    const std::vector<uint8_t> before = BytesOf(g_sSendSet);
+    const std::vector<uint8_t> before = BytesOf(App().g_sSendSet);
     WriteAll(CfgPath(), std::vector<uint8_t>(c.size, 0x11));
     DiagCapture capture;
-    EXPECT_EQ(LoadSendSet(0), 0);
+    const RecordOutcome loaded = LoadSendSet(0);
+    EXPECT_EQ(loaded.fault, RecordFault::WrongSize);
+    EXPECT_EQ(loaded.size, static_cast<long long>(c.size));
     const int expected_size = SendSetFileSize();
     EXPECT_EQ(capture.Text(), "sizeof = " + std::to_string(expected_size) + "\niGetFileSize = " +
                                   std::to_string(c.size) + "\nFile szie != struct size!\n");
-    EXPECT_EQ(BytesOf(g_sSendSet), before);
+    EXPECT_EQ(BytesOf(App().g_sSendSet), before);
   }
 }
 
 TEST_F(SendSetFile, MissingFileFailsWithSizeZero) {
   SelectModel(524);
   DiagCapture capture;
-  EXPECT_EQ(LoadSendSet(0), 0);
+  const RecordOutcome loaded = LoadSendSet(0);
+  EXPECT_EQ(loaded.fault, RecordFault::SystemError);
+  EXPECT_EQ(loaded.error_number, ENOENT);
   EXPECT_EQ(capture.Text(), "sizeof = 1320\niGetFileSize = 0\nFile szie != struct size!\n");
 }
 
@@ -183,22 +188,24 @@ TEST_F(SendSetFile, StructFlagRulesPerModelClass) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.code) + " stored " + std::to_string(c.stored));
     SelectModel(c.code);
-    MdmSendVia = c.via_before;
+    App().MdmSendVia = c.via_before;
     SendSet s = FileRecord(c.stored);
     CopyTextField(s.sSmtpSet.szServer, "smtp.example");
     PutCfg(s);
     DiagCapture capture;
-    EXPECT_EQ(LoadSendSet(0), c.accepted ? 1 : 0);
-    EXPECT_EQ(MdmSendVia, c.via_after);
+    const RecordOutcome loaded = LoadSendSet(0);
+    EXPECT_EQ(static_cast<bool>(loaded), c.accepted);
+    EXPECT_EQ(App().MdmSendVia, c.via_after);
     if (c.accepted) {
-      EXPECT_EQ(g_sSendSet.StructFlag, c.stored);
-      EXPECT_EQ(ReadTextField(g_sSendSet.sSmtpSet.szServer), "smtp.example");
+      EXPECT_EQ(App().g_sSendSet.StructFlag, c.stored);
+      EXPECT_EQ(ReadTextField(App().g_sSendSet.sSmtpSet.szServer), "smtp.example");
       EXPECT_EQ(capture.Text().find("StructFlag is different!"), std::string::npos);
     } else {
       SendSet cleared{};
       cleared.StructFlag = ExpectedStructFlag();
-      EXPECT_EQ(BytesOf(g_sSendSet), BytesOf(cleared));
+      EXPECT_EQ(BytesOf(App().g_sSendSet), BytesOf(cleared));
       EXPECT_EQ(capture.Lines().back(), "StructFlag is different!\n");
+      EXPECT_EQ(loaded.fault, RecordFault::StructFlag);
     }
   }
 }
@@ -224,9 +231,9 @@ TEST_F(SendSetFile, RemoteSwitchFollowsTheInterval) {
       PutCfg(s);
     }
     DiagCapture capture;
-    ASSERT_EQ(LoadSendSet(0), 1);
-    EXPECT_EQ(g_sSendSet.byRemoteInterval, c.interval_after);
-    EXPECT_EQ(g_sSendSet.byRemoteSwitch, c.switch_after);
+    ASSERT_TRUE(LoadSendSet(0));
+    EXPECT_EQ(App().g_sSendSet.byRemoteInterval, c.interval_after);
+    EXPECT_EQ(App().g_sSendSet.byRemoteSwitch, c.switch_after);
     const uint8_t logged = c.code == 518 || c.interval != 0 ? c.interval : 1;
     EXPECT_NE(capture.Text().find("g_sSendSet.byRemoteInterval=" + std::to_string(logged) +
                                   "\ng_sSendSet.byRemoteSwitch=" + std::to_string(c.switch_after) + "\n"),
@@ -246,12 +253,12 @@ TEST_F(SendSetFile, FileCountAboveFourIsDroppedAndSendModeAndCountAreCleared) {
     for (int i = 0; i < 4; ++i) CopyTextField(s.szFileFullName[i], "PIC" + std::to_string(i) + ".JPG");
     PutCfg(s);
     DiagCapture capture;
-    ASSERT_EQ(LoadSendSet(0), 1);
+    ASSERT_TRUE(LoadSendSet(0));
     const int kept = count > 4 ? 0 : count;
-    EXPECT_EQ(g_sSendSet.bySendFileNum, kept);
-    EXPECT_EQ(g_sSendSet.bySendMode, 0);
-    EXPECT_EQ(g_sSendSet.uwMaxSendImgNum, 0);
-    EXPECT_EQ(g_sSendSet.bySendImgSize, 2);
+    EXPECT_EQ(App().g_sSendSet.bySendFileNum, kept);
+    EXPECT_EQ(App().g_sSendSet.bySendMode, 0);
+    EXPECT_EQ(App().g_sSendSet.uwMaxSendImgNum, 0);
+    EXPECT_EQ(App().g_sSendSet.bySendImgSize, 2);
     std::string names;
     for (int i = 0; i < kept; ++i)
       names += "g_sSendSet.szFileFullName[" + std::to_string(i) + "]=\"PIC" + std::to_string(i) + ".JPG\"\n";
@@ -299,7 +306,7 @@ TEST_F(SendSetFile, LoadLogsEveryFieldInOrderWithPasswordsMasked) {
   PutCfg(s);
 
   DiagCapture capture;
-  ASSERT_EQ(LoadSendSet(0), 1);
+  ASSERT_TRUE(LoadSendSet(0));
   const std::vector<std::string> expected = {
       "sizeof = 1320\n",
       "iGetFileSize = 1320\n",
@@ -368,7 +375,7 @@ TEST_F(SendSetFile, CloudAndGpsMailboxLinesMaskTheirPasswords) {
   CopyTextField(t.sGpsMail.szGpsSmtpPassword, "gps-secret");
   PutCfg(t);
   DiagCapture capture;
-  ASSERT_EQ(LoadSendSet(0), 1);
+  ASSERT_TRUE(LoadSendSet(0));
   EXPECT_NE(capture.Text().find("g_sSendSet.byDailySendTime=0\n"
                                 "g_sSendSet.sVornCloudSet.szAppKey\t=me@cloud\n"
                                 "g_sSendSet.sVornCloudSet.szAppSecret\t=********\n"
@@ -390,36 +397,36 @@ TEST_F(SendSetFile, VerifyingLoadComparesTheTimeStampOfTheLastGenerate) {
   SelectModel(516);
   ApplySendSetDefaults();
   const SendTime first = {26, 12, 8, 3, 4, 5};
-  g_sSendSet.sTime = first;
-  g_sSendSet.bSet = 0;
-  LastGenerateTime = first;
+  App().g_sSendSet.sTime = first;
+  App().g_sSendSet.bSet = 0;
+  App().LastGenerateTime = first;
   ASSERT_TRUE(SaveSendSet());
-  EXPECT_EQ(LoadSendSet(1), 1);
+  EXPECT_TRUE(LoadSendSet(1));
   const std::vector<uint8_t> older_copy = ReadAll(CfgPath());
 
   // A second generation within the same second verifies as well.
-  g_sSendSet.bSet = 1;  // bSet is not part of the stamp
+  App().g_sSendSet.bSet = 1;  // bSet is not part of the stamp
   ASSERT_TRUE(SaveSendSet());
-  EXPECT_EQ(LoadSendSet(1), 1);
+  EXPECT_TRUE(LoadSendSet(1));
 
   const SendTime later = {26, 12, 8, 3, 4, 6};
-  g_sSendSet.sTime = later;
-  LastGenerateTime = later;
+  App().g_sSendSet.sTime = later;
+  App().LastGenerateTime = later;
   ASSERT_TRUE(SaveSendSet());
-  EXPECT_EQ(LoadSendSet(1), 1);
+  EXPECT_TRUE(LoadSendSet(1));
 
   // The card got the older copy of the same size back: it loads, but does not verify.
   WriteAll(CfgPath(), older_copy);
-  EXPECT_EQ(LoadSendSet(1), 0);
-  EXPECT_EQ(LoadSendSet(0), 1);
+  EXPECT_EQ(LoadSendSet(1).fault, RecordFault::OtherFile);
+  EXPECT_TRUE(LoadSendSet(0));
 
   for (int field = 0; field < 6; ++field) {
     SendTime other = later;
     reinterpret_cast<uint8_t*>(&other)[field] ^= 1;
-    LastGenerateTime = other;
+    App().LastGenerateTime = other;
     ASSERT_TRUE(SaveSendSet());
-    LastGenerateTime = later;
-    EXPECT_EQ(LoadSendSet(1), 0) << "time byte " << field;
+    App().LastGenerateTime = later;
+    EXPECT_FALSE(LoadSendSet(1)) << "time byte " << field;
   }
 }
 
@@ -435,7 +442,7 @@ TEST_F(SendSetFile, UnterminatedTextsAreReadWithinTheirFields) {
   t.sSendSet.byRemoteInterval = 25;
   PutCfg(t);
   DiagCapture capture;
-  ASSERT_EQ(LoadSendSet(0), 1);
+  ASSERT_TRUE(LoadSendSet(0));
   const std::string& log = capture.Text();
   EXPECT_NE(log.find("g_sSendSet.szRecp[3]=\"" + std::string(49, 'A') + "\"\n"), std::string::npos);
   EXPECT_NE(log.find("g_sSendSet.szFileFullName[3]=\"" + std::string(33, 'A') + "\"\n"), std::string::npos);

@@ -14,6 +14,7 @@
 #include "records/menu_record.h"
 #include "records/send_set.h"
 #include "records_test_support.h"
+#include "records/app_state.h"
 
 namespace {
 
@@ -64,8 +65,9 @@ class SmallCard : public records_test::RecordsTest {
     return names;
   }
 
-  void SaveMenuOntoBrokenCard(void (SmallCard::*breaker)());
-  void SaveCfgOntoBrokenCard(uint16_t code, void (SmallCard::*breaker)());
+  // The card breaks in the given way; the save fails with that errno.
+  void SaveMenuOntoBrokenCard(void (SmallCard::*breaker)(), int error_number);
+  void SaveCfgOntoBrokenCard(uint16_t code, void (SmallCard::*breaker)(), int error_number);
 
   std::filesystem::path card_;
   bool mounted_ = false;
@@ -73,7 +75,7 @@ class SmallCard : public records_test::RecordsTest {
 
 // Writes a first menu.dat, changes the record, breaks the card in the given
 // way and saves again.
-void SmallCard::SaveMenuOntoBrokenCard(void (SmallCard::*breaker)()) {
+void SmallCard::SaveMenuOntoBrokenCard(void (SmallCard::*breaker)(), int error_number) {
   const std::filesystem::path file = card_ / "menu.dat";
   SelectModel(524);
   ChooseMenuLayout();
@@ -85,49 +87,54 @@ void SmallCard::SaveMenuOntoBrokenCard(void (SmallCard::*breaker)()) {
   MenuSet(MenuSetting::CapMode, 2);
   (this->*breaker)();
   DiagCapture capture;
-  EXPECT_FALSE(SaveMenuFile());
+  const RecordOutcome saved = SaveMenuFile();
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(saved.fault, RecordFault::SystemError);
+  EXPECT_EQ(saved.error_number, error_number) << std::strerror(saved.error_number);
   EXPECT_EQ(ReadAll(file), old_file);
   EXPECT_EQ(capture.Lines().back(), std::string(48, '_') + "\n");
   EXPECT_NE(capture.Text().find(" err!\n"), std::string::npos);
-  EXPECT_EQ(LoadMenuFile(), 1);
+  EXPECT_TRUE(LoadMenuFile(services_.utc_offset_hours));
   EXPECT_EQ(MenuGet(MenuSetting::CapMode), 0) << "the old file is still the one on the card";
 }
 
 TEST_F(SmallCard, MenuSaveOnAFullCardKeepsTheOldFile) {
-  SaveMenuOntoBrokenCard(&SmallCard::FillCard);
+  SaveMenuOntoBrokenCard(&SmallCard::FillCard, ENOSPC);
   EXPECT_EQ(CardEntries(), (std::vector<std::string>{"filler.bin", "menu.dat"}));
 }
 
 TEST_F(SmallCard, MenuSaveOnAWriteProtectedCardKeepsTheOldFile) {
-  SaveMenuOntoBrokenCard(&SmallCard::WriteProtect);
+  SaveMenuOntoBrokenCard(&SmallCard::WriteProtect, EROFS);
   EXPECT_EQ(CardEntries(), std::vector<std::string>{"menu.dat"});
 }
 
-void SmallCard::SaveCfgOntoBrokenCard(uint16_t code, void (SmallCard::*breaker)()) {
+void SmallCard::SaveCfgOntoBrokenCard(uint16_t code, void (SmallCard::*breaker)(), int error_number) {
   const std::filesystem::path file = card_ / "CFG.BIN";
   SelectModel(code);
   ApplySendSetDefaults();
-  LastGenerateTime = {26, 1, 2, 3, 4, 5};
-  g_sSendSet.sTime = LastGenerateTime;
+  App().LastGenerateTime = {26, 1, 2, 3, 4, 5};
+  App().g_sSendSet.sTime = App().LastGenerateTime;
   ASSERT_TRUE(SaveSendSet());
   const std::vector<uint8_t> old_file = ReadAll(file);
   ASSERT_EQ(old_file.size(), static_cast<std::size_t>(SendSetFileSize()));
 
   (this->*breaker)();
-  LastGenerateTime = {26, 1, 2, 3, 4, 6};
-  g_sSendSet.sTime = LastGenerateTime;
-  EXPECT_FALSE(SaveSendSet());
+  App().LastGenerateTime = {26, 1, 2, 3, 4, 6};
+  App().g_sSendSet.sTime = App().LastGenerateTime;
+  const RecordOutcome saved = SaveSendSet();
+  EXPECT_EQ(saved.fault, RecordFault::SystemError);
+  EXPECT_EQ(saved.error_number, error_number) << std::strerror(saved.error_number);
   EXPECT_EQ(ReadAll(file), old_file);
-  EXPECT_EQ(LoadSendSet(1), 0) << "the card still holds the older stamp";
+  EXPECT_EQ(LoadSendSet(1).fault, RecordFault::OtherFile) << "the card still holds the older stamp";
 }
 
 TEST_F(SmallCard, CfgSaveOnAFullCardKeepsTheOldFile) {
-  SaveCfgOntoBrokenCard(518, &SmallCard::FillCard);
+  SaveCfgOntoBrokenCard(518, &SmallCard::FillCard, ENOSPC);
   EXPECT_EQ(CardEntries(), (std::vector<std::string>{"CFG.BIN", "filler.bin"}));
 }
 
 TEST_F(SmallCard, CfgSaveOnAWriteProtectedCardKeepsTheOldFile) {
-  SaveCfgOntoBrokenCard(512, &SmallCard::WriteProtect);
+  SaveCfgOntoBrokenCard(512, &SmallCard::WriteProtect, EROFS);
   EXPECT_EQ(CardEntries(), std::vector<std::string>{"CFG.BIN"});
 }
 

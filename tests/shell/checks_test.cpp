@@ -51,9 +51,9 @@ class CheckWindow final : public platform::Window {
     } else if (id == kUpper && what == Notify::EditChange) {
       FilterEditChars(dlg, id, kDigitsUpper);
     } else if (id == kRanged && what == Notify::KillFocus) {
-      RangeWarnArmed = g_range.armed;
+      App().RangeWarnArmed = g_range.armed;
       CheckEditRange(dlg, id, g_range.min, g_range.max);
-      RangeWarnArmed = false;
+      App().RangeWarnArmed = false;
     }
   }
   void OnClose(platform::Dialog& dlg) override { dlg.End(0); }
@@ -139,9 +139,9 @@ TEST_F(ChecksTest, ArmedRangeWarnsOnceAboveTheMaximumOnly) {
   ASSERT_TRUE(s.Answer());
   EXPECT_EQ(s.Text(kRanged), "12");
   EXPECT_EQ(s.BoxCount(), 1);
-  EXPECT_FALSE(RangeWarnArmed);
+  EXPECT_FALSE(App().RangeWarnArmed);
 
-  UiLanguage = 0;
+  App().UiLanguage = 0;
   ASSERT_TRUE(s.Paste(kRanged, "99"));
   ASSERT_TRUE(s.Leave(kRanged));
   ASSERT_TRUE(s.Box().has_value());

@@ -447,12 +447,13 @@ class Ping final : public platform::Window {
 };
 
 TEST_F(HostTest, ThousandHandOversLeaveTheStackWhereItWas) {
-  platform::RegisterWindow(WindowKind::Main,
-                           [] { return std::unique_ptr<platform::Window>(new Ping(961, WindowKind::CameraSetup)); });
-  platform::RegisterWindow(WindowKind::CameraSetup,
-                           [] { return std::unique_ptr<platform::Window>(new Ping(962, WindowKind::Main)); });
+  platform::WindowRegistry windows;
+  windows.Register(WindowKind::Main,
+                   [] { return std::unique_ptr<platform::Window>(new Ping(961, WindowKind::CameraSetup)); });
+  windows.Register(WindowKind::CameraSetup,
+                   [] { return std::unique_ptr<platform::Window>(new Ping(962, WindowKind::Main)); });
   long windows_run = 0;
-  s.Start([&](platform::Host& h) { windows_run = platform::RunWindowChain(h, WindowKind::Main); });
+  s.Start([&](platform::Host& h) { windows_run = platform::RunWindowChain(h, windows, WindowKind::Main); });
   const std::size_t start = s.StackDepth();
   ASSERT_GT(start, 0u);
   std::size_t deepest = start;
@@ -467,8 +468,6 @@ TEST_F(HostTest, ThousandHandOversLeaveTheStackWhereItWas) {
   ASSERT_TRUE(s.Close());
   EXPECT_TRUE(s.Finished());
   EXPECT_EQ(windows_run, 1001);
-  platform::RegisterWindow(WindowKind::Main, nullptr);
-  platform::RegisterWindow(WindowKind::CameraSetup, nullptr);
 }
 
 }  // namespace

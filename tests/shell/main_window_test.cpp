@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "apps/common/all_windows.h"
 #include "platform/headless/headless.h"
 #include "records/app_state.h"
 #include "shell/app.h"
 #include "shell/main_window.h"
-#include "shell/windows.h"
 #include "trailset_version.h"
 
 namespace {
@@ -36,8 +36,8 @@ class ProbeWindow final : public platform::Window {
   int TemplateId() const override { return tpl_; }
   void OnInit(platform::Dialog&) override {
     ++g_probe_opened;
-    g_probe_setup_id = CamSetupDlgId;
-    g_probe_language = UiLanguage;
+    g_probe_setup_id = App().CamSetupDlgId;
+    g_probe_language = App().UiLanguage;
   }
   void OnCommand(platform::Dialog&, int, platform::Notify) override {}
   void OnClose(platform::Dialog& dlg) override {
@@ -55,15 +55,17 @@ const platform::ControlDef kProbeControls[] = {
 const platform::DialogLayout kCameraProbe = {900, "camera probe", 50, 50, kProbeControls};
 const platform::DialogLayout kWirelessProbe = {901, "wireless probe", 50, 50, kProbeControls};
 
+platform::WindowRegistry g_windows;
+
 void RunMainOnly(platform::Host& host) {
-  platform::RegisterWindow(WindowKind::Main, &MakeMainWindow);
-  platform::RegisterWindow(WindowKind::CameraSetup, [] {
+  g_windows.Register(WindowKind::Main, &MakeMainWindow);
+  g_windows.Register(WindowKind::CameraSetup, [] {
     return std::unique_ptr<platform::Window>(new ProbeWindow(900));
   });
-  platform::RegisterWindow(WindowKind::WirelessParams, [] {
+  g_windows.Register(WindowKind::WirelessParams, [] {
     return std::unique_ptr<platform::Window>(new ProbeWindow(901));
   });
-  platform::RunWindowChain(host, WindowKind::Main);
+  platform::RunWindowChain(host, g_windows, WindowKind::Main);
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -78,7 +80,7 @@ class MainWindowTest : public ::testing::Test {
   }
   void TearDown() override {
     for (auto kind : {WindowKind::CameraSetup, WindowKind::WirelessParams})
-      platform::RegisterWindow(kind, nullptr);
+      g_windows.Register(kind, nullptr);
   }
   void Start(int language_id, std::string dir = "/cards/first") {
     s.services().SetSystemLanguageId(language_id);
@@ -92,7 +94,7 @@ class MainWindowTest : public ::testing::Test {
 
 TEST_F(MainWindowTest, FirstStartInChineseOnAChineseSystem) {
   Start(2052);
-  EXPECT_EQ(UiLanguage, 0);
+  EXPECT_EQ(App().UiLanguage, 0);
   EXPECT_EQ(s.Title(), "设置");
   EXPECT_EQ(s.Text(40005), "软件版本");
   EXPECT_EQ(s.Text(40001), "界面语言");
@@ -111,7 +113,7 @@ TEST_F(MainWindowTest, FirstStartInEnglishOnAnyOtherSystem) {
     headless::Session other;
     other.services().SetSystemLanguageId(id);
     other.Start(&RunMainOnly);
-    EXPECT_EQ(UiLanguage, 1) << id;
+    EXPECT_EQ(App().UiLanguage, 1) << id;
     EXPECT_EQ(other.Title(), "Setup") << id;
     EXPECT_EQ(other.Text(40001), "Interface Language") << id;
     EXPECT_EQ(other.Text(40006), "Camera Model") << id;
@@ -122,8 +124,8 @@ TEST_F(MainWindowTest, FirstStartInEnglishOnAnyOtherSystem) {
 TEST_F(MainWindowTest, FirstStartShowsModel524WithItsPictureAndTheFolder) {
   Start(1033, "/cards/first");
   EXPECT_EQ(GetModelCode(), 524);
-  EXPECT_EQ(CamSetupDlgId, 113);
-  EXPECT_STREQ(SaveFolder, "/cards/first");
+  EXPECT_EQ(App().CamSetupDlgId, 113);
+  EXPECT_STREQ(App().SaveFolder, "/cards/first");
   ASSERT_EQ(s.Items(kModelList).size(), 22u);  // the named rows only
   EXPECT_EQ(s.Items(kModelList)[0], "NANO-A");
   EXPECT_EQ(s.Items(kModelList)[21], "VORN-K3U-4G");
@@ -142,20 +144,20 @@ TEST_F(MainWindowTest, FirstStartShowsModel524WithItsPictureAndTheFolder) {
 TEST_F(MainWindowTest, UnreadableOrOverlongWorkingDirectoryLeavesTheFolder) {
   s.services().SetWorkingDirectory(std::nullopt);
   s.Start(&RunMainOnly);
-  EXPECT_STREQ(SaveFolder, "C:\\");
+  EXPECT_STREQ(App().SaveFolder, "C:\\");
 
   ResetShellState();
   headless::Session other;
   other.services().SetWorkingDirectory("/" + std::string(259, 'd'));  // 260 bytes: no room for the zero
   other.Start(&RunMainOnly);
-  EXPECT_STREQ(SaveFolder, "C:\\");
+  EXPECT_STREQ(App().SaveFolder, "C:\\");
 
   ResetShellState();
   headless::Session fits;
   const std::string longest = "/" + std::string(258, 'd');
   fits.services().SetWorkingDirectory(longest);
   fits.Start(&RunMainOnly);
-  EXPECT_EQ(std::string(SaveFolder), longest);
+  EXPECT_EQ(std::string(App().SaveFolder), longest);
 }
 
 // CamWirelessFunc of each family-2 row, as the catalogue gives it.
@@ -168,7 +170,7 @@ TEST_F(MainWindowTest, WirelessSetupFollowsEveryModel) {
     ASSERT_TRUE(s.Select(kModelList, row == 12 ? 0 : 12));
     ASSERT_TRUE(s.Select(kModelList, row));
     EXPECT_EQ(GetModelCode(), 512 + row);
-    EXPECT_EQ(CamSetupDlgId, 113) << row;
+    EXPECT_EQ(App().CamSetupDlgId, 113) << row;
     EXPECT_EQ(s.Enabled(kWireless), kWirelessFunc[row] != 0) << row;
     EXPECT_EQ(s.Text(kWireless), kWirelessFunc[row] == 1 ? "WIFI Setup" : "Wireless Setup") << row;
   }
@@ -179,7 +181,7 @@ TEST_F(MainWindowTest, ModelChangeRepaintsTheNewPicture) {
   ASSERT_TRUE(s.Select(kModelList, 5));  // VORN-P3, picture 137
   EXPECT_EQ(s.PaintCount(), 2);
   EXPECT_EQ(s.LastPaint().at(1), (BitmapDraw{137, 22, 88, 167, 155}));
-  EXPECT_EQ(CamPictureId, 137);
+  EXPECT_EQ(App().CamPictureId, 137);
 }
 
 TEST_F(MainWindowTest, ReselectingTheCurrentRowChangesNothing) {
@@ -196,7 +198,7 @@ TEST_F(MainWindowTest, LanguageSwitchRelabelsAndKeepsTheModel) {
   ASSERT_TRUE(s.Select(kModelList, 11));  // VORN-P5-WIFI
   const int paints = s.PaintCount();
   ASSERT_TRUE(s.Select(kLangList, 0));
-  EXPECT_EQ(UiLanguage, 0);
+  EXPECT_EQ(App().UiLanguage, 0);
   EXPECT_EQ(s.Title(), "设置");
   EXPECT_EQ(s.Text(kWireless), "WIFI设置");
   EXPECT_EQ(s.Items(kLangList).size(), 2u);
@@ -238,7 +240,7 @@ TEST_F(MainWindowTest, ReturningFromCameraSetupShowsTheSameState) {
   EXPECT_EQ(s.Selection(kLangList), 0);
   EXPECT_EQ(s.Selection(kModelList), 7);
   EXPECT_EQ(s.LastPaint().at(1).bitmap_id, 125);
-  EXPECT_STREQ(SaveFolder, "/cards/first");
+  EXPECT_STREQ(App().SaveFolder, "/cards/first");
   EXPECT_EQ(s.Text(kWireless), "无线设置");
 }
 
@@ -260,9 +262,9 @@ TEST_F(MainWindowTest, OtherCommandsHaveNoEffect) {
   ASSERT_TRUE(s.Click(40010));           // the family radio button
   ASSERT_TRUE(s.Type(kModelList, "x"));  // the list's editable part
   ASSERT_TRUE(s.Type(kLangList, "y"));
-  EXPECT_EQ(ModelFamily, 2);
+  EXPECT_EQ(App().ModelFamily, 2);
   EXPECT_EQ(GetModelCode(), 524);
-  EXPECT_EQ(UiLanguage, 1);
+  EXPECT_EQ(App().UiLanguage, 1);
   EXPECT_EQ(s.Selection(kModelList), 12);
   EXPECT_EQ(s.PaintCount(), 1);
   EXPECT_TRUE(s.DiagLines().empty());
@@ -293,7 +295,7 @@ TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheApplication) {
 
 TEST_F(MainWindowTest, SetupWindowsMissingFromTheBuildLeadBackToTheMainWindow) {
   Start(1033);
-  platform::RegisterWindow(WindowKind::CameraSetup, nullptr);
+  g_windows.Register(WindowKind::CameraSetup, nullptr);
   ASSERT_TRUE(s.Click(kCamera));
   EXPECT_EQ(s.TopTemplate(), 100);
   EXPECT_EQ(s.Selection(kModelList), 12);

@@ -136,7 +136,10 @@ async function englishWithFolder(browser, server) {
   });
   await u.select(113, 40115, 21);
   await u.click(113, 40106);
-  assert.equal(await u.box(), null, 'a write that failed is not reported as success');
+  const refused = await u.box();
+  assert.equal(refused?.caption, 'Warning', 'a write that failed is not reported as success');
+  assert.match(refused.text, /^menu\.dat could not be written\./);
+  await u.answer();
   await u.select(113, 40115, 22);
   assert.deepEqual(await readCardFile(page, 'card-en', 'menu.dat'), written);
   assert.ok(u.log.some(l => l.includes('into the folder err! (QuotaExceededError)')), 'the failed write is logged');

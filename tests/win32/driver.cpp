@@ -7,10 +7,9 @@
 #include <commctrl.h>
 #include <shlobj.h>
 #include <winver.h>
-// platform::CreateWindow is meant, not the Windows macro.
-#undef CreateWindow
 
 #include <atomic>
+#include <cerrno>
 #include <cstdlib>
 #include <cstdio>
 #include <cstring>
@@ -20,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "apps/common/all_windows.h"
 #include "camera/cam_setup_ids.h"
 #include "platform/layout.h"
 #include "platform/win32/win32_host.h"
@@ -29,6 +29,7 @@
 #include "records/menu_record.h"
 #include "records/send_set.h"
 #include "shell/main_window.h"
+#include "shell/save_failure.h"
 #include "shell/ui_strings.h"
 #include "tests/win32/ui_driver.h"
 #include "trailset_version.h"
@@ -107,6 +108,26 @@ class Sessions {
     return ui_.failures() ? 1 : 0;
   }
 
+  // "readonly": the working directory, and so the save folder, is a
+  // write-protected card; Camera Setup's Generate warns why.
+  int RunReadOnlyCard() {
+    lang_ = system_lang_ = GetSystemDefaultLangID() == 2052 ? kChinese : kEnglish;
+    HWND main = ui_.WaitDialog(T(kTxtSetup, lang_), 30000);
+    if (!main) return 1;
+    ui_.Click(main, kCameraSetup);
+    HWND cam = ui_.WaitDialog(T(kTxtCameraSetup, lang_));
+    if (!cam) return 1;
+    ui_.ShotNextBox(ShotName("box-write-protected"));
+    ui_.CheckBoxes(ui_.Click(cam, camid::kGenerate), {{T(kTxtWarning, lang_), Refusal(EROFS), true}},
+                   "Generate onto a write-protected card");
+    ui_.Close(cam);
+    main = ui_.WaitDialog(T(kTxtSetup, lang_));
+    if (main) ui_.Close(main);
+    ui_.Check(main && ui_.WaitGone(main), "closing the main window ends it");
+    ui_.Log(ui_.failures() ? "RESULT: FAIL" : "RESULT: PASS");
+    return ui_.failures() ? 1 : 0;
+  }
+
   int Run() {
     lang_ = system_lang_ = GetSystemDefaultLangID() == 2052 ? kChinese : kEnglish;
     ui_.Log(std::string("session: system language ") + kLangTag[lang_]);
@@ -114,15 +135,15 @@ class Sessions {
     HWND main = MainFirstStart();
     if (main) main = MainModelChoice(main);
     if (main) main = MainLanguageSwitch(main);
-    if (main && platform::CreateWindow(platform::WindowKind::CameraSetup)) {
+    if (main && AllWindows().Has(platform::WindowKind::CameraSetup)) {
       main = CameraSetup(main);
       if (main) main = CameraSetupNanoB(main);
     }
-    if (main && platform::CreateWindow(platform::WindowKind::WirelessParams) &&
-        platform::CreateWindow(platform::WindowKind::SendSettings)) {
+    if (main && AllWindows().Has(platform::WindowKind::WirelessParams) &&
+        AllWindows().Has(platform::WindowKind::SendSettings)) {
       main = Wireless(main, kRowR1WUltra, "r1w-ultra");
       // VORN-P3-4G carries the GPS coordinates mailbox and the longer file.
-      if (main && platform::CreateWindow(platform::WindowKind::GpsMailbox)) main = Wireless(main, kRowP34G, "p3-4g");
+      if (main && AllWindows().Has(platform::WindowKind::GpsMailbox)) main = Wireless(main, kRowP34G, "p3-4g");
     }
     if (main) {
       ui_.Close(main);
@@ -365,7 +386,7 @@ class Sessions {
     ui_.CheckBoxes(ui_.Click(cam, camid::kDefault), {{T(kTxtNotice, lang_), T(kMsgDefaultGenerateSuccess, lang_), false}},
                    "Default");
     const std::vector<uint8_t> defaults = ReadFileBytes(L"menu.dat");
-    const int layout = MenuLayout;
+    const int layout = App().MenuLayout;
     ui_.CheckEq(static_cast<long>(defaults.size()), MenuSize(layout), "menu.dat size after Default");
     if (static_cast<int>(defaults.size()) != MenuSize(layout)) return nullptr;
 
@@ -432,7 +453,8 @@ class Sessions {
     ui_.CheckBoxes(ui_.Click(cam, camid::kGenerate), {{T(kTxtNotice, lang_), T(kMsgGenerateSuccess, lang_), false}},
                    "Generate into the chosen folder");
     const std::vector<uint8_t> written = ReadFileBytes((folder + L"\\menu.dat").c_str());
-    ui_.CheckEq(static_cast<long>(written.size()), MenuSize(MenuLayout), "menu.dat in the chosen folder");
+    ui_.CheckEq(static_cast<long>(written.size()), MenuSize(App().MenuLayout), "menu.dat in the chosen folder");
+    GenerateIntoRemovedFolder(cam, folder);
 
     ui_.Close(cam);
     ui_.Check(ui_.WaitGone(cam), "closing Camera Setup ends it");
@@ -442,10 +464,26 @@ class Sessions {
     return main;
   }
 
+  // The folder taken away after it was chosen: Generate warns why; the
+  // folder then comes back for the windows that follow.
+  void GenerateIntoRemovedFolder(HWND cam, const std::wstring& folder) {
+    for (const wchar_t* name : {L"\\menu.dat", L"\\CFG.BIN"}) DeleteFileW((folder + name).c_str());
+    ui_.Check(RemoveDirectoryW(folder.c_str()) != FALSE, "the chosen folder removed");
+    ui_.ShotNextBox(ShotName("box-folder-gone"));
+    ui_.CheckBoxes(ui_.Click(cam, camid::kGenerate), {{T(kTxtWarning, lang_), Refusal(ENOENT), true}},
+                   "Generate into a folder that has gone");
+    ui_.Check(GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES, "nothing made the folder again");
+    CreateDirectoryW(folder.c_str(), nullptr);
+  }
+
+  static std::string Refusal(int error_number) {
+    return SaveFailureMessage(kMenuFileName, RecordOutcome::Fault(RecordFault::SystemError, error_number));
+  }
+
   // The folder picker opens with the save folder selected: it selects it
   // before its window shows.
   void CheckPickerStartsAtSaveFolder(HWND picker) {
-    const std::wstring folder = e2e::Wide(SaveFolder);
+    const std::wstring folder = e2e::Wide(App().SaveFolder);
     const std::wstring name = folder.substr(folder.find_last_of(L'\\') + 1);
     ui_.CheckEq(e2e::Utf8(SelectedTreeItem(picker)), e2e::Utf8(name), "the folder picker opens at the save folder");
   }
@@ -639,13 +677,13 @@ class Sessions {
   void CheckCfg(bool gps, bool emails, const std::string& apn, const std::string& ssid_bytes,
                 const SYSTEMTIME& now) {
     // Written into the folder chosen with Browse before.
-    std::vector<uint8_t> file = ReadFileBytes((e2e::Wide(SaveFolder) + L"\\CFG.BIN").c_str());
+    std::vector<uint8_t> file = ReadFileBytes((e2e::Wide(App().SaveFolder) + L"\\CFG.BIN").c_str());
     ui_.CheckEq(static_cast<long>(file.size()), gps ? 1500 : 1320, "CFG.BIN size");
     if (file.size() != (gps ? 1500u : 1320u)) return;
     // The program's own record, as written, before decoding the file.
     if (!gps) {
       std::vector<uint8_t> held(sizeof(SendSet));
-      std::memcpy(held.data(), &g_sSendSet, sizeof(SendSet));
+      std::memcpy(held.data(), &App().g_sSendSet, sizeof(SendSet));
       held[0] |= IF_SEND_BY_APP_SET_FLG;
       ScrambleBytes(held.data(), static_cast<int>(held.size()));
       bool same = held == file;
@@ -708,7 +746,9 @@ void StartTestDriver() {
       nullptr, 0,
       [](LPVOID) -> DWORD {
         Sessions sessions(ui_thread);
-        g_driver_result = name == L"startup" ? sessions.RunStartup() : sessions.Run();
+        g_driver_result = name == L"startup"    ? sessions.RunStartup()
+                          : name == L"readonly" ? sessions.RunReadOnlyCard()
+                                                : sessions.Run();
         // A session that failed may have left windows open: end the program
         // rather than wait for a user who is not there.
         if (g_driver_result != 0) ExitProcess(static_cast<UINT>(g_driver_result.load()));

@@ -1,5 +1,6 @@
 // The GPS coordinates mailbox window over the wireless parameter page.
 #include "test_wireless_page_fixture.h"
+#include "records/app_state.h"
 
 namespace page_test {
 namespace {
@@ -20,7 +21,7 @@ class GpsMailboxTest : public WirelessPageTest {
   void OpenWindow() {
     ASSERT_TRUE(s().Click(kGpsMailbox, kPage));
     ASSERT_EQ(s().TopTemplate(), kGps);
-    ASSERT_TRUE(GpsWindowOpen);
+    ASSERT_TRUE(App().GpsWindowOpen);
   }
   void ExpectOkMessage(const std::string& text) {
     ASSERT_TRUE(s().Click(kOk, kGps));
@@ -31,7 +32,7 @@ class GpsMailboxTest : public WirelessPageTest {
     EXPECT_EQ(box->icon, platform::MsgIcon::Warning);
     ASSERT_TRUE(s().Answer());
     EXPECT_TRUE(s().IsOpen(kGps));
-    EXPECT_TRUE(GpsWindowOpen);
+    EXPECT_TRUE(App().GpsWindowOpen);
   }
 };
 
@@ -104,9 +105,9 @@ TEST_F(GpsMailboxTest, OkChecksInOrder) {
   ASSERT_TRUE(s().Click(kOk, kGps));
   EXPECT_FALSE(s().Box().has_value());
   EXPECT_FALSE(s().IsOpen(kGps));
-  EXPECT_FALSE(GpsWindowOpen);
+  EXPECT_FALSE(App().GpsWindowOpen);
 
-  const GpsMail& gps = g_sSendSetTarn.sGpsMail;
+  const GpsMail& gps = App().g_sSendSetTarn.sGpsMail;
   EXPECT_EQ(FIELD(gps.szGpsServer), "smtp.gps.example");
   EXPECT_EQ(gps.iPort, 587);
   EXPECT_EQ(FIELD(gps.szGpsSmtpAccount), "gps.box@example.com");
@@ -115,7 +116,7 @@ TEST_F(GpsMailboxTest, OkChecksInOrder) {
 }
 
 TEST_F(GpsMailboxTest, ChineseMessages) {
-  UiLanguage = 0;
+  App().UiLanguage = 0;
   OpenGpsModel();
   OpenWindow();
   EXPECT_EQ(s().Title(kGps), "GPS坐标邮箱");
@@ -138,7 +139,7 @@ TEST_F(GpsMailboxTest, EditsTakeNoMoreThanTheirFieldsStore) {
   ASSERT_TRUE(s().Paste(kAddr, forty, kGps));
   EXPECT_EQ(s().Text(kAddr, kGps), forty.substr(0, 31));
   ASSERT_TRUE(s().Close(kGps));
-  EXPECT_EQ(FIELD(g_sSendSetTarn.sGpsMail.szGpsSmtpAccount), forty.substr(0, 31));
+  EXPECT_EQ(FIELD(App().g_sSendSetTarn.sGpsMail.szGpsSmtpAccount), forty.substr(0, 31));
 }
 
 TEST_F(GpsMailboxTest, StoredTextLongerThanTheEditIsCutWhenStored) {
@@ -151,8 +152,8 @@ TEST_F(GpsMailboxTest, StoredTextLongerThanTheEditIsCutWhenStored) {
   OpenWindow();
   EXPECT_EQ(s().Text(kServer, kGps), server);
   ASSERT_TRUE(s().Close(kGps));
-  EXPECT_EQ(FIELD(g_sSendSetTarn.sGpsMail.szGpsServer), server.substr(0, 59));
-  EXPECT_EQ(g_sSendSetTarn.sGpsMail.iPort, 12345);
+  EXPECT_EQ(FIELD(App().g_sSendSetTarn.sGpsMail.szGpsServer), server.substr(0, 59));
+  EXPECT_EQ(App().g_sSendSetTarn.sGpsMail.iPort, 12345);
 }
 
 TEST_F(GpsMailboxTest, CloseBoxStoresWithoutChecks) {
@@ -167,8 +168,8 @@ TEST_F(GpsMailboxTest, CloseBoxStoresWithoutChecks) {
   ASSERT_TRUE(s().Close(kGps));
   EXPECT_FALSE(s().Box().has_value());
   EXPECT_FALSE(s().IsOpen(kGps));
-  EXPECT_FALSE(GpsWindowOpen);
-  const GpsMail& now = g_sSendSetTarn.sGpsMail;
+  EXPECT_FALSE(App().GpsWindowOpen);
+  const GpsMail& now = App().g_sSendSetTarn.sGpsMail;
   EXPECT_EQ(FIELD(now.szGpsServer), "only.server");
   EXPECT_EQ(now.iPort, 0);
   EXPECT_EQ(FIELD(now.szGpsAddr), "old@example.com");
@@ -221,7 +222,7 @@ TEST_F(GpsMailboxTest, PageIgnoresNextPageCloseAndItsBoxWhileTheWindowIsOpen) {
   ASSERT_TRUE(s().Close(kGps));
   EXPECT_TRUE(s().Finished());
   EXPECT_EQ(nexts_.back(), platform::WindowKind::SendSettings);
-  EXPECT_EQ(FIELD(SendSetSnapshot.sSmtpSet.szServer), "other.example.com");
+  EXPECT_EQ(FIELD(App().SendSetSnapshot.sSmtpSet.szServer), "other.example.com");
 }
 
 TEST_F(GpsMailboxTest, NextPageWithTheBoxClearDropsTheMailbox) {
@@ -233,7 +234,7 @@ TEST_F(GpsMailboxTest, NextPageWithTheBoxClearDropsTheMailbox) {
   EXPECT_FALSE(s().IsOpen(kGps));
   ExpectHandOver();
   const GpsMail zero{};
-  EXPECT_EQ(std::memcmp(&g_sSendSetTarn.sGpsMail, &zero, sizeof zero), 0);
+  EXPECT_EQ(std::memcmp(&App().g_sSendSetTarn.sGpsMail, &zero, sizeof zero), 0);
 }
 
 TEST_F(GpsMailboxTest, NextPageWaitsForTheWindowBeforeHandingOver) {
@@ -247,7 +248,7 @@ TEST_F(GpsMailboxTest, NextPageWaitsForTheWindowBeforeHandingOver) {
   ExpectOkMessage("Please enter sender port.");
   ASSERT_TRUE(s().Close(kGps));
   EXPECT_EQ(nexts_.back(), platform::WindowKind::SendSettings);
-  EXPECT_EQ(FIELD(g_sSendSetTarn.sGpsMail.szGpsServer), "smtp.gps.example");
+  EXPECT_EQ(FIELD(App().g_sSendSetTarn.sGpsMail.szGpsServer), "smtp.gps.example");
 }
 
 TEST_F(GpsMailboxTest, ClosingThePageWithTheBoxClearDropsTheMailbox) {
@@ -258,7 +259,7 @@ TEST_F(GpsMailboxTest, ClosingThePageWithTheBoxClearDropsTheMailbox) {
   ASSERT_TRUE(s().Click(kGpsMailbox, kPage));
   ASSERT_FALSE(s().Checked(kGpsMailbox, kPage));
   ASSERT_TRUE(s().Close(kPage));
-  EXPECT_EQ(FIELD(g_sSendSetTarn.sGpsMail.szGpsAddr), "");
+  EXPECT_EQ(FIELD(App().g_sSendSetTarn.sGpsMail.szGpsAddr), "");
   EXPECT_EQ(nexts_.back(), platform::WindowKind::Main);
 }
 

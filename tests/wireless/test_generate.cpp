@@ -12,6 +12,7 @@
 #include "wireless/generate.h"
 #include "wireless/send_settings_page.h"
 #include "wireless/wireless_page.h"
+#include "records/app_state.h"
 
 namespace send_test {
 namespace {
@@ -51,7 +52,7 @@ struct Check {
   const UiText* message;
 };
 
-void Rec(const std::function<void(SendSet&)>& f) { f(g_sSendSet); }
+void Rec(const std::function<void(SendSet&)>& f) { f(App().g_sSendSet); }
 
 // Starts with every check of the chain failing, then mends them one by one:
 // each Generate must report the first check still failing, and nothing may
@@ -77,7 +78,7 @@ class GenerateChain : public SendTest {
     SendTest::SetUp();
     SelectModel(520);
     ApplySendSetDefaults();
-    FillAccounts(g_sSendSet);
+    FillAccounts(App().g_sSendSet);
   }
 };
 
@@ -151,15 +152,15 @@ TEST_F(GenerateChain, FtpChecksInOrder) {
   auto field = [](char* f, std::size_t n, const char* value) { CopyTextField(f, n, value); };
   const std::vector<Check> ftp = {
       OutboxChecks()[0],
-      {[](auto&) { g_sSendSet.sFtpSet.szServer[0] = 0; },
-       [field](auto&) { field(g_sSendSet.sFtpSet.szServer, 61, "ftp.example.org"); },
+      {[](auto&) { App().g_sSendSet.sFtpSet.szServer[0] = 0; },
+       [field](auto&) { field(App().g_sSendSet.sFtpSet.szServer, 61, "ftp.example.org"); },
        &kMsgGenFailFtpServer},
-      {[](auto&) { g_sSendSet.sFtpSet.iPort = 0; }, [](auto&) { g_sSendSet.sFtpSet.iPort = 2121; },
+      {[](auto&) { App().g_sSendSet.sFtpSet.iPort = 0; }, [](auto&) { App().g_sSendSet.sFtpSet.iPort = 2121; },
        &kMsgGenFailFtpPort},
-      {[](auto&) { g_sSendSet.sFtpSet.szUserName[0] = 0; },
-       [field](auto&) { field(g_sSendSet.sFtpSet.szUserName, 49, "cam"); }, &kMsgGenFailFtpAccount},
-      {[](auto&) { g_sSendSet.sFtpSet.szPassword[0] = 0; },
-       [field](auto&) { field(g_sSendSet.sFtpSet.szPassword, 33, "pw"); }, &kMsgGenFailFtpPassword},
+      {[](auto&) { App().g_sSendSet.sFtpSet.szUserName[0] = 0; },
+       [field](auto&) { field(App().g_sSendSet.sFtpSet.szUserName, 49, "cam"); }, &kMsgGenFailFtpAccount},
+      {[](auto&) { App().g_sSendSet.sFtpSet.szPassword[0] = 0; },
+       [field](auto&) { field(App().g_sSendSet.sFtpSet.szPassword, 33, "pw"); }, &kMsgGenFailFtpPassword},
   };
   // No recipient check in FTP mode.
   SendPageInputs in = Inputs(kSendFtp);
@@ -170,11 +171,11 @@ TEST_F(GenerateChain, FtpChecksInOrder) {
 TEST_F(GenerateChain, CloudChecksInOrder) {
   const std::vector<Check> cloud = {
       OutboxChecks()[0],
-      {[](auto&) { g_sSendSet.sVornCloudSet.szAppKey[0] = 0; },
-       [](auto&) { CopyTextField(g_sSendSet.sVornCloudSet.szAppKey, "me@example.org"); },
+      {[](auto&) { App().g_sSendSet.sVornCloudSet.szAppKey[0] = 0; },
+       [](auto&) { CopyTextField(App().g_sSendSet.sVornCloudSet.szAppKey, "me@example.org"); },
        &kMsgGenFailRegisteredMail},
-      {[](auto&) { g_sSendSet.sVornCloudSet.szSimCardNum[0] = 0; },
-       [](auto&) { CopyTextField(g_sSendSet.sVornCloudSet.szSimCardNum, "1380"); },
+      {[](auto&) { App().g_sSendSet.sVornCloudSet.szSimCardNum[0] = 0; },
+       [](auto&) { CopyTextField(App().g_sSendSet.sVornCloudSet.szSimCardNum, "1380"); },
        &kMsgGenFailSimPhone},
   };
   Run(Inputs(kSendCloud), cloud);
@@ -185,8 +186,8 @@ TEST_F(GenerateChain, MmsWithoutAnyRecipientFailsBeforeEverythingElse) {
   in.recipients = {"", "", "", ""};
   in.remote_interval_index = 2;
   in.remote_phone = "1";
-  g_sSendSet.sMmsSet.szUrl[0] = 0;
-  g_sSendSet.sSmtpSet.szServer[0] = 0;
+  App().g_sSendSet.sMmsSet.szUrl[0] = 0;
+  App().g_sSendSet.sSmtpSet.szServer[0] = 0;
   EXPECT_EQ(PrepareSendSet(in), &kMsgGenFailNoPhoneOrEmail);
   // One phone number is enough.
   in.recipients[1] = "+4930123";
@@ -203,15 +204,15 @@ TEST_F(GenerateRules, RemotePhoneNeedsFiveCharacters) {
   EXPECT_EQ(PrepareSendSet(in), &kMsgGenFailRemotePhone);
   in.remote_phone = "+1234";
   EXPECT_EQ(PrepareSendSet(in), nullptr);
-  EXPECT_EQ(g_sSendSet.byRemoteSwitch, 1);
-  EXPECT_EQ(g_sSendSet.byRemoteInterval, 1);
+  EXPECT_EQ(App().g_sSendSet.byRemoteSwitch, 1);
+  EXPECT_EQ(App().g_sSendSet.byRemoteInterval, 1);
 }
 
 TEST_F(GenerateRules, RemoteControlInFtpAndCloudChecksTheOutboxUnlessCommand22IsUnused) {
   for (uint8_t mode : {kSendFtp, kSendCloud}) {
     SCOPED_TRACE(mode);
-    FillAccounts(g_sSendSet);
-    g_sSendSet.sSmtpSet.szServer[0] = 0;  // outbox incomplete, FTP and cloud complete
+    FillAccounts(App().g_sSendSet);
+    App().g_sSendSet.sSmtpSet.szServer[0] = 0;  // outbox incomplete, FTP and cloud complete
     SendPageInputs in = Inputs(mode);
     in.remote_interval_index = 5;
     in.remote_phone = "13812345678";
@@ -223,17 +224,17 @@ TEST_F(GenerateRules, RemoteControlInFtpAndCloudChecksTheOutboxUnlessCommand22Is
     in.no_remote_command22 = true;
     in.remote_email = "";
     EXPECT_EQ(PrepareSendSet(in), nullptr);
-    g_sSendSet.sFtpSet.szServer[0] = 0;
-    g_sSendSet.sVornCloudSet.szAppKey[0] = 0;
+    App().g_sSendSet.sFtpSet.szServer[0] = 0;
+    App().g_sSendSet.sVornCloudSet.szAppKey[0] = 0;
     EXPECT_EQ(PrepareSendSet(in), mode == kSendFtp ? &kMsgGenFailFtpServer : &kMsgGenFailRegisteredMail);
   }
 }
 
 TEST_F(GenerateRules, SendByOffChecksNothingAndSwitchesRemoteControlOff) {
-  std::memset(&g_sSendSet, 0, sizeof g_sSendSet);
-  g_sSendSet.StructFlag = ExpectedStructFlag();
-  g_sSendSet.byRemoteInterval = 3;
-  g_sSendSet.byRemoteSwitch = 1;
+  std::memset(&App().g_sSendSet, 0, sizeof App().g_sSendSet);
+  App().g_sSendSet.StructFlag = ExpectedStructFlag();
+  App().g_sSendSet.byRemoteInterval = 3;
+  App().g_sSendSet.byRemoteSwitch = 1;
   SendPageInputs in = Inputs(kSendOff);
   in.recipients = {"", "", "bad", ""};
   in.remote_interval_index = 7;
@@ -246,7 +247,7 @@ TEST_F(GenerateRules, SendByOffChecksNothingAndSwitchesRemoteControlOff) {
   EXPECT_EQ(SEND_FIELD(f.szRecp[2]), "bad");
   EXPECT_EQ(f.byDailySendTime, 24);
   EXPECT_EQ(SEND_FIELD(f.szFileFullName[0]), "DCIM\\100IMA3G\\IMAG0001.JPG");
-  EXPECT_EQ(g_sSendSet.byRemoteSwitch, 1) << "the read-back derives the switch from the interval";
+  EXPECT_EQ(App().g_sSendSet.byRemoteSwitch, 1) << "the read-back derives the switch from the interval";
 }
 
 TEST_F(GenerateRules, FailedCheckKeepsWhatEarlierStepsStoredAndWritesNothing) {
@@ -255,13 +256,13 @@ TEST_F(GenerateRules, FailedCheckKeepsWhatEarlierStepsStoredAndWritesNothing) {
   in.recipients = {"111", "222", "bad.address@", ""};
   in.remote_phone = "98765";
   EXPECT_EQ(PrepareSendSet(in), &kMsgGenFailEmail1);
-  EXPECT_EQ(g_sSendSet.sTime.byYear, 27);
-  EXPECT_EQ(g_sSendSet.sTime.bySecond, 7);
-  EXPECT_EQ(LastGenerateTime.byMonth, 3);
-  EXPECT_EQ(g_sSendSet.bySendBy, kSendEmail);
-  EXPECT_EQ(SEND_FIELD(g_sSendSet.szRecp[1]), "222");
-  EXPECT_EQ(g_sSendSet.uwRecpLen[2], 12);
-  EXPECT_EQ(SEND_FIELD(g_sSendSet.szRemotePhoneNum), "98765");
+  EXPECT_EQ(App().g_sSendSet.sTime.byYear, 27);
+  EXPECT_EQ(App().g_sSendSet.sTime.bySecond, 7);
+  EXPECT_EQ(App().LastGenerateTime.byMonth, 3);
+  EXPECT_EQ(App().g_sSendSet.bySendBy, kSendEmail);
+  EXPECT_EQ(SEND_FIELD(App().g_sSendSet.szRecp[1]), "222");
+  EXPECT_EQ(App().g_sSendSet.uwRecpLen[2], 12);
+  EXPECT_EQ(SEND_FIELD(App().g_sSendSet.szRemotePhoneNum), "98765");
   EXPECT_FALSE(std::filesystem::exists(CfgPath()));
 }
 
@@ -312,10 +313,10 @@ TEST_F(GenerateRules, RemoteIntervalListMapping) {
 }
 
 TEST_F(GenerateRules, WrittenFileHoldsTheFixedFieldsAndTheStamp) {
-  g_sSendSet.bySendMode = 1;
-  g_sSendSet.uwMaxSendImgNum = 9;
-  g_sSendSet.bySendFileNum = 3;
-  g_sSendSet.byDailySendTime = 5;
+  App().g_sSendSet.bySendMode = 1;
+  App().g_sSendSet.uwMaxSendImgNum = 9;
+  App().g_sSendSet.bySendFileNum = 3;
+  App().g_sSendSet.byDailySendTime = 5;
   SendPageInputs in = Inputs(kSendEmail);
   in.image_size_index = 1;
   ASSERT_EQ(GenerateSendSetFile(in).outcome, GenerateOutcome::Written);
@@ -365,11 +366,11 @@ TEST_F(GenerateRules, CloudPositionIsStoredWhicheverAccountsAreChecked) {
 
 TEST_F(GenerateRules, OperatorNamesAreCarriedForCellularUltraModels) {
   SelectModel(525);  // a module-choice row with cellular modem
-  g_sSendSet.StructFlag = ExpectedStructFlag();
-  g_sSendSet.byOperatorCountry = 4;  // Canada
-  g_sSendSet.byOperator = 3;         // Bell
+  App().g_sSendSet.StructFlag = ExpectedStructFlag();
+  App().g_sSendSet.byOperatorCountry = 4;  // Canada
+  App().g_sSendSet.byOperator = 3;         // Bell
   for (int language : {0, 1}) {
-    UiLanguage = language;
+    App().UiLanguage = language;
     ASSERT_EQ(GenerateSendSetFile(Inputs(kSendEmail)).outcome, GenerateOutcome::Written);
     const SendSet f = RecordOf(PlainFile());
     EXPECT_EQ(SEND_FIELD(f.sMmsSet.szUrl), "Canada");
@@ -377,16 +378,16 @@ TEST_F(GenerateRules, OperatorNamesAreCarriedForCellularUltraModels) {
     EXPECT_EQ(SEND_FIELD(f.sMmsSet.szGateway), "10.0.0.172");
   }
   // Hand-typed values outside MMS: the two fields are cleared.
-  g_sSendSet.byOperatorCountry = kManualCountry;
+  App().g_sSendSet.byOperatorCountry = kManualCountry;
   ASSERT_EQ(GenerateSendSetFile(Inputs(kSendEmail)).outcome, GenerateOutcome::Written);
   EXPECT_EQ(SEND_FIELD(RecordOf(PlainFile()).sMmsSet.szUrl), "");
 
   // Other models keep their MMS values.
   SelectModel(520);
-  g_sSendSet.StructFlag = ExpectedStructFlag();
-  FillAccounts(g_sSendSet);
-  g_sSendSet.byOperatorCountry = 4;
-  g_sSendSet.byOperator = 3;
+  App().g_sSendSet.StructFlag = ExpectedStructFlag();
+  FillAccounts(App().g_sSendSet);
+  App().g_sSendSet.byOperatorCountry = 4;
+  App().g_sSendSet.byOperator = 3;
   ASSERT_EQ(GenerateSendSetFile(Inputs(kSendEmail)).outcome, GenerateOutcome::Written);
   EXPECT_EQ(SEND_FIELD(RecordOf(PlainFile()).sMmsSet.szUrl), "http://mms.example.org");
 }
@@ -396,8 +397,8 @@ TEST_F(GenerateRules, ApnIsNotRequiredWhereTheNetworkIsReachedWithoutOne) {
   for (uint16_t code : {514, 523, 524, 532}) {
     SCOPED_TRACE(code);
     SelectModel(code);
-    g_sSendSet.StructFlag = ExpectedStructFlag();
-    g_sSendSet.sSmtpSet.szWLNetApN[0] = 0;
+    App().g_sSendSet.StructFlag = ExpectedStructFlag();
+    App().g_sSendSet.sSmtpSet.szWLNetApN[0] = 0;
     EXPECT_EQ(PrepareSendSet(Inputs(kSendEmail)), nullptr);
   }
   SelectModel(520);
@@ -406,10 +407,10 @@ TEST_F(GenerateRules, ApnIsNotRequiredWhereTheNetworkIsReachedWithoutOne) {
 
 TEST_F(GenerateRules, GpsMailboxModelsWriteTheLongRecord) {
   SelectModel(518);
-  g_sSendSet.StructFlag = ExpectedStructFlag();
-  CopyTextField(g_sSendSetTarn.sGpsMail.szGpsServer, "smtp.gps.example");
-  CopyTextField(g_sSendSetTarn.sGpsMail.szGpsAddr, "gps@example.org");
-  g_sSendSetTarn.sGpsMail.iPort = 587;
+  App().g_sSendSet.StructFlag = ExpectedStructFlag();
+  CopyTextField(App().g_sSendSetTarn.sGpsMail.szGpsServer, "smtp.gps.example");
+  CopyTextField(App().g_sSendSetTarn.sGpsMail.szGpsAddr, "gps@example.org");
+  App().g_sSendSetTarn.sGpsMail.iPort = 587;
   SendPageInputs in = Inputs(kSendEmail);
   in.remote_interval_index = 1;  // 10 minutes on this model
   in.remote_phone = "13800001111";
@@ -458,7 +459,7 @@ TEST_F(ReadOnlyFolder, WritesNothingReportsNothingAndKeepsTheOldFileAndTheEntrie
   // Same second as the file in the folder: its stamp would match, so only
   // the failed write can tell that nothing new was written.
   in.recipients[2] = "other@example.org";
-  CopyTextField(g_sSendSet.sSmtpSet.szServer, "smtp.changed.example");
+  CopyTextField(App().g_sSendSet.sSmtpSet.szServer, "smtp.changed.example");
   log_.clear();
   const GenerateResult r = GenerateSendSetFile(in);
   EXPECT_EQ(r.outcome, GenerateOutcome::WriteFailed);
@@ -469,8 +470,8 @@ TEST_F(ReadOnlyFolder, WritesNothingReportsNothingAndKeepsTheOldFileAndTheEntrie
   for (const auto& e : std::filesystem::directory_iterator(mount_)) names.push_back(e.path().filename());
   EXPECT_EQ(names, std::vector<std::string>{"CFG.BIN"});
   // The entries are still those of the pages, not those of the old file.
-  EXPECT_EQ(SEND_FIELD(g_sSendSet.sSmtpSet.szServer), "smtp.changed.example");
-  EXPECT_EQ(SEND_FIELD(g_sSendSet.szRecp[2]), "other@example.org");
+  EXPECT_EQ(SEND_FIELD(App().g_sSendSet.sSmtpSet.szServer), "smtp.changed.example");
+  EXPECT_EQ(SEND_FIELD(App().g_sSendSet.szRecp[2]), "other@example.org");
 }
 
 }  // namespace

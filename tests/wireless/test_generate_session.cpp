@@ -11,6 +11,7 @@
 #include "tests/wireless/test_send_settings_support.h"
 #include "wireless/gps_mailbox.h"
 #include "wireless/wireless_page.h"
+#include "records/app_state.h"
 
 namespace send_test {
 namespace {
@@ -254,12 +255,12 @@ TEST_F(GenerateSession, EveryWirelessModelInEverySendByMode) {
       SetUp();
       const platform::LocalTime t{2026, 1 + index % 12, 1 + static_cast<int>(k) * 7, 3, index, 10 + static_cast<int>(k)};
       s().services().SetNow(t);
-      UiLanguage = static_cast<int>(k % 2);
+      App().UiLanguage = static_cast<int>(k % 2);
       StartApplication();
       ASSERT_TRUE(s().Select(mainwin::kIdFamilyList[2], index));
       ASSERT_TRUE(s().Click(mainwin::kIdWirelessSetup));
       ASSERT_EQ(s().TopTemplate(), kWirelessPageTemplate);
-      UiLanguage = static_cast<int>(k % 2);
+      App().UiLanguage = static_cast<int>(k % 2);
 
       Entered e;
       FillWirelessPage(code, entries[k], static_cast<int>(k), e);
@@ -273,7 +274,7 @@ TEST_F(GenerateSession, EveryWirelessModelInEverySendByMode) {
       EXPECT_EQ(s().TopTemplate(), kSendSettingsTemplate) << "the page stays open";
       ExpectFile(code, e, t);
       EXPECT_TRUE(s().MissingControlCalls().empty()) << "the windows addressed a control they lack";
-      EXPECT_EQ(LastGenerateTime.bySecond, t.second);
+      EXPECT_EQ(App().LastGenerateTime.bySecond, t.second);
 
       ASSERT_TRUE(s().Close());
       EXPECT_EQ(s().TopTemplate(), 100);

@@ -37,14 +37,14 @@ class ClockServices : public platform::Services {
 };
 
 inline void SelectModel(uint16_t code) {
-  ModelFamily = code >> 8;
-  ModelIndex = code & 0xFF;
+  App().ModelFamily = code >> 8;
+  App().ModelIndex = code & 0xFF;
   UpdateModelCode();
 }
 
 inline void UseFolder(const std::string& folder) {
-  std::memset(SaveFolder, 0, sizeof SaveFolder);
-  std::memcpy(SaveFolder, folder.data(), std::min(folder.size(), sizeof SaveFolder - 1));
+  std::memset(App().SaveFolder, 0, sizeof App().SaveFolder);
+  std::memcpy(App().SaveFolder, folder.data(), std::min(folder.size(), sizeof App().SaveFolder - 1));
 }
 
 inline std::vector<uint8_t> ReadAll(const std::filesystem::path& file) {

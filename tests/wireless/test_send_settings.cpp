@@ -8,6 +8,7 @@
 #include "platform/layout.h"
 #include "shell/ui_strings.h"
 #include "tests/wireless/test_send_settings_support.h"
+#include "records/app_state.h"
 
 namespace send_test {
 namespace {
@@ -117,14 +118,14 @@ TEST_F(SendPageLayout, FullPageIsTidyInBothLanguages) {
   for (int language : {0, 1}) {
     SCOPED_TRACE(language);
     Prepare(520, kSendCloud);
-    s_eFtpEditUse = 1;
-    UiLanguage = language;
+    App().s_eFtpEditUse = 1;
+    App().UiLanguage = language;
     OpenPage();
     EXPECT_TRUE(s().Shown(kLonDeg));
     ExpectTidy();
     ASSERT_TRUE(s().Close());
     session_ = std::make_unique<headless::Session>();
-    SendSettingsFirstOpen = true;
+    App().SendSettingsFirstOpen = true;
   }
 }
 
@@ -154,9 +155,9 @@ TEST_F(SendPageLayout, CompactedPageMovesTheSectionsByTheTableAndStaysTidy) {
     for (int language : {0, 1}) {
       SCOPED_TRACE(testing::Message() << code << " language " << language);
       session_ = std::make_unique<headless::Session>();
-      SendSettingsFirstOpen = true;
+      App().SendSettingsFirstOpen = true;
       Prepare(code, kSendEmail);
-      UiLanguage = language;
+      App().UiLanguage = language;
       OpenPage();
       for (const auto& m : moves)
         for (int id : m.ids) {
@@ -175,7 +176,7 @@ class SendPageOpening : public SendPageTest {};
 
 TEST_F(SendPageOpening, TextsFollowTheLanguage) {
   Prepare(520, kSendEmail);
-  UiLanguage = 0;
+  App().UiLanguage = 0;
   OpenPage();
   EXPECT_EQ(s().Title(), "发送设置");
   EXPECT_EQ(s().Icon(), 103);
@@ -186,7 +187,7 @@ TEST_F(SendPageOpening, TextsFollowTheLanguage) {
   ASSERT_TRUE(s().Close());
 
   session_ = std::make_unique<headless::Session>();
-  UiLanguage = 1;
+  App().UiLanguage = 1;
   OpenPage();
   EXPECT_EQ(s().Title(), "Send Settings");
   EXPECT_EQ(s().Text(kRemoteEmailNote), "^ Receives the file requested by the 22 command.");
@@ -204,7 +205,7 @@ TEST_F(SendPageOpening, TextsFollowTheLanguage) {
 
 TEST_F(SendPageOpening, RemoteIntervalListPerModel) {
   Prepare(518, kSendEmail);
-  g_sSendSet.byRemoteInterval = 0;
+  App().g_sSendSet.byRemoteInterval = 0;
   OpenPage();
   std::vector<std::string> items = s().Items(kRemoteInterval);
   ASSERT_EQ(items.size(), 26u);
@@ -216,9 +217,9 @@ TEST_F(SendPageOpening, RemoteIntervalListPerModel) {
   ASSERT_TRUE(s().Close());
 
   session_ = std::make_unique<headless::Session>();
-  SendSettingsFirstOpen = true;
+  App().SendSettingsFirstOpen = true;
   Prepare(520, kSendEmail);
-  g_sSendSet.byRemoteInterval = 0;  // 10 minutes, not offered here
+  App().g_sSendSet.byRemoteInterval = 0;  // 10 minutes, not offered here
   OpenPage();
   items = s().Items(kRemoteInterval);
   ASSERT_EQ(items.size(), 25u);
@@ -246,10 +247,10 @@ TEST_F(SendPageOpening, ControlsPerSendByMode) {
     for (const Case& c : cases) {
       SCOPED_TRACE(testing::Message() << code << " mode " << int(c.mode) << " use " << c.ftp_edit_use);
       session_ = std::make_unique<headless::Session>();
-      SendSettingsFirstOpen = true;
+      App().SendSettingsFirstOpen = true;
       Prepare(code, c.mode);
-      s_eFtpEditUse = c.ftp_edit_use;
-      g_sSendSet.byRemoteInterval = 4;
+      App().s_eFtpEditUse = c.ftp_edit_use;
+      App().g_sSendSet.byRemoteInterval = 4;
       OpenPage();
       EXPECT_EQ(s().Enabled(kPhone1), c.phones);
       EXPECT_EQ(s().Enabled(kPhone2), c.phones);
@@ -267,7 +268,7 @@ TEST_F(SendPageOpening, ControlsPerSendByMode) {
       EXPECT_EQ(s().Enabled(kRemotePhone), c.interval);
       EXPECT_EQ(s().Enabled(kNoRemoteCmd22), c.interval);
       EXPECT_EQ(s().Selection(kRemoteInterval), c.interval ? 4 : 0);
-      EXPECT_EQ(g_sSendSet.byRemoteSwitch, c.interval ? 1 : 0);
+      EXPECT_EQ(App().g_sSendSet.byRemoteSwitch, c.interval ? 1 : 0);
       if (c.mode == kSendMms) {
         EXPECT_EQ(s().Selection(kImageSize), 1);
       }
@@ -297,10 +298,10 @@ TEST_F(SendPageOpening, ModelRules) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.code);
     session_ = std::make_unique<headless::Session>();
-    SendSettingsFirstOpen = true;
+    App().SendSettingsFirstOpen = true;
     Prepare(c.code, kSendCloud);
-    s_eFtpEditUse = 1;
-    g_sSendSet.byRemoteInterval = 2;
+    App().s_eFtpEditUse = 1;
+    App().g_sSendSet.byRemoteInterval = 2;
     OpenPage();
     EXPECT_EQ(s().Shown(kCoordinateGroup), c.position);
     EXPECT_EQ(s().Shown(kLonDeg), c.position);
@@ -315,8 +316,8 @@ TEST_F(SendPageOpening, ModelRules) {
 
 TEST_F(SendPageOpening, ShowsTheStoredValuesAndRepairsOutOfRangeOnes) {
   Prepare(520, kSendCloud);
-  s_eFtpEditUse = 1;
-  SendSet& r = g_sSendSet;
+  App().s_eFtpEditUse = 1;
+  SendSet& r = App().g_sSendSet;
   CopyTextField(r.szRecp[0], "13800000001");
   r.uwRecpLen[0] = 11;
   CopyTextField(r.szRecp[3], "two@example.org");
@@ -356,8 +357,8 @@ class SendPageHandlers : public SendPageTest {
   void SetUp() override {
     SendPageTest::SetUp();
     Prepare(520, kSendCloud);
-    s_eFtpEditUse = 1;
-    g_sSendSet.byRemoteInterval = 3;
+    App().s_eFtpEditUse = 1;
+    App().g_sSendSet.byRemoteInterval = 3;
     OpenPage();
   }
 };
@@ -408,7 +409,7 @@ TEST_F(SendPageHandlers, LongitudeAndLatitudeLimitsWithoutWarning) {
 TEST_F(SendPageHandlers, RemoteIntervalAndCommand22Box) {
   EXPECT_TRUE(s().Enabled(kRemoteEmail));
   ASSERT_TRUE(s().Click(kNoRemoteCmd22));
-  EXPECT_TRUE(NoRemoteCommand22);
+  EXPECT_TRUE(App().NoRemoteCommand22);
   EXPECT_FALSE(s().Enabled(kRemoteEmail));
   EXPECT_TRUE(s().Enabled(kRemotePhone));
 
@@ -421,15 +422,15 @@ TEST_F(SendPageHandlers, RemoteIntervalAndCommand22Box) {
   EXPECT_TRUE(s().Enabled(kRemotePhone));
   EXPECT_FALSE(s().Enabled(kRemoteEmail)) << "the box is still checked";
   ASSERT_TRUE(s().Click(kNoRemoteCmd22));
-  EXPECT_FALSE(NoRemoteCommand22);
+  EXPECT_FALSE(App().NoRemoteCommand22);
   EXPECT_TRUE(s().Enabled(kRemoteEmail));
 }
 
 TEST_F(SendPageHandlers, RemoteEmailIsStoredWhenItLosesTheFocus) {
   ASSERT_TRUE(s().Type(kRemoteEmail, "boss@example.org"));
-  EXPECT_EQ(SEND_FIELD(g_sSendSet.szRemoteEmail), "");
+  EXPECT_EQ(SEND_FIELD(App().g_sSendSet.szRemoteEmail), "");
   ASSERT_TRUE(s().Leave(kRemoteEmail));
-  EXPECT_EQ(SEND_FIELD(g_sSendSet.szRemoteEmail), "boss@example.org");
+  EXPECT_EQ(SEND_FIELD(App().g_sSendSet.szRemoteEmail), "boss@example.org");
   EXPECT_TRUE(DiagHas("# EN_KILLFOCUS, szRemoteEmail:boss@example.org"));
 }
 
@@ -437,13 +438,13 @@ TEST_F(SendPageHandlers, BrowseReplacesTheFolderOnlyWhenAFolderIsChosen) {
   const std::string chosen = (dir_ / "card").string();
   s().services().QueuePickFolder(chosen);
   ASSERT_TRUE(s().Click(kBrowse));
-  EXPECT_EQ(std::string(SaveFolder), chosen);
+  EXPECT_EQ(std::string(App().SaveFolder), chosen);
   EXPECT_EQ(s().Text(kFolder), chosen);
 
   s().services().QueuePickFolder(std::nullopt);
   ASSERT_TRUE(s().Click(kBrowse));
   EXPECT_EQ(s().services().FolderPickerStart(), chosen) << "the picker opens at the save folder";
-  EXPECT_EQ(std::string(SaveFolder), chosen);
+  EXPECT_EQ(std::string(App().SaveFolder), chosen);
 
   // A path that SaveFolder cannot hold whole is not cut to another folder,
   // and the user is told why, as in camera setup.
@@ -454,7 +455,7 @@ TEST_F(SendPageHandlers, BrowseReplacesTheFolderOnlyWhenAFolderIsChosen) {
   EXPECT_EQ(box->caption, "Warning");
   EXPECT_EQ(box->text, UiStr(kMsgFolderPathTooLong));
   ASSERT_TRUE(s().Answer());
-  EXPECT_EQ(std::string(SaveFolder), chosen);
+  EXPECT_EQ(std::string(App().SaveFolder), chosen);
   EXPECT_EQ(s().Text(kFolder), chosen);
 
   // Only Browse changes the folder: the edit that shows it takes no typing.
@@ -475,14 +476,14 @@ TEST_F(SendPageHandlers, EnterAndEscapeDoNothing) {
 }
 
 TEST_F(SendPageHandlers, ClosingReturnsToTheMainWindowAndCarriesNothing) {
-  const SendSet before = SendSetSnapshot;
+  const SendSet before = App().SendSetSnapshot;
   ASSERT_TRUE(s().Paste(kRemotePhone, "12345"));
   ASSERT_TRUE(s().Close());
   EXPECT_TRUE(s().Finished());
   ASSERT_EQ(nexts_.size(), 1u);
   EXPECT_EQ(nexts_[0], platform::WindowKind::Main);
-  EXPECT_EQ(std::memcmp(&before, &SendSetSnapshot, sizeof before), 0);
-  EXPECT_EQ(SEND_FIELD(g_sSendSet.szRemotePhoneNum), "");
+  EXPECT_EQ(std::memcmp(&before, &App().SendSetSnapshot, sizeof before), 0);
+  EXPECT_EQ(SEND_FIELD(App().g_sSendSet.szRemotePhoneNum), "");
 }
 
 TEST_F(SendPageHandlers, PreviousPageWritesThePageIntoTheSnapshot) {
@@ -498,7 +499,7 @@ TEST_F(SendPageHandlers, PreviousPageWritesThePageIntoTheSnapshot) {
   ASSERT_TRUE(s().Click(kPreviousPage));
   ASSERT_EQ(nexts_.size(), 1u);
   EXPECT_EQ(nexts_[0], platform::WindowKind::WirelessParams);
-  const SendSet& n = SendSetSnapshot;
+  const SendSet& n = App().SendSetSnapshot;
   EXPECT_EQ(n.sLongitude.byDir, 1);
   EXPECT_EQ(n.sLongitude.byDeg, 12);
   EXPECT_EQ(n.sLongitude.byMin, 34);
@@ -508,7 +509,7 @@ TEST_F(SendPageHandlers, PreviousPageWritesThePageIntoTheSnapshot) {
   EXPECT_EQ(n.bySendImgSize, 0);  // fixed on this model
   EXPECT_EQ(n.byRemoteInterval, 24);
   EXPECT_EQ(n.byRemoteSwitch, 1);
-  EXPECT_EQ(g_sSendSet.byRemoteSwitch, 1);
+  EXPECT_EQ(App().g_sSendSet.byRemoteSwitch, 1);
   EXPECT_EQ(SEND_FIELD(n.szRemotePhoneNum), "+4930123456");
   EXPECT_EQ(SEND_FIELD(n.szRemoteEmail), "boss@example.org");
   EXPECT_EQ(n.uwMaxSendImgNum, 0);
@@ -517,7 +518,7 @@ TEST_F(SendPageHandlers, PreviousPageWritesThePageIntoTheSnapshot) {
 
 TEST_F(SendPageTest, SecondOpeningStartsFromTheSnapshot) {
   Prepare(518, kSendEmail);
-  SendSetSnapshot = g_sSendSet;  // as the wireless parameter page leaves it
+  App().SendSetSnapshot = App().g_sSendSet;  // as the wireless parameter page leaves it
   OpenPage(2);
   ASSERT_TRUE(s().Paste(kEmail1, "one@example.org"));
   ASSERT_TRUE(s().Select(kRemoteInterval, 1));  // 10 minutes
@@ -529,7 +530,7 @@ TEST_F(SendPageTest, SecondOpeningStartsFromTheSnapshot) {
   EXPECT_EQ(s().Text(kEmail1), "one@example.org");
   EXPECT_EQ(s().Selection(kRemoteInterval), 1);
   EXPECT_EQ(s().Text(kRemotePhone), "13800001111");
-  EXPECT_EQ(g_sSendSet.byRemoteInterval, 0);
+  EXPECT_EQ(App().g_sSendSet.byRemoteInterval, 0);
 }
 
 }  // namespace
@@ -543,8 +544,8 @@ namespace {
 // Generate) still meets the same checks on this page, in either language.
 TEST_F(SendPageTest, MmsAndNetworkApnMessagesThroughThePage) {
   Prepare(520, kSendMms);
-  g_sSendSet.byOperatorCountry = kManualCountry;
-  UiLanguage = 0;
+  App().g_sSendSet.byOperatorCountry = kManualCountry;
+  App().UiLanguage = 0;
   OpenPage();
   EXPECT_TRUE(s().Enabled(kPhone1));
   EXPECT_EQ(Generate(), "未生成配置文件！\r\n请输入至少一个手机号码或邮箱地址。");
@@ -552,20 +553,20 @@ TEST_F(SendPageTest, MmsAndNetworkApnMessagesThroughThePage) {
   EXPECT_EQ(last_icon_, platform::MsgIcon::Warning);
   ASSERT_TRUE(s().Paste(kPhone2, "13800000002"));
   EXPECT_EQ(Generate(), UiStr(kMsgGenFailMmsUrl));
-  CopyTextField(g_sSendSet.sMmsSet.szUrl, "http://mms.example.org");
+  CopyTextField(App().g_sSendSet.sMmsSet.szUrl, "http://mms.example.org");
   EXPECT_EQ(Generate(), UiStr(kMsgGenFailMmsApn));
-  CopyTextField(g_sSendSet.sMmsSet.szApn, "mms");
+  CopyTextField(App().g_sSendSet.sMmsSet.szApn, "mms");
   EXPECT_EQ(Generate(), UiStr(kMsgGenFailMmsGateway));
-  CopyTextField(g_sSendSet.sMmsSet.szGateway, "10.0.0.172");
+  CopyTextField(App().g_sSendSet.sMmsSet.szGateway, "10.0.0.172");
   EXPECT_EQ(Generate(), "成功生成配置文件!");
   EXPECT_EQ(last_caption_, "通知");
   ASSERT_TRUE(s().Close());
 
   session_ = std::make_unique<headless::Session>();
-  SendSettingsFirstOpen = true;
+  App().SendSettingsFirstOpen = true;
   Prepare(520, kSendFtp);
-  g_sSendSet.byOperatorCountry = kManualCountry;
-  UiLanguage = 1;
+  App().g_sSendSet.byOperatorCountry = kManualCountry;
+  App().UiLanguage = 1;
   OpenPage();
   EXPECT_EQ(Generate(), "Generate failed!\r\nPlease enter network APN.");
 }
@@ -597,13 +598,13 @@ class SendPageReadOnly : public SendPageTest {
   bool mounted_ = false;
 };
 
-TEST_F(SendPageReadOnly, GenerateWritesNothingAndShowsNothing) {
+TEST_F(SendPageReadOnly, GenerateWritesNothingAndSaysWhy) {
   Prepare(516, kSendEmail);
-  CopyTextField(g_sSendSet.sSmtpSet.szWLNetApN, "internet");
-  CopyTextField(g_sSendSet.sSmtpSet.szServer, "smtp.example.org");
-  g_sSendSet.sSmtpSet.iPort = 25;
-  CopyTextField(g_sSendSet.sSmtpSet.szAddr, "cam@example.org");
-  CopyTextField(g_sSendSet.sSmtpSet.szPassword, "pw");
+  CopyTextField(App().g_sSendSet.sSmtpSet.szWLNetApN, "internet");
+  CopyTextField(App().g_sSendSet.sSmtpSet.szServer, "smtp.example.org");
+  App().g_sSendSet.sSmtpSet.iPort = 25;
+  CopyTextField(App().g_sSendSet.sSmtpSet.szAddr, "cam@example.org");
+  CopyTextField(App().g_sSendSet.sSmtpSet.szPassword, "pw");
   OpenPage();
   ASSERT_TRUE(s().Paste(kEmail1, "one@example.org"));
   ASSERT_EQ(Generate(), "Generate Success!");
@@ -613,10 +614,12 @@ TEST_F(SendPageReadOnly, GenerateWritesNothingAndShowsNothing) {
 
   ASSERT_TRUE(s().Paste(kEmail1, "changed@example.org"));
   s().ClearDiag();
-  EXPECT_EQ(Generate(), "") << "no message box";
+  EXPECT_EQ(Generate(), "CFG.BIN could not be written.\r\nThe card or folder is write-protected.");
+  EXPECT_EQ(last_caption_, "Warning");
+  EXPECT_EQ(last_icon_, platform::MsgIcon::Warning);
   EXPECT_TRUE(DiagHas("Generate fail!"));
   EXPECT_EQ(ReadAll(card_ / "CFG.BIN"), old_file);
-  EXPECT_EQ(SEND_FIELD(g_sSendSet.szRecp[2]), "changed@example.org");
+  EXPECT_EQ(SEND_FIELD(App().g_sSendSet.szRecp[2]), "changed@example.org");
   EXPECT_EQ(s().TopTemplate(), kSendSettingsTemplate);
   EXPECT_EQ(s().Text(kEmail1), "changed@example.org");
 }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "apps/common/all_windows.h"
 #include "platform/headless/headless.h"
 #include "platform/window.h"
 #include "records/app_state.h"
@@ -36,7 +37,7 @@ class SendPageTest : public ::testing::Test {
     ResetSendSetState();
     ResetWirelessState();
     ResetOperatorPresetState();
-    UiLanguage = 1;
+    App().UiLanguage = 1;
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     dir_ = std::filesystem::temp_directory_path() /
            ("ts_send_" + std::to_string(::getpid()) + "_" + info->test_suite_name() + "_" + info->name());
@@ -57,8 +58,8 @@ class SendPageTest : public ::testing::Test {
   void Prepare(uint16_t code, uint8_t mode) {
     SelectModel(code);
     ApplySendSetDefaults();
-    g_sSendSet.bySendBy = mode;
-    ChosenSendBy = mode;
+    App().g_sSendSet.bySendBy = mode;
+    App().ChosenSendBy = mode;
   }
 
   // Runs the send settings page alone, `times` times in a row.
@@ -76,7 +77,7 @@ class SendPageTest : public ::testing::Test {
   // Runs the whole application from the main window.
   void StartApplication() {
     session_->services().SetWorkingDirectory(dir_.string());
-    session_->Start([](platform::Host& h) { RunApplication(h); });
+    session_->Start([](platform::Host& h) { RunApplication(h, AllWindows(), App()); });
     ASSERT_EQ(s().TopTemplate(), 100);
   }
 

@@ -40,15 +40,15 @@ class WirelessPageTest : public ::testing::Test {
     ResetSendSetState();
     ResetWirelessState();
     ResetOperatorPresetState();
-    UiLanguage = 1;
+    App().UiLanguage = 1;
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     dir_ = std::filesystem::temp_directory_path() /
            ("ts_wpage_" + std::to_string(::getpid()) + "_" + std::string(info->test_suite_name()) + "_" + info->name());
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
     const std::string folder = dir_.string();
-    std::memset(SaveFolder, 0, sizeof SaveFolder);
-    std::memcpy(SaveFolder, folder.data(), std::min(folder.size(), sizeof SaveFolder - 1));
+    std::memset(App().SaveFolder, 0, sizeof App().SaveFolder);
+    std::memcpy(App().SaveFolder, folder.data(), std::min(folder.size(), sizeof App().SaveFolder - 1));
     session_ = std::make_unique<headless::Session>();
   }
 
@@ -62,16 +62,16 @@ class WirelessPageTest : public ::testing::Test {
   }
 
   static void SelectModel(uint16_t code) {
-    ModelFamily = code >> 8;
-    ModelIndex = code & 0xFF;
+    App().ModelFamily = code >> 8;
+    App().ModelIndex = code & 0xFF;
     UpdateModelCode();
   }
 
   // The default record of the current model, as a starting point for a file.
   static SendSet DefaultRecord() {
     ApplySendSetDefaults();
-    SendSet rec = g_sSendSet;
-    g_sSendSet = SendSet{};
+    SendSet rec = App().g_sSendSet;
+    App().g_sSendSet = SendSet{};
     return rec;
   }
 
@@ -94,8 +94,8 @@ class WirelessPageTest : public ::testing::Test {
   // Writes CFG.BIN for the current model, then leaves the records at their
   // start-of-process values (the file is what the page finds).
   void WriteCfg(const SendSet& rec, const GpsMail* gps = nullptr) {
-    g_sSendSet = rec;
-    if (gps) g_sSendSetTarn.sGpsMail = *gps;
+    App().g_sSendSet = rec;
+    if (gps) App().g_sSendSetTarn.sGpsMail = *gps;
     ASSERT_TRUE(SaveSendSet());
     ResetSendSetState();
   }

@@ -1,6 +1,7 @@
 // Leaving the wireless parameter page: Next Page's read-back, its checks
 // in order, the hand-over, and closing with the snapshot.
 #include "test_wireless_page_fixture.h"
+#include "records/app_state.h"
 
 namespace page_test {
 namespace {
@@ -18,7 +19,7 @@ TEST_F(WirelessPageTest, NextPageMessagesOfWifiModels) {
   ExpectNextPageMessage("Please enter WiFi password.");
   ASSERT_TRUE(s().Type(kNetPassword, "wifipass"));
   ExpectNextPageMessage("Please enter sender server.");
-  EXPECT_EQ(FIELD(SendSetSnapshot.sSmtpSet.szWLNetAccount), "trailnet");
+  EXPECT_EQ(FIELD(App().SendSetSnapshot.sSmtpSet.szWLNetAccount), "trailnet");
 }
 
 TEST_F(WirelessPageTest, NextPageSenderMessagesInOrder) {
@@ -46,13 +47,13 @@ TEST_F(WirelessPageTest, NextPageSenderMessagesInOrder) {
   ASSERT_TRUE(s().Type(kSenderPassword, "0123456789abcdef0123456789ABCDEF"));  // 32 characters
   ExpectHandOver();
 
-  const SmtpSet& smtp = SendSetSnapshot.sSmtpSet;
+  const SmtpSet& smtp = App().SendSetSnapshot.sSmtpSet;
   EXPECT_EQ(FIELD(smtp.szServer), "smtp.example.com");
   EXPECT_EQ(smtp.iPort, 465);
   EXPECT_EQ(FIELD(smtp.szAddr), "cam.box@example.com");
   EXPECT_EQ(FIELD(smtp.szUserName), "cam.box@example.com");
   EXPECT_EQ(FIELD(smtp.szPassword), "0123456789abcdef0123456789ABCDEF");
-  EXPECT_EQ(std::memcmp(&SendSetSnapshot, &g_sSendSet, sizeof(SendSet)), 0);
+  EXPECT_EQ(std::memcmp(&App().SendSetSnapshot, &App().g_sSendSet, sizeof(SendSet)), 0);
   EXPECT_EQ(results_.back(), platform::kIdOk);
   EXPECT_TRUE(DiagHas("MdmSendVia = 1, OpCountry = 43, bCheckSmtpAPN = 0"));
 }
@@ -66,7 +67,7 @@ TEST_F(WirelessPageTest, NextPageAsksForTheNetworkApn) {
   ExpectNextPageMessage("Please enter network APN.");
   ASSERT_TRUE(s().Type(kNetApn, "internet.example"));
   ExpectHandOver();
-  EXPECT_EQ(FIELD(SendSetSnapshot.sSmtpSet.szWLNetApN), "internet.example");
+  EXPECT_EQ(FIELD(App().SendSetSnapshot.sSmtpSet.szWLNetApN), "internet.example");
 }
 
 TEST_F(WirelessPageTest, ModuleChoiceApnCheckOnlyForHandTypedCellularValues) {
@@ -79,9 +80,9 @@ TEST_F(WirelessPageTest, ModuleChoiceApnCheckOnlyForHandTypedCellularValues) {
   ExpectNextPageMessage("Please enter network APN.");
   EXPECT_TRUE(DiagHas("MdmSendVia = 1, OpCountry = 43, bCheckSmtpAPN = 1"));
   ASSERT_TRUE(s().Select(kSource, 0));  // a preset brings its own APN
-  EXPECT_EQ(FIELD(g_sSendSet.sSmtpSet.szWLNetApN), "3gnet");
+  EXPECT_EQ(FIELD(App().g_sSendSet.sSmtpSet.szWLNetApN), "3gnet");
   ExpectHandOver();
-  EXPECT_EQ(FIELD(SendSetSnapshot.sSmtpSet.szWLNetApN), "3gnet");
+  EXPECT_EQ(FIELD(App().SendSetSnapshot.sSmtpSet.szWLNetApN), "3gnet");
 }
 
 TEST_F(WirelessPageTest, ModeOffChecksNothing) {
@@ -104,11 +105,11 @@ TEST_F(WirelessPageTest, RemoteControlWithoutCommand22ReadsTheSenderButDoesNotCh
   rec.byRemoteInterval = 2;
   CopyTextField(rec.sSmtpSet.szServer, "");
   WriteCfg(rec);
-  NoRemoteCommand22 = true;
+  App().NoRemoteCommand22 = true;
   Open();
   EXPECT_FALSE(s().Enabled(kSenderServer));
   ExpectHandOver();
-  EXPECT_EQ(FIELD(SendSetSnapshot.sSmtpSet.szServer), "");
+  EXPECT_EQ(FIELD(App().SendSetSnapshot.sSmtpSet.szServer), "");
   EXPECT_TRUE(DiagHas("** szServer:"));
 }
 
@@ -132,8 +133,8 @@ TEST_F(WirelessPageTest, EmptiedPortKeepsTheStoredPort) {
   ASSERT_TRUE(s().Paste(kSenderPort, ""));
   ASSERT_TRUE(s().Paste(kSenderServer, "mail.example.org"));
   ExpectHandOver();
-  EXPECT_EQ(SendSetSnapshot.sSmtpSet.iPort, 465);
-  EXPECT_EQ(FIELD(SendSetSnapshot.sSmtpSet.szServer), "mail.example.org");
+  EXPECT_EQ(App().SendSetSnapshot.sSmtpSet.iPort, 465);
+  EXPECT_EQ(FIELD(App().SendSetSnapshot.sSmtpSet.szServer), "mail.example.org");
 }
 
 TEST_F(WirelessPageTest, FtpAndCloudValuesAreReadBack) {
@@ -142,8 +143,8 @@ TEST_F(WirelessPageTest, FtpAndCloudValuesAreReadBack) {
   WriteCfg(rec);
   Open();
   ASSERT_TRUE(s().Select(kSendBy, 2));  // FTP
-  EXPECT_EQ(g_sSendSet.bySendBy, kSendFtp);
-  EXPECT_EQ(ChosenSendBy, kSendFtp);
+  EXPECT_EQ(App().g_sSendSet.bySendBy, kSendFtp);
+  EXPECT_EQ(App().ChosenSendBy, kSendFtp);
   EXPECT_TRUE(s().Shown(kFtpDir));
   EXPECT_EQ(s().Text(kBoxFrame), "FTP Settings");
   EXPECT_EQ(s().Text(kFtpDirFrame), "Upload to FTP directory (must exist)");
@@ -159,14 +160,14 @@ TEST_F(WirelessPageTest, FtpAndCloudValuesAreReadBack) {
   EXPECT_TRUE(s().Enabled(kFtpDir));
   ASSERT_TRUE(s().Paste(kFtpDir, "cam7"));
   ExpectHandOver();
-  const FtpSet& ftp = SendSetSnapshot.sFtpSet;
+  const FtpSet& ftp = App().SendSetSnapshot.sFtpSet;
   EXPECT_EQ(FIELD(ftp.szServer), "ftp.example.net");
   EXPECT_EQ(ftp.iPort, 990);
   EXPECT_EQ(FIELD(ftp.szUserName), "uploader");
   EXPECT_EQ(FIELD(ftp.szPassword), "ftp-secret-0123456789-0123456789");
   EXPECT_EQ(ftp.iFtpDirType, 1);
   EXPECT_EQ(FIELD(ftp.szFtpDir), "cam7");
-  EXPECT_EQ(SendSetSnapshot.bySendBy, kSendFtp);
+  EXPECT_EQ(App().SendSetSnapshot.bySendBy, kSendFtp);
 }
 
 // A directory type the list does not offer shows no entry and goes back
@@ -183,9 +184,9 @@ TEST_F(WirelessPageTest, FtpDirectoryTypeTheListDoesNotOfferIsStoredAsNoSelectio
   Open();
   EXPECT_EQ(s().Selection(kFtpDirType), -1);
   ExpectHandOver();
-  EXPECT_EQ(SendSetSnapshot.sFtpSet.iFtpDirType, -1);
+  EXPECT_EQ(App().SendSetSnapshot.sFtpSet.iFtpDirType, -1);
   uint8_t bytes[4];
-  std::memcpy(bytes, &SendSetSnapshot.sFtpSet.iFtpDirType, 4);
+  std::memcpy(bytes, &App().SendSetSnapshot.sFtpSet.iFtpDirType, 4);
   EXPECT_EQ(std::vector<uint8_t>(bytes, bytes + 4), std::vector<uint8_t>(4, 0xFF));
 }
 
@@ -199,7 +200,7 @@ TEST_F(WirelessPageTest, CloudValuesAreReadBack) {
   ASSERT_TRUE(s().Type(kBox2, "pw"));
   ASSERT_TRUE(s().Type(kBox3, "86139000"));
   ExpectHandOver();
-  const VornCloudSet& cloud = SendSetSnapshot.sVornCloudSet;
+  const VornCloudSet& cloud = App().SendSetSnapshot.sVornCloudSet;
   EXPECT_EQ(FIELD(cloud.szAppKey), "owner@example.com");
   EXPECT_EQ(FIELD(cloud.szAppSecret), "pw");
   EXPECT_EQ(FIELD(cloud.szSimCardNum), "86139000");
@@ -211,8 +212,8 @@ TEST_F(WirelessPageTest, Model523FtpEntrySendsByFtp) {
   Open();
   ASSERT_EQ(s().Items(kSendBy)[2], "FTP");
   ASSERT_TRUE(s().Select(kSendBy, 2));
-  EXPECT_EQ(g_sSendSet.bySendBy, kSendFtp);
-  EXPECT_EQ(s_eFtpEditUse, 0);
+  EXPECT_EQ(App().g_sSendSet.bySendBy, kSendFtp);
+  EXPECT_EQ(App().s_eFtpEditUse, 0);
   EXPECT_EQ(s().Text(kBoxFrame), "FTP Settings");
   EXPECT_TRUE(s().Shown(kFtpDirType));
 }
@@ -228,13 +229,13 @@ TEST_F(WirelessPageTest, SwitchingToOffEmptiesTheScreenButNotTheRecord) {
     EXPECT_EQ(s().Text(id), "") << id;
     EXPECT_FALSE(s().Enabled(id)) << id;
   }
-  EXPECT_EQ(FIELD(g_sSendSet.sSmtpSet.szWLNetApN), "internet");
-  EXPECT_EQ(FIELD(g_sSendSet.sSmtpSet.szServer), "smtp.example.com");
+  EXPECT_EQ(FIELD(App().g_sSendSet.sSmtpSet.szWLNetApN), "internet");
+  EXPECT_EQ(FIELD(App().g_sSendSet.sSmtpSet.szServer), "smtp.example.com");
   EXPECT_TRUE(s().Shown(kBoxFrame));  // another mode was applied in this run
   EXPECT_FALSE(s().Enabled(kBox1));
   ExpectHandOver();
-  EXPECT_EQ(SendSetSnapshot.bySendBy, kSendOff);
-  EXPECT_EQ(FIELD(SendSetSnapshot.sSmtpSet.szServer), "smtp.example.com");
+  EXPECT_EQ(App().SendSetSnapshot.bySendBy, kSendOff);
+  EXPECT_EQ(FIELD(App().SendSetSnapshot.sSmtpSet.szServer), "smtp.example.com");
 }
 
 TEST_F(WirelessPageTest, SecondOpeningShowsTheSnapshotNotTheFile) {
@@ -245,7 +246,7 @@ TEST_F(WirelessPageTest, SecondOpeningShowsTheSnapshotNotTheFile) {
   ExpectHandOver();
   ASSERT_EQ(s().TopTemplate(), kWirelessPageTemplate);  // the second opening
   EXPECT_EQ(s().Text(kSenderServer), "typed.example.com");
-  EXPECT_EQ(g_sSendSet.StructFlag, ExpectedStructFlag());
+  EXPECT_EQ(App().g_sSendSet.StructFlag, ExpectedStructFlag());
   // CFG.BIN is read once per run.
   const auto lines = s().DiagLines();
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "sizeof = 1320"), 1);
@@ -259,11 +260,11 @@ TEST_F(WirelessPageTest, ClosingDropsTypedTextButKeepsListChoices) {
   ASSERT_TRUE(s().Select(kSendBy, 3));  // cloud
   ASSERT_TRUE(s().Close());
   EXPECT_EQ(nexts_.at(0), platform::WindowKind::Main);
-  EXPECT_EQ(SendSetSnapshot.bySendBy, kSendCloud);
-  EXPECT_EQ(FIELD(SendSetSnapshot.sSmtpSet.szServer), "smtp.example.com");
+  EXPECT_EQ(App().SendSetSnapshot.bySendBy, kSendCloud);
+  EXPECT_EQ(FIELD(App().SendSetSnapshot.sSmtpSet.szServer), "smtp.example.com");
   ASSERT_EQ(s().TopTemplate(), kWirelessPageTemplate);
   EXPECT_EQ(s().Selection(kSendBy), 3);
-  EXPECT_EQ(FIELD(g_sSendSet.sSmtpSet.szServer), "smtp.example.com");
+  EXPECT_EQ(FIELD(App().g_sSendSet.sSmtpSet.szServer), "smtp.example.com");
 }
 
 TEST_F(WirelessPageTest, OperatorChangeInFtpModeStoresTheNewOperatorsApn) {
@@ -274,12 +275,12 @@ TEST_F(WirelessPageTest, OperatorChangeInFtpModeStoresTheNewOperatorsApn) {
   rec.byOperator = 0;  // China Unicom
   WriteCfg(rec);
   Open();
-  EXPECT_EQ(FIELD(g_sSendSet.sSmtpSet.szWLNetApN), "3gnet");
+  EXPECT_EQ(FIELD(App().g_sSendSet.sSmtpSet.szWLNetApN), "3gnet");
   ASSERT_TRUE(s().Select(kOperator, 1));  // China Mobile
   EXPECT_EQ(s().Text(kNetApn), "cmnet");
   ExpectHandOver();
-  EXPECT_EQ(FIELD(SendSetSnapshot.sSmtpSet.szWLNetApN), "cmnet");
-  EXPECT_EQ(FIELD(SendSetSnapshot.sMmsSet.szApn), "cmwap");
+  EXPECT_EQ(FIELD(App().SendSetSnapshot.sSmtpSet.szWLNetApN), "cmnet");
+  EXPECT_EQ(FIELD(App().SendSetSnapshot.sMmsSet.szApn), "cmwap");
 }
 
 TEST_F(WirelessPageTest, CountryChangeAppliesItsFirstOperator) {
@@ -290,15 +291,15 @@ TEST_F(WirelessPageTest, CountryChangeAppliesItsFirstOperator) {
   WriteCfg(rec);
   Open();
   ASSERT_TRUE(s().Select(kCountry, 14));  // Poland
-  EXPECT_EQ(g_sSendSet.byOperatorCountry, 14);
-  EXPECT_EQ(g_sSendSet.byOperator, 0);
+  EXPECT_EQ(App().g_sSendSet.byOperatorCountry, 14);
+  EXPECT_EQ(App().g_sSendSet.byOperator, 0);
   EXPECT_EQ(s().Items(kOperator), (std::vector<std::string>{"ERA"}));
-  EXPECT_EQ(FIELD(g_sSendSet.sSmtpSet.szWLNetApN), s().Text(kNetApn));  // e-mail shows the preset
+  EXPECT_EQ(FIELD(App().g_sSendSet.sSmtpSet.szWLNetApN), s().Text(kNetApn));  // e-mail shows the preset
   ASSERT_TRUE(s().Select(kSource, 1));
   ASSERT_TRUE(s().Select(kSource, 0));  // back to presets: China, first operator
-  EXPECT_EQ(g_sSendSet.byOperatorCountry, 0);
+  EXPECT_EQ(App().g_sSendSet.byOperatorCountry, 0);
   EXPECT_EQ(s().Selection(kCountry), 0);
-  EXPECT_EQ(FIELD(g_sSendSet.sSmtpSet.szWLNetApN), "3gnet");
+  EXPECT_EQ(FIELD(App().g_sSendSet.sSmtpSet.szWLNetApN), "3gnet");
   EXPECT_EQ(s().Text(kMmsApn), "uniwap");
 }
 

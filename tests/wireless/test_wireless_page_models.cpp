@@ -4,6 +4,7 @@
 
 #include "records/catalogue.h"
 #include "test_wireless_page_fixture.h"
+#include "records/app_state.h"
 
 namespace page_test {
 namespace {
@@ -44,7 +45,7 @@ class WirelessModelTable : public WirelessPageTest {
     TearDown();
     SetUp();
     SelectModel(code);
-    if (wifi_module) MdmSendVia = 0;
+    if (wifi_module) App().MdmSendVia = 0;
     WriteCfg(MailRecord());
     Open();
     return Look();

@@ -1,6 +1,7 @@
 // Opening the wireless parameter page: what it shows for the file it
 // finds, per model group, and what it repairs.
 #include "test_wireless_page_fixture.h"
+#include "records/app_state.h"
 #include "trailset_version.h"
 
 namespace page_test {
@@ -21,8 +22,8 @@ TEST(SendByList, EntriesAndModesPerModel) {
       {528, {0, 2, 3, 4}},
   };
   for (const Case& c : cases) {
-    ModelFamily = 2;
-    ModelIndex = c.code & 0xFF;
+    App().ModelFamily = 2;
+    App().ModelIndex = c.code & 0xFF;
     UpdateModelCode();
     SCOPED_TRACE(c.code);
     ASSERT_EQ(SendByEntries(c.code).size(), c.modes.size());
@@ -61,7 +62,7 @@ TEST_F(WirelessPageTest, Model514WithCloudShowsTheCloudBox) {
   EXPECT_TRUE(s().Enabled(kBox1));
   for (int id : {kFtpPassword, kFtpPasswordLabel, kFtpDirType, kFtpDir, kFtpDirFrame})
     EXPECT_FALSE(s().Shown(id)) << id;
-  EXPECT_EQ(s_eFtpEditUse, 1);
+  EXPECT_EQ(App().s_eFtpEditUse, 1);
 }
 
 TEST_F(WirelessPageTest, CloudNumberFilterFollowsTheModel) {
@@ -87,13 +88,13 @@ TEST_F(WirelessPageTest, MmsFromFileOpensAsEmail) {
   rec.bySendBy = kSendMms;
   WriteCfg(rec);
   Open();
-  EXPECT_EQ(g_sSendSet.bySendBy, kSendEmail);
+  EXPECT_EQ(App().g_sSendSet.bySendBy, kSendEmail);
   EXPECT_EQ(s().Selection(kSendBy), 1);
   EXPECT_EQ(s().Items(kSendBy)[1], "Email");
   EXPECT_EQ(s().Text(kSenderServer), "smtp.example.com");
   EXPECT_EQ(s().Text(kSenderPort), "465");
   EXPECT_TRUE(s().Enabled(kSenderServer));
-  EXPECT_EQ(ChosenSendBy, kSendEmail);
+  EXPECT_EQ(App().ChosenSendBy, kSendEmail);
 }
 
 TEST_F(WirelessPageTest, StoredIndexesOutsideTheListsAreClamped) {
@@ -118,8 +119,8 @@ TEST_F(WirelessPageTest, StoredIndexesOutsideTheListsAreClamped) {
     rec.byOperator = c.op;
     WriteCfg(rec);
     Open();
-    EXPECT_EQ(g_sSendSet.byOperatorCountry, c.want_country);
-    EXPECT_EQ(g_sSendSet.byOperator, c.want_op);
+    EXPECT_EQ(App().g_sSendSet.byOperatorCountry, c.want_country);
+    EXPECT_EQ(App().g_sSendSet.byOperator, c.want_op);
     EXPECT_EQ(s().Selection(kCountry), c.want_country);
     EXPECT_EQ(s().Selection(kOperator), c.want_op);
     EXPECT_EQ(s().Selection(kSource), 0);
@@ -134,7 +135,7 @@ TEST_F(WirelessPageTest, FranceKeepsItsThirdOperatorOnTheGpsModels) {
   rec.byOperator = 2;
   WriteCfg(rec);
   Open();
-  EXPECT_EQ(g_sSendSet.byOperator, 2);
+  EXPECT_EQ(App().g_sSendSet.byOperator, 2);
   EXPECT_EQ(s().Items(kOperator), (Items{"Bouygues", "Orange", "SFR"}));
   EXPECT_EQ(s().Selection(kOperator), 2);
 }
@@ -151,9 +152,9 @@ TEST_F(WirelessPageTest, WifiGroupModelsShowTheWifiRowWithoutPresets) {
     rec.byRemoteSwitch = 1;
     WriteCfg(rec);
     Open();
-    EXPECT_EQ(g_sSendSet.byOperatorCountry, kManualCountry);
-    EXPECT_EQ(g_sSendSet.byRemoteSwitch, 0);
-    EXPECT_EQ(g_sSendSet.byRemoteInterval, 25);
+    EXPECT_EQ(App().g_sSendSet.byOperatorCountry, kManualCountry);
+    EXPECT_EQ(App().g_sSendSet.byRemoteSwitch, 0);
+    EXPECT_EQ(App().g_sSendSet.byRemoteInterval, 25);
     EXPECT_FALSE(s().Enabled(kSource));
     EXPECT_EQ(s().Items(kSource), (Items{"Select Operator", "No"}));
     EXPECT_EQ(s().Selection(kSource), 1);
@@ -177,12 +178,12 @@ TEST_F(WirelessPageTest, WifiGroupModelsShowTheWifiRowWithoutPresets) {
 
 TEST_F(WirelessPageTest, ModuleChoiceModelOnWifiKeepsTheWifiRowAcrossModes) {
   SelectModel(528);
-  MdmSendVia = 0;
+  App().MdmSendVia = 0;
   SendSet rec = MailRecord();  // StructFlag 0: the WiFi module
   ASSERT_EQ(rec.StructFlag, 0);
   WriteCfg(rec);
   Open();
-  ASSERT_EQ(MdmSendVia, 0);
+  ASSERT_EQ(App().MdmSendVia, 0);
   EXPECT_TRUE(s().Shown(kModule));
   EXPECT_TRUE(s().Shown(kModuleLabel));
   EXPECT_EQ(s().Items(kModule), (Items{"WIFI", "4G"}));
@@ -197,7 +198,7 @@ TEST_F(WirelessPageTest, ModuleChoiceModelOnWifiKeepsTheWifiRowAcrossModes) {
     EXPECT_EQ(s().Text(kNetAccountLabel), "Name(SSID)");
     EXPECT_FALSE(s().Enabled(kNetApn));
     EXPECT_EQ(s().Enabled(kNetAccount), pos != 0);
-    EXPECT_EQ(g_sSendSet.byOperatorCountry, kManualCountry);
+    EXPECT_EQ(App().g_sSendSet.byOperatorCountry, kManualCountry);
   }
 }
 
@@ -205,22 +206,22 @@ TEST_F(WirelessPageTest, WifiModuleNeverTakesAnOperatorPreset) {
   // A file that chose the WiFi module and still names a preset: the preset
   // would overwrite the WiFi name and password kept in the network fields.
   SelectModel(531);
-  MdmSendVia = 0;
+  App().MdmSendVia = 0;
   SendSet rec = MailRecord();
   rec.bySendBy = kSendFtp;
   rec.byOperatorCountry = 3;
   rec.byOperator = 1;
   WriteCfg(rec);
   Open();
-  EXPECT_EQ(g_sSendSet.byOperatorCountry, kManualCountry);
-  EXPECT_EQ(FIELD(g_sSendSet.sSmtpSet.szWLNetAccount), "trailnet");
+  EXPECT_EQ(App().g_sSendSet.byOperatorCountry, kManualCountry);
+  EXPECT_EQ(FIELD(App().g_sSendSet.sSmtpSet.szWLNetAccount), "trailnet");
   EXPECT_EQ(s().Text(kNetAccount), "trailnet");
   EXPECT_FALSE(s().Enabled(kCountry));
   ASSERT_TRUE(s().Select(kSendBy, 3));  // cloud
-  EXPECT_EQ(FIELD(g_sSendSet.sSmtpSet.szWLNetAccount), "trailnet");
+  EXPECT_EQ(FIELD(App().g_sSendSet.sSmtpSet.szWLNetAccount), "trailnet");
   ExpectHandOver();
-  EXPECT_EQ(FIELD(SendSetSnapshot.sSmtpSet.szWLNetAccount), "trailnet");
-  EXPECT_EQ(FIELD(SendSetSnapshot.sSmtpSet.szWLNetPassword), "wifipass");
+  EXPECT_EQ(FIELD(App().SendSetSnapshot.sSmtpSet.szWLNetAccount), "trailnet");
+  EXPECT_EQ(FIELD(App().SendSetSnapshot.sSmtpSet.szWLNetPassword), "wifipass");
 }
 
 TEST_F(WirelessPageTest, UnknownSendByModeOpensAsEmail) {
@@ -229,7 +230,7 @@ TEST_F(WirelessPageTest, UnknownSendByModeOpensAsEmail) {
   rec.bySendBy = 9;
   WriteCfg(rec);
   Open();
-  EXPECT_EQ(g_sSendSet.bySendBy, kSendEmail);
+  EXPECT_EQ(App().g_sSendSet.bySendBy, kSendEmail);
   EXPECT_EQ(s().Selection(kSendBy), 1);
 }
 
@@ -263,18 +264,18 @@ TEST_F(WirelessPageTest, ChoosingTheModuleStartsFromEmptyNetworkValues) {
   Open();
   ASSERT_EQ(s().Selection(kSource), 0);
   ASSERT_TRUE(s().Select(kModule, 0));
-  EXPECT_EQ(MdmSendVia, 0);
-  EXPECT_EQ(g_sSendSet.StructFlag, 0);
-  EXPECT_EQ(g_sSendSet.byOperatorCountry, kManualCountry);
-  EXPECT_EQ(FIELD(g_sSendSet.sSmtpSet.szWLNetApN), "");
-  EXPECT_EQ(FIELD(g_sSendSet.sMmsSet.szApn), "");
+  EXPECT_EQ(App().MdmSendVia, 0);
+  EXPECT_EQ(App().g_sSendSet.StructFlag, 0);
+  EXPECT_EQ(App().g_sSendSet.byOperatorCountry, kManualCountry);
+  EXPECT_EQ(FIELD(App().g_sSendSet.sSmtpSet.szWLNetApN), "");
+  EXPECT_EQ(FIELD(App().g_sSendSet.sMmsSet.szApn), "");
   EXPECT_EQ(s().Text(kNetApn), "");
   EXPECT_FALSE(s().Shown(kSource));
   EXPECT_EQ(s().Text(kNetAccountLabel), "Name(SSID)");
 
   ASSERT_TRUE(s().Select(kModule, 1));
-  EXPECT_EQ(MdmSendVia, 1);
-  EXPECT_EQ(g_sSendSet.StructFlag, 1);
+  EXPECT_EQ(App().MdmSendVia, 1);
+  EXPECT_EQ(App().g_sSendSet.StructFlag, 1);
   EXPECT_TRUE(s().Shown(kSource));
   EXPECT_TRUE(s().Enabled(kSource));
   EXPECT_EQ(s().Text(kNetApnLabel), "APN");
@@ -291,18 +292,18 @@ TEST_F(WirelessPageTest, FactoryTestModeIsSwitchedOffAndItsServerKept) {
   CopyTextField(rec.DebugUrl, "factory.example.com");
   WriteCfg(rec);
   Open();
-  EXPECT_EQ(g_sSendSet.DebugFlag, 0);
-  EXPECT_EQ(g_sSendSet.DebugPort, 8000);
-  EXPECT_EQ(FIELD(g_sSendSet.DebugUrl), "factory.example.com");
+  EXPECT_EQ(App().g_sSendSet.DebugFlag, 0);
+  EXPECT_EQ(App().g_sSendSet.DebugPort, 8000);
+  EXPECT_EQ(FIELD(App().g_sSendSet.DebugUrl), "factory.example.com");
   EXPECT_FALSE(s().Shown(kFactoryTest));
   EXPECT_FALSE(s().Enabled(kFactoryTest));
   EXPECT_FALSE(s().Checked(kFactoryTest));
   EXPECT_FALSE(s().Shown(kFactoryLabel));
   EXPECT_FALSE(s().Shown(kFactoryPortLabel));
   ExpectHandOver();
-  EXPECT_EQ(SendSetSnapshot.DebugFlag, 0);
-  EXPECT_EQ(SendSetSnapshot.DebugPort, 8000);
-  EXPECT_EQ(FIELD(SendSetSnapshot.DebugUrl), "factory.example.com");
+  EXPECT_EQ(App().SendSetSnapshot.DebugFlag, 0);
+  EXPECT_EQ(App().SendSetSnapshot.DebugPort, 8000);
+  EXPECT_EQ(FIELD(App().SendSetSnapshot.DebugUrl), "factory.example.com");
 }
 
 TEST_F(WirelessPageTest, MissingOrForeignFileGivesTheDefaultRecord) {
@@ -312,10 +313,10 @@ TEST_F(WirelessPageTest, MissingOrForeignFileGivesTheDefaultRecord) {
   WriteCfg(foreign);
   SelectModel(514);
   Open();
-  EXPECT_EQ(g_sSendSet.bySendBy, kSendEmail);
-  EXPECT_EQ(g_sSendSet.StructFlag, 8192);
-  EXPECT_EQ(FIELD(g_sSendSet.sFtpSet.szFtpDir), "/");
-  EXPECT_EQ(g_sSendSet.sFtpSet.iPort, 21);
+  EXPECT_EQ(App().g_sSendSet.bySendBy, kSendEmail);
+  EXPECT_EQ(App().g_sSendSet.StructFlag, 8192);
+  EXPECT_EQ(FIELD(App().g_sSendSet.sFtpSet.szFtpDir), "/");
+  EXPECT_EQ(App().g_sSendSet.sFtpSet.iPort, 21);
   EXPECT_EQ(s().Text(kSenderServer), "");
   EXPECT_EQ(s().Text(kSenderPort), "");
   EXPECT_FALSE(s().Enabled(kFtpDir));
@@ -324,7 +325,7 @@ TEST_F(WirelessPageTest, MissingOrForeignFileGivesTheDefaultRecord) {
 }
 
 TEST_F(WirelessPageTest, ChineseTexts) {
-  UiLanguage = 0;
+  App().UiLanguage = 0;
   SelectModel(520);
   Open();
   EXPECT_EQ(s().Title(), "无线参数设置");
@@ -354,7 +355,7 @@ TEST_F(WirelessPageTest, FtpFromFileShowsTheFtpBox) {
   CopyTextField(rec.sFtpSet.szFtpDir, "/cam1");
   WriteCfg(rec);
   Open();
-  EXPECT_EQ(s_eFtpEditUse, 0);
+  EXPECT_EQ(App().s_eFtpEditUse, 0);
   EXPECT_EQ(s().Selection(kSendBy), 2);
   EXPECT_EQ(s().Text(kBoxFrame), "FTP Settings");
   EXPECT_EQ(s().Text(kBox1), "ftp.example.com");
@@ -373,7 +374,7 @@ TEST_F(WirelessPageTest, FtpFromFileShowsTheFtpBox) {
   ASSERT_TRUE(s().Type(kBox2, "x9"));  // digits only in the FTP port
   EXPECT_EQ(s().Text(kBox2), "21219");
   ASSERT_TRUE(s().Select(kFtpDirType, 0));
-  EXPECT_EQ(FIELD(g_sSendSet.sFtpSet.szFtpDir), "/");
+  EXPECT_EQ(FIELD(App().g_sSendSet.sFtpSet.szFtpDir), "/");
   EXPECT_EQ(s().Text(kFtpDir), "/");
   EXPECT_FALSE(s().Enabled(kFtpDir));
 }
@@ -384,7 +385,7 @@ TEST_F(WirelessPageTest, FtpModelWithoutFtpShowsAStoredFtpModeAsCloud) {
   rec.bySendBy = kSendFtp;
   WriteCfg(rec);
   Open();
-  EXPECT_EQ(g_sSendSet.bySendBy, kSendCloud);
+  EXPECT_EQ(App().g_sSendSet.bySendBy, kSendCloud);
   EXPECT_EQ(s().Selection(kSendBy), 2);
   EXPECT_EQ(s().Text(kBoxFrame), "Camera Cloud System Parameters");
 }
@@ -402,12 +403,12 @@ TEST_F(WirelessPageTest, PresetValuesAreNeverShownInClear) {
     EXPECT_TRUE(s().Masked(id)) << id;
   EXPECT_FALSE(s().Enabled(kNetApn));
   ASSERT_TRUE(s().Select(kSource, 1));  // manual input
-  EXPECT_EQ(g_sSendSet.byOperatorCountry, kManualCountry);
+  EXPECT_EQ(App().g_sSendSet.byOperatorCountry, kManualCountry);
   for (int id : {kNetApn, kNetAccount, kNetPassword, kMmsUrl, kMmsApn, kMmsPort})
     EXPECT_FALSE(s().Masked(id)) << id;
   EXPECT_EQ(s().Text(kNetApn), "");
-  EXPECT_EQ(FIELD(g_sSendSet.sSmtpSet.szWLNetApN), "");
-  EXPECT_EQ(FIELD(g_sSendSet.sMmsSet.szApn), "");
+  EXPECT_EQ(FIELD(App().g_sSendSet.sSmtpSet.szWLNetApN), "");
+  EXPECT_EQ(FIELD(App().g_sSendSet.sMmsSet.szApn), "");
   EXPECT_TRUE(s().Enabled(kNetApn));
   EXPECT_TRUE(s().Enabled(kMmsUrl));  // remote control with hand-typed values
   EXPECT_EQ(s().Items(kCountry), (Items{"Others"}));

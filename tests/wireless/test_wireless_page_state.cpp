@@ -14,8 +14,8 @@
 namespace {
 
 void SelectModel(uint16_t code) {
-  ModelFamily = code >> 8;
-  ModelIndex = code & 0xFF;
+  App().ModelFamily = code >> 8;
+  App().ModelIndex = code & 0xFF;
   UpdateModelCode();
 }
 
@@ -41,8 +41,8 @@ TEST(WirelessState, NetworkApnRequirementPerModel) {
   };
   for (const Case& c : cases) {
     SelectModel(c.code);
-    MdmSendVia = c.via;
-    g_sSendSet.byOperatorCountry = c.country;
+    App().MdmSendVia = c.via;
+    App().g_sSendSet.byOperatorCountry = c.country;
     lines.clear();
     EXPECT_EQ(bCheckSmtpAPN(), c.need) << c.code << " via " << c.via << " country " << int(c.country);
     ASSERT_EQ(lines.size(), 1u);
@@ -55,24 +55,24 @@ TEST(WirelessState, NetworkApnRequirementPerModel) {
 }
 
 TEST(WirelessState, ResetRestoresStartValues) {
-  SendSetSnapshot.bySendBy = 4;
-  NoRemoteCommand22 = true;
-  GpsWindowOpen = true;
-  s_eFtpEditUse = 1;
-  FtpBoxShownInOff = true;
-  WirelessPageFirstOpen = false;
-  SendSettingsFirstOpen = false;
-  ChosenSendBy = 3;
+  App().SendSetSnapshot.bySendBy = 4;
+  App().NoRemoteCommand22 = true;
+  App().GpsWindowOpen = true;
+  App().s_eFtpEditUse = 1;
+  App().FtpBoxShownInOff = true;
+  App().WirelessPageFirstOpen = false;
+  App().SendSettingsFirstOpen = false;
+  App().ChosenSendBy = 3;
   ResetWirelessState();
   const SendSet zero{};
-  EXPECT_EQ(std::memcmp(&SendSetSnapshot, &zero, sizeof zero), 0);
-  EXPECT_FALSE(NoRemoteCommand22);
-  EXPECT_FALSE(GpsWindowOpen);
-  EXPECT_EQ(s_eFtpEditUse, 0);
-  EXPECT_FALSE(FtpBoxShownInOff);
-  EXPECT_TRUE(WirelessPageFirstOpen);
-  EXPECT_TRUE(SendSettingsFirstOpen);
-  EXPECT_EQ(ChosenSendBy, 0);
+  EXPECT_EQ(std::memcmp(&App().SendSetSnapshot, &zero, sizeof zero), 0);
+  EXPECT_FALSE(App().NoRemoteCommand22);
+  EXPECT_FALSE(App().GpsWindowOpen);
+  EXPECT_EQ(App().s_eFtpEditUse, 0);
+  EXPECT_FALSE(App().FtpBoxShownInOff);
+  EXPECT_TRUE(App().WirelessPageFirstOpen);
+  EXPECT_TRUE(App().SendSettingsFirstOpen);
+  EXPECT_EQ(App().ChosenSendBy, 0);
 }
 
 }  // namespace
