@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Makes the release packages into build/packages/: the Debian package, the
-# Windows zip and installer, and the source archive. Installs what it needs,
-# builds what it packages (a Release build for this machine in
-# build/release, the Windows build in build/mingw), then runs the steps in
+# Windows zip and installer, the browser page's zip and the source archive.
+# Installs what it needs, builds what it packages (a Release build for this
+# machine in build/release, the Windows build in build/mingw, the page in
+# build/web), then runs the steps in
 # scripts/package.d/ in name order; a step that cannot be done fails it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-"$root/scripts/setup.sh" build windows package
+"$root/scripts/setup.sh" build windows web package
 
 export TRAILSET_ROOT="$root"
 export TRAILSET_JOBS="${TRAILSET_JOBS:-$(nproc)}"

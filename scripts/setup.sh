@@ -2,13 +2,14 @@
 # Installs the Debian packages of the named lists in scripts/packages/:
 #   build    building trailset for this machine and running it
 #   windows  the Windows cross build
+#   web      the browser page (WebAssembly)
 #   test     the tests beyond the builds
 #   package  making the release packages
 # All of them when no list is named. Does nothing when they are all present.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 lists=("$@")
-[ ${#lists[@]} -gt 0 ] || lists=(build windows test package)
+[ ${#lists[@]} -gt 0 ] || lists=(build windows web test package)
 pkgs=()
 for list in "${lists[@]}"; do
   file="$here/packages/$list.txt"

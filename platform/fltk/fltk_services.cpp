@@ -13,32 +13,12 @@
 #include <FL/fl_ask.H>
 
 #include "platform/fltk/fltk_host.h"
+#include "platform/language_id.h"
 #include "records/time_zone.h"
 
 namespace platform::fltk {
-namespace {
 
-struct LocaleLanguage {
-  std::string_view locale;  // language_TERRITORY, or the language alone
-  int id;
-};
-
-// Windows language identifiers of the locales that have one the program
-// distinguishes; every other locale counts as US English.
-constexpr LocaleLanguage kLanguages[] = {
-    {"zh_CN", 2052}, {"zh_SG", 4100}, {"zh_TW", 1028}, {"zh_HK", 3076},
-    {"zh_MO", 5124}, {"zh", 2052},    {"en_GB", 2057}, {"en_US", 1033},
-};
-
-}  // namespace
-
-int LanguageIdOfLocale(const std::string& locale) {
-  std::string_view name(locale);
-  name = name.substr(0, name.find_first_of(".@"));
-  for (const LocaleLanguage& l : kLanguages)
-    if (name == l.locale) return l.id;
-  return 1033;
-}
+int LanguageIdOfLocale(const std::string& locale) { return platform::LanguageIdOfLocale(locale); }
 
 int StandardUtcOffsetHours() { return LocalStandardUtcOffsetHours(); }
 

@@ -3,6 +3,7 @@
 // FLTK's event path.
 #include "platform/fltk/fltk_dialog.h"
 #include "platform/fltk/fltk_host.h"
+#include "platform/language_id.h"
 #include "resources/bitmaps.h"
 #include "tests/gui/gui_driver.h"
 
@@ -13,6 +14,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // FLTK's headers bring in X11's macros: after every header of ours.
@@ -696,6 +698,10 @@ TEST(FltkServices, SystemLanguageFollowsTheLocale) {
   EXPECT_EQ(fl::LanguageIdOfLocale("zh_TW.UTF-8"), 1028);
   EXPECT_EQ(fl::LanguageIdOfLocale("de_DE.UTF-8@euro"), 1033);
   EXPECT_EQ(fl::LanguageIdOfLocale("C"), 1033);
+  // Browsers name their languages in BCP 47, with a script or in any case.
+  for (auto [tag, id] : {std::pair{"zh-CN", 2052}, {"zh-Hans-CN", 2052}, {"zh-Hant", 1028},
+                         {"zh-hant-hk", 3076}, {"zh", 2052}, {"en-GB", 2057}, {"fr-CA", 1033}})
+    EXPECT_EQ(platform::LanguageIdOfLocale(tag), id) << tag;
   fl::FltkServices services;
   ScopedEnv messages("LC_MESSAGES", nullptr);
   {
