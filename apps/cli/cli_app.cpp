@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <iostream>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -27,15 +28,18 @@ void AddRunOptions(CLI::App& c, RunOptions& o, const char* file) {
   c.add_option("--from", o.from, std::string("start from this ") + file + " instead of the factory values");
   c.add_option("--clock", o.clock, "the PC clock the windows read: \"YYYY-MM-DD HH:MM:SS\" (default: now)");
   c.add_option("--timezone", o.timezone, "the PC's time zone the windows read, in hours: +8, -5 (default: this PC's)");
-  c.add_option("--set,-s", o.sets, "NAME=VALUE: one setting as the windows take it; repeatable")->take_all();
+  c.add_option("--set,-s", o.sets,
+               "NAME=VALUE: one setting as the windows take it; VALUE @FILE reads it from a file, @- from standard "
+               "input; repeatable")
+      ->take_all();
   c.add_option("--lang", o.lang, "language of the windows and their messages: en or zh")
       ->check(CLI::IsMember({"en", "zh"}));
   c.add_flag("--json", o.json, "print the result as JSON");
   c.add_flag("--log", o.log, "print the program's diagnostic lines on the error stream");
 }
 
-constexpr const char* kCommands[] = {"models", "inspect", "camera", "wireless", "presets"};
-constexpr char kCommandList[] = "models, inspect, camera, wireless or presets";
+constexpr const char* kCommands[] = {"models", "inspect", "camera", "wireless", "export", "apply", "presets"};
+constexpr char kCommandList[] = "models, inspect, camera, wireless, export, apply or presets";
 
 // A missing or unknown command, which the parser would only call "a
 // subcommand is required"; nothing when the first argument is a command
@@ -66,6 +70,10 @@ std::string ParseErrorLine(CLI::App& app, const CLI::ParseError& e) {
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  return RunCli(args, std::cin, out, err);
+}
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
   CLI::App app(kSummary, "trailset-cli");
   app.require_subcommand(1);
   app.fallthrough(false);
@@ -104,6 +112,33 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   c_wireless->footer("Settings for --set (VALUE: the English list entry, #N for list position N, or the text):\n" +
                      WirelessSettingNames());
 
+  ExportOptions exp;
+  CLI::App* c_export = app.add_subcommand(
+      "export", "write the settings of a card's menu.dat and CFG.BIN as a profile: JSON naming each setting as --set "
+                "does, with its value as the windows show it");
+  c_export->add_option("--model,-m", exp.model, "camera model, by name or code")->required();
+  c_export->add_option("--from", exp.from, "the card's folder, holding menu.dat (and CFG.BIN)")->required();
+  c_export->add_option("--output,-o", exp.output, "write the profile into this file (default: standard output)");
+  c_export->add_flag("--show-passwords", exp.show_passwords, "keep the passwords in the profile (left out by default)");
+
+  ApplyOptions apply;
+  CLI::App* c_apply = app.add_subcommand(
+      "apply", "write a profile onto a card: menu.dat and CFG.BIN as the windows write them for its settings");
+  c_apply->add_option("FILE", apply.file, "the profile (- for standard input)")->required();
+  c_apply->add_option("--model,-m", apply.run.model, "apply the profile to this model (default: the profile's)");
+  c_apply->add_option("--out,-o", apply.run.out_dir, "folder to write menu.dat and CFG.BIN into (it must exist)")
+      ->required();
+  c_apply->add_option("--clock", apply.run.clock, "the PC clock the windows read: \"YYYY-MM-DD HH:MM:SS\" (default: now)");
+  c_apply->add_option("--timezone", apply.run.timezone,
+                      "the PC's time zone the windows read, in hours: +8, -5 (default: this PC's)");
+  c_apply->add_option("--secrets", apply.secrets,
+                      "a JSON object of wireless setting names and values (the passwords), - for standard input");
+  c_apply->add_option("--lang", apply.run.lang, "language of the windows and their messages: en or zh")
+      ->check(CLI::IsMember({"en", "zh"}));
+  c_apply->add_flag("--dry-run", apply.dry_run, "run every window and check, write nothing");
+  c_apply->add_flag("--json", apply.run.json, "print the result as JSON");
+  c_apply->add_flag("--log", apply.run.log, "print the program's diagnostic lines on the error stream");
+
   PresetsOptions presets;
   CLI::App* c_presets = app.add_subcommand("presets", "list the operator presets");
   c_presets->add_option("--country,-c", presets.country, "one country, by name or index");
@@ -128,8 +163,16 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   try {
     if (c_models->parsed()) return RunModels(models, out);
     if (c_inspect->parsed()) return RunInspect(inspect, out);
-    if (c_camera->parsed()) return RunCamera(camera, out, err);
-    if (c_wireless->parsed()) return RunWireless(wireless, out, err);
+    if (c_camera->parsed()) {
+      ReadSetValues(camera.sets, in);
+      return RunCamera(camera, out, err);
+    }
+    if (c_wireless->parsed()) {
+      ReadSetValues(wireless.sets, in);
+      return RunWireless(wireless, out, err);
+    }
+    if (c_export->parsed()) return RunExport(exp, out, err);
+    if (c_apply->parsed()) return RunApply(apply, in, out, err);
     if (c_presets->parsed()) return RunPresets(presets, out);
   } catch (const UsageError& e) {
     err << "trailset-cli: " << e.what() << "\n";
