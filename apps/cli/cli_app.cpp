@@ -12,6 +12,7 @@
 #include "apps/cli/cli.h"
 #include "apps/cli/cli_commands.h"
 #include "apps/cli/cli_common.h"
+#include "apps/cli/cli_report.h"
 #include "trailset_version.h"
 
 namespace cli {
@@ -67,6 +68,26 @@ std::string ParseErrorLine(CLI::App& app, const CLI::ParseError& e) {
   return line;
 }
 
+// How a command ended without its result, as one line on the error stream
+// and, under --json, as a JSON result on the output.
+struct Ending {
+  bool json;
+  std::ostream& out;
+  std::ostream& err;
+
+  int operator()(int status, const std::string& line, const std::string& message,
+                 const std::string* caption = nullptr) const {
+    err << "trailset-cli: " << line << "\n";
+    if (json) {
+      Json j{{"result", status == kExitUsage ? "error" : "refused"}, {"format", kJsonFormat}};
+      if (caption) j["caption"] = *caption;
+      j["message"] = message;
+      out << DumpJson(j) << "\n";
+    }
+    return status;
+  }
+};
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -89,7 +110,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   CLI::App* c_inspect = app.add_subcommand(
       "inspect", "decode a menu.dat or CFG.BIN for a model: every setting, its stored value and meaning, and what "
                  "the model's windows do with the file (exit 1 when they would not take it)");
-  c_inspect->add_option("FILE", inspect.file, "the file to decode")->required();
+  c_inspect->add_option("FILE", inspect.file, "the file to decode (- for standard input)")->required();
   c_inspect->add_option("--model,-m", inspect.model, "camera model, by name or code")->required();
   c_inspect->add_option("--kind", inspect.kind, "menu or cfg (default: by the file's name, then its size)");
   c_inspect->add_flag("--json", inspect.json, "print as JSON");
@@ -145,10 +166,9 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   c_presets->add_option("--model,-m", presets.model, "the operators offered to this model");
   c_presets->add_flag("--json", presets.json, "print as JSON");
 
-  if (const auto wrong = CommandError(args)) {
-    err << "trailset-cli: " << *wrong << "\n";
-    return kExitUsage;
-  }
+  // Before the command line is parsed, --json anywhere asks for JSON.
+  Ending end{std::find(args.begin(), args.end(), "--json") != args.end(), out, err};
+  if (const auto wrong = CommandError(args)) return end(kExitUsage, *wrong, *wrong);
   std::vector<const char*> argv;
   for (const std::string& a : args) argv.push_back(a.c_str());
   try {
@@ -156,13 +176,14 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   } catch (const CLI::ParseError& e) {
     // Help is no error: the parser prints it.
     if (e.get_exit_code() == 0) return app.exit(e, out, err) == 0 ? kExitOk : kExitUsage;
-    err << "trailset-cli: " << ParseErrorLine(app, e) << "\n";
-    return kExitUsage;
+    const std::string line = ParseErrorLine(app, e);
+    return end(kExitUsage, line, line);
   }
+  end.json = models.json || inspect.json || camera.json || wireless.json || apply.run.json || presets.json;
 
   try {
     if (c_models->parsed()) return RunModels(models, out);
-    if (c_inspect->parsed()) return RunInspect(inspect, out);
+    if (c_inspect->parsed()) return RunInspect(inspect, in, out);
     if (c_camera->parsed()) {
       ReadSetValues(camera.sets, in);
       return RunCamera(camera, out, err);
@@ -175,14 +196,13 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     if (c_apply->parsed()) return RunApply(apply, in, out, err);
     if (c_presets->parsed()) return RunPresets(presets, out);
   } catch (const UsageError& e) {
-    err << "trailset-cli: " << e.what() << "\n";
-    return kExitUsage;
+    return end(kExitUsage, e.what(), e.what());
+  } catch (const WindowRefusal& e) {
+    return end(kExitRefused, e.what(), e.text, &e.caption);
   } catch (const Refusal& e) {
-    err << "trailset-cli: " << e.what() << "\n";
-    return kExitRefused;
+    return end(kExitRefused, e.what(), e.what());
   } catch (const std::exception& e) {
-    err << "trailset-cli: error: " << e.what() << "\n";
-    return kExitRefused;
+    return end(kExitRefused, std::string("error: ") + e.what(), std::string("error: ") + e.what());
   }
   return kExitUsage;
 }

@@ -316,10 +316,15 @@ std::vector<ShownSetting> ShownCameraSettings(const PreparedRun& p) {
     const auto value = ShownValue(s, tpl, p.model, setting);
     if (!value) continue;
     const camopt::ControlDesc* c = camopt::FindControl(setting);
-    // The clock shows the PC's clock unless it is typed in.
-    if (c && c->opener == camopt::Opener::ClockInput && !s.Enabled(c->control, tpl)) continue;
     const auto o = camopt::FindSettingOptions(p.model, setting);
     const int control = setting == S::PirInterval ? camid::kInterval : o ? o->control : MenuEditControl(setting);
+    // A closed control is named when its switch opens it, as a user can:
+    // not the clock, which shows the PC's unless it is typed in, nor what
+    // the model's window keeps closed on its own.
+    const camopt::Opener opener = c ? c->opener : camopt::Opener::None;
+    if (!OpenForInput(s, tpl, control) &&
+        (opener == camopt::Opener::ClockInput || OpenPosition(opener, camopt::CamGroupOf(p.model)) < 0))
+      continue;
     if (std::find(controls.begin(), controls.end(), control) != controls.end()) continue;
     controls.push_back(control);
     shown.push_back({MenuSettingName(setting), *value});
@@ -335,7 +340,7 @@ int RunCamera(const CameraOptions& o, std::ostream& out, std::ostream& err) {
   if (o.defaults && (!o.sets.empty() || !o.from.empty()))
     throw UsageError("--defaults writes the factory values: it takes no --set and no --from");
   const PreparedRun p = PrepareRun(o);
-  const WrittenFile w = RunReportingRefusals(o.json, out, [&] { return WriteMenu(o, p, err); });
+  const WrittenFile w = WriteMenu(o, p, err);
   if (o.json) {
     Json j{{"result", "written"},      {"format", kJsonFormat},  {"message", w.message},
            {"warnings", w.warnings},   {"corrections", w.corrections}, {"file", w.report}};

@@ -22,13 +22,13 @@ struct PresetsOptions {
 int RunPresets(const PresetsOptions& o, std::ostream& out);
 
 struct InspectOptions {
-  std::string file;
+  std::string file;  // "-" for standard input
   std::string model;
   std::string kind;  // "menu", "cfg" or empty (by the file's name, then its size)
   bool json = false;
   bool show_passwords = false;
 };
-int RunInspect(const InspectOptions& o, std::ostream& out);
+int RunInspect(const InspectOptions& o, std::istream& in, std::ostream& out);
 
 // What camera and wireless share: where the windows run and what they see.
 struct RunOptions {

@@ -211,7 +211,7 @@ int RunApply(const ApplyOptions& o, std::istream& in, std::ostream& out, std::os
       throw Refusal(before + name + " was not: " + e.what());
     }
   };
-  RunReportingRefusals(o.run.json, out, [&] {
+  {
     // The wireless checks refuse most (a missing password, say): they go first.
     if (!profile.wireless.empty())
       run_step("CFG.BIN", [&] {
@@ -226,8 +226,7 @@ int RunApply(const ApplyOptions& o, std::istream& in, std::ostream& out, std::os
         c.sets = profile.camera;
         return WriteMenu(c, p, err, true);
       });
-    return 0;
-  });
+  }
 
   bool accepted = true;
   Json files = Json::array();

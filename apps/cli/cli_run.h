@@ -77,19 +77,4 @@ std::vector<ShownSetting> ShownWirelessSettings(const PreparedRun& p);
 // warnings on `err`, the window's message and the file's report on `out`.
 void PrintWritten(const WrittenFile& w, const std::string& from_what, std::ostream& out, std::ostream& err);
 
-// Runs the windows of a command; a refusal is also written as a JSON result
-// when the command was asked for JSON, then passed on.
-template <typename Run>
-auto RunReportingRefusals(bool json, std::ostream& out, Run run) -> decltype(run()) {
-  try {
-    return run();
-  } catch (const WindowRefusal& e) {
-    if (json) out << DumpJson(Json{{"result", "refused"}, {"format", kJsonFormat}, {"caption", e.caption}, {"message", e.text}}) << "\n";
-    throw;
-  } catch (const Refusal& e) {
-    if (json) out << DumpJson(Json{{"result", "refused"}, {"format", kJsonFormat}, {"message", e.what()}}) << "\n";
-    throw;
-  }
-}
-
 }  // namespace cli

@@ -373,7 +373,7 @@ std::vector<ShownSetting> ShownWirelessSettings(const PreparedRun& p) {
 int RunWireless(const RunOptions& o, std::ostream& out, std::ostream& err) {
   const PreparedRun p = PrepareRun(o);
   (void)WirelessSets(o.sets);
-  const WrittenFile w = RunReportingRefusals(o.json, out, [&] { return WriteCfg(o, p, err); });
+  const WrittenFile w = WriteCfg(o, p, err);
   if (o.json) {
     out << DumpJson(Json{{"result", "written"},
                          {"format", kJsonFormat},
