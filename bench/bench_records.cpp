@@ -22,7 +22,7 @@ class BenchServices : public platform::Services {
   int SystemLanguageId() override { return 1033; }
   std::optional<std::string> WorkingDirectory() override { return std::nullopt; }
   int PcUtcOffsetHours() override { return 8; }
-  std::optional<std::string> PickFolder() override { return std::nullopt; }
+  std::optional<std::string> PickFolder(std::string_view) override { return std::nullopt; }
 };
 
 // A fresh folder under the temporary directory, removed afterwards.

@@ -24,8 +24,9 @@ class Services {
   // The PC's standard (not daylight-saving) offset from UTC in whole hours.
   virtual int PcUtcOffsetHours() = 0;
   // The folder picker (file-system folders only, owned by the foreground
-  // window). Nothing when the user cancels.
-  virtual std::optional<std::string> PickFolder() = 0;
+  // window), opened at `start_folder` (UTF-8; empty: wherever the system
+  // starts). Nothing when the user cancels.
+  virtual std::optional<std::string> PickFolder(std::string_view start_folder) = 0;
 
   // Record text fields hold bytes: on Windows in the system ANSI code page
   // (what cameras and existing files expect), elsewhere UTF-8 as typed.
@@ -33,6 +34,20 @@ class Services {
   virtual std::string ToRecordText(std::string_view utf8) { return std::string(utf8); }
   virtual std::string FromRecordText(std::string_view bytes) { return std::string(bytes); }
 };
+
+// The texts of a folder chooser that a host draws itself (a chooser of the
+// system speaks the system's language): in the language of the window
+// that opens it, so the entry point hands the host a function that gives
+// them in the current language.
+struct FolderChooserTexts {
+  std::string title;         // window title
+  std::string folder_label;  // the field that names the chosen folder
+  std::string ok, cancel;    // the two buttons
+  std::string new_folder;    // the button that makes a folder (its tip) ...
+  std::string new_folder_name;  // ... and its question
+  std::string show_hidden;   // the check box that shows hidden folders
+};
+using FolderChooserTextsFn = FolderChooserTexts (*)();
 
 // The services in use; set once by the entry point (or by a test).
 void SetServices(Services* services);

@@ -19,7 +19,7 @@ bool Allowed(std::string_view ch, const char* allowed) {
 }
 
 // Removes the first disallowed character of `text`, writes it back and
-// places the caret. Returns the text as this call left it.
+// places the caret. Returns the text as this call wrote it.
 std::string RemoveFirstDisallowed(platform::Dialog& dlg, int id, const std::string& text,
                                   const char* allowed) {
   // Characters, not bytes: a Chinese character typed into a digit field goes as a whole.
@@ -28,8 +28,12 @@ std::string RemoveFirstDisallowed(platform::Dialog& dlg, int id, const std::stri
     if (Allowed(chars[pos], allowed)) continue;
     chars.erase(chars.begin() + static_cast<std::ptrdiff_t>(pos));
     const std::string shorter = utf8::Join(chars);
-    dlg.SetText(id, shorter);  // raises the change notification again
-    dlg.SetCaret(id, static_cast<int>(pos));
+    // Writing back raises the change notification again, whose run removes
+    // the next disallowed character before this call goes on. Only the run
+    // that removed the last one still finds its own text: it places the
+    // caret, so a paste ends with the caret where its last character went.
+    dlg.SetText(id, shorter);
+    if (dlg.Text(id) == shorter) dlg.SetCaret(id, static_cast<int>(pos));
     return shorter;
   }
   return text;

@@ -1,6 +1,8 @@
 // The Browse buttons of the camera setup window and the send settings page.
 #pragma once
 
+#include "platform/services.h"
+
 enum class FolderChoice {
   Cancelled,  // no folder chosen
   Taken,      // SaveFolder now names the chosen folder
@@ -11,3 +13,6 @@ enum class FolderChoice {
 // replaces SaveFolder only when its path fits SaveFolder whole: a shortened
 // path would name another folder.
 FolderChoice ChooseSaveFolder();
+
+// The texts of a folder chooser the host draws itself, in UiLanguage.
+platform::FolderChooserTexts FolderChooserTextsNow();

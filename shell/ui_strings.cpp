@@ -19,6 +19,12 @@ const UiText kMsgFolderPathTooLong = {{
     "所选文件夹的路径太长，保存路径未更改。",
     "The path of the chosen folder is too long; the save path was not changed.",
 }};
+const UiText kTxtChooseFolder = {{"选择保存文件夹", "Choose the Save Folder"}};
+const UiText kTxtFolderField = {{"文件夹:", "Folder:"}};
+const UiText kTxtCancel = {{"取消", "Cancel"}};
+const UiText kTxtNewFolder = {{"新建文件夹", "New Folder"}};
+const UiText kTxtNewFolderName = {{"新文件夹的名称:", "Name of the new folder:"}};
+const UiText kTxtShowHiddenFolders = {{"显示隐藏的文件夹", "Show hidden folders"}};
 
 // ---------------------------------------------------------------------------
 // Main window

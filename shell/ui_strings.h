@@ -30,6 +30,13 @@ extern const UiText kMsgDefaultGenerateSuccess;  // "Default setting and generat
 extern const UiText kMsgSerialNumberRule;    // "Only numbers and letters are allowed (...)"
 extern const UiText kMsgOutOfRange;          // "The input is out of range!"
 extern const UiText kMsgFolderPathTooLong;   // Browse: the chosen folder's path does not fit
+// The folder chooser that Browse opens where the host draws it (also kTxtOk).
+extern const UiText kTxtChooseFolder;        // its title
+extern const UiText kTxtFolderField;         // the field naming the folder
+extern const UiText kTxtCancel;
+extern const UiText kTxtNewFolder;           // button tip
+extern const UiText kTxtNewFolderName;       // the question of that button
+extern const UiText kTxtShowHiddenFolders;   // check box
 
 // ---------------------------------------------------------------------------
 // Main window (template 100)

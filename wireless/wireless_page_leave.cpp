@@ -56,8 +56,9 @@ void WirelessPage::ReadBackControls(platform::Dialog& dlg, bool& sender_check) {
   if (mode == kSendFtp || mode == kSendCloud) {
     if (mode == kSendFtp) {
       ReadFields(dlg, wctl::Group::Ftp);
-      const int dir_type = dlg.ListSelection(kFtpDirType);
-      if (dir_type >= 0) rec.sFtpSet.iFtpDirType = dir_type;
+      // Like every list, no selection (a type the list does not offer) reads
+      // back as -1, every byte 0xFF.
+      rec.sFtpSet.iFtpDirType = dlg.ListSelection(kFtpDirType);
     } else {
       ReadFields(dlg, wctl::Group::Cloud);
     }

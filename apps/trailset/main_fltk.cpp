@@ -12,6 +12,7 @@
 #include "records/app_state.h"
 #include "platform/fltk/fltk_host.h"
 #include "shell/app.h"
+#include "shell/save_folder.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
   // with its menu entry (StartupWMClass) and shows its icon for them.
   Fl_Window::default_xclass("trailset");
   platform::fltk::FltkServices services;
+  services.SetFolderChooserTexts(&FolderChooserTextsNow);
   platform::SetServices(&services);
   platform::fltk::FltkHost host;
   AppState state;

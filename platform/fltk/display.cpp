@@ -2,7 +2,9 @@
 #include "platform/fltk/fltk_host.h"
 
 #include <chrono>
+#include <clocale>
 #include <cstdlib>
+#include <cstring>
 #include <thread>
 
 // The X11 headers define macros (None, Window, ...) that clash with the
@@ -27,6 +29,20 @@ void SetLook() {
   FL_NORMAL_SIZE = kFontSize;
 }
 
+#if !defined(__APPLE__)
+// The user's locale for characters, set before the display opens: X input
+// methods and compose sequences are chosen by it. The plain "C" locale (or
+// one this system or X cannot use) becomes "C.UTF-8", since every text of
+// the program is UTF-8. Only the character type changes: numbers and
+// messages stay in the "C" locale, so log lines read the same everywhere.
+void UseUsersCharacterLocale() {
+  const char* name = std::setlocale(LC_CTYPE, "");
+  const bool plain = !name || !std::strcmp(name, "C") || !std::strcmp(name, "POSIX");
+  if (plain || !XSupportsLocale()) std::setlocale(LC_CTYPE, "C.UTF-8");
+  XSetLocaleModifiers("");
+}
+#endif
+
 }  // namespace
 
 bool OpenDisplay(std::string* error) {
@@ -38,6 +54,7 @@ bool OpenDisplay(std::string* error) {
     if (error) *error = "no display available (DISPLAY is not set); trailset needs a graphical session";
     return false;
   }
+  UseUsersCharacterLocale();
   // A busy server may refuse a connection now and then: a few tries
   // before giving up.
   Display* display = nullptr;
@@ -49,7 +66,7 @@ bool OpenDisplay(std::string* error) {
     if (error) *error = std::string("cannot open display \"") + name + "\"; trailset needs a graphical session";
     return false;
   }
-  fl_open_display(display);
+  fl_open_display(display);  // also opens the input method of the locale
 #endif
   SetLook();
   return true;

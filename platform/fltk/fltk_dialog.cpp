@@ -159,6 +159,9 @@ class DialogWindow : public Fl_Double_Window {
 
 namespace {
 
+// An edit. A masked edit shows "*" for each character, as the native
+// one does (FLTK's own masked input draws a bullet): it draws its text,
+// selection and caret itself and places a click by the same measure.
 class EditBox : public Fl_Input {
  public:
   EditBox(FltkDialog& dlg, Control& c, const Rect& r)
@@ -172,6 +175,7 @@ class EditBox : public Fl_Input {
     }
     if (event == FL_FOCUS) c_.kill_focus_sent = false;
     const int used = Fl_Input::handle(event);
+    if (Masked() && (event == FL_PUSH || event == FL_DRAG) && Fl::event_clicks() == 0) PlaceMaskedCaret(event);
     if (event == FL_UNFOCUS) {
       if (!c_.kill_focus_sent) dlg_.OnEditFocusLost(c_);
       c_.kill_focus_sent = false;
@@ -179,7 +183,73 @@ class EditBox : public Fl_Input {
     return used;
   }
 
+  void draw() override {
+    if (Masked()) DrawMasked();
+    else Fl_Input::draw();
+  }
+
  private:
+  bool Masked() const { return input_type() == FL_SECRET_INPUT; }
+
+  // The text area inside the frame.
+  Rect TextArea() const {
+    const Fl_Boxtype b = box();
+    return Rect{x() + Fl::box_dx(b), y() + Fl::box_dy(b), w() - Fl::box_dw(b), h() - Fl::box_dh(b)};
+  }
+  int StarsWidth(int chars) const { return static_cast<int>(chars * fl_width("*") + 0.5); }
+  int CharsBefore(int byte_offset) const {
+    return CharCount(std::string_view(value(), static_cast<std::size_t>(std::max(0, byte_offset))));
+  }
+
+  void DrawMasked() {
+    draw_box(box(), color());
+    const Rect area = TextArea();
+    fl_font(textfont(), textsize());
+    const int n = CharCount(std::string_view(value(), static_cast<std::size_t>(size())));
+    const std::string stars(static_cast<std::size_t>(n), '*');
+    const int caret = CharsBefore(position());
+    const int mark_at = CharsBefore(mark());
+    // The caret stays in view with some room after it, as FLTK scrolls.
+    const int height = fl_height();
+    const int room = height / 2;
+    const int caret_x = StarsWidth(caret);
+    if (caret_x > scroll_ + area.w - room) scroll_ = std::min(caret_x + room - area.w, StarsWidth(n) + 2 - area.w);
+    else if (caret_x < scroll_ + room) scroll_ = caret_x - room;
+    scroll_ = std::max(scroll_, 0);
+    const int tx = area.x - scroll_ + 1;
+    const int ty = area.y + (area.h - height) / 2;
+    const int baseline = ty + height - fl_descent();
+    const bool focused = Fl::focus() == this;
+    fl_push_clip(area.x, area.y, area.w, area.h);
+    fl_color(active_r() ? textcolor() : fl_inactive(textcolor()));
+    fl_draw(stars.c_str(), n, tx, baseline);
+    const int from = std::min(caret, mark_at), to = std::max(caret, mark_at);
+    if (focused && from < to) {
+      fl_color(selection_color());
+      fl_rectf(tx + StarsWidth(from), ty, StarsWidth(to) - StarsWidth(from), height);
+      fl_color(fl_contrast(textcolor(), selection_color()));
+      fl_draw(stars.c_str() + from, to - from, tx + StarsWidth(from), baseline);
+    } else if (focused && !readonly()) {
+      fl_color(cursor_color());
+      fl_rectf(tx + caret_x, ty, 2, height);
+    }
+    fl_pop_clip();
+  }
+
+  // A click or drag in a masked edit: the caret goes to the star nearest
+  // the mouse (FLTK measured by its bullet).
+  void PlaceMaskedCaret(int event) {
+    fl_font(textfont(), textsize());
+    const Rect area = TextArea();
+    const double star = fl_width("*");
+    const int n = CharCount(std::string_view(value(), static_cast<std::size_t>(size())));
+    const double at = (Fl::event_x() - area.x + scroll_ - 1) / (star > 0 ? star : 1);
+    const int chars = std::clamp(static_cast<int>(at + 0.5), 0, n);
+    const int pos = static_cast<int>(ByteOffsetOfChar(value(), chars));
+    const bool extend = event == FL_DRAG || (Fl::event_state() & FL_SHIFT);
+    position(pos, extend ? mark() : pos);
+  }
+
   // A typed character that is not a digit (editing keys pass).
   static bool RejectsKey() {
     if (Fl::event_state() & (FL_CTRL | FL_ALT | FL_META)) return false;
@@ -194,6 +264,7 @@ class EditBox : public Fl_Input {
 
   FltkDialog& dlg_;
   Control& c_;
+  int scroll_ = 0;  // pixels of the masked text scrolled out on the left
 };
 
 // A drop-down list: as natively, the arrow keys step through the entries
@@ -539,7 +610,20 @@ void FltkDialog::SetCaret(int id, int pos) {
 }
 
 void FltkDialog::SetFocus(int id) {
-  if (Control* c = Find(id)) c->widget->take_focus();
+  if (Control* c = Find(id)) {
+    c->widget->take_focus();
+    focus_placed_ = true;
+  }
+}
+
+void FltkDialog::FocusFirstTabStop() {
+  // As the native dialog manager does when the window placed no focus:
+  // the first tab stop in template order that is shown and enabled.
+  for (auto& c : controls_) {
+    if ((c->def->style & kTabStop) && TakesFocus(c->cls) && c->widget->visible() && c->widget->active() &&
+        c->widget->take_focus())
+      return;
+  }
 }
 
 // ----- state of controls
@@ -698,6 +782,7 @@ int FltkDialog::Run() {
   Registry().push_back(this);
   logic_.OnInit(*this);
   if (!ended_) {
+    if (!focus_placed_) FocusFirstTabStop();
     window_->show();
     while (!ended_) Fl::wait(0.5);
   }

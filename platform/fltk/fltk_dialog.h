@@ -113,6 +113,7 @@ class FltkDialog final : public Dialog {
   void RebuildMenu(Control& c, int selected);
   void Raise(int id, platform::Notify what);
   void DeliverPendingKillFocus();
+  void FocusFirstTabStop();
   static void PendingKillFocusCb(void* self);
   static void TimerCb(void* timer);
 
@@ -127,6 +128,7 @@ class FltkDialog final : public Dialog {
   bool ended_ = false;
   int result_ = 0;
   bool painting_ = false;
+  bool focus_placed_ = false;  // the window logic placed the focus
 };
 
 // Converts a UTF-8 character position to a byte offset (clamped to the text).

@@ -44,7 +44,13 @@ class FltkServices : public Services {
   int SystemLanguageId() override;
   std::optional<std::string> WorkingDirectory() override;
   int PcUtcOffsetHours() override;
-  std::optional<std::string> PickFolder() override;
+  // FLTK's own folder chooser, in the texts `texts` gives at each opening
+  // (FLTK's English ones when none are set); folders only.
+  std::optional<std::string> PickFolder(std::string_view start_folder) override;
+  void SetFolderChooserTexts(FolderChooserTextsFn texts) { texts_ = texts; }
+
+ private:
+  FolderChooserTextsFn texts_ = nullptr;
 };
 
 // Windows language identifier of a POSIX locale name ("zh_CN.UTF-8" -> 2052).

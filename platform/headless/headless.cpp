@@ -117,8 +117,9 @@ void Services::AdvanceClock(long long seconds) {
   now_.second = static_cast<int>(rest % 60);
 }
 
-std::optional<std::string> Services::PickFolder() {
+std::optional<std::string> Services::PickFolder(std::string_view start_folder) {
   ++picker_calls_;
+  picker_start_ = std::string(start_folder);
   std::optional<std::string> answer;
   if (!picks_.empty()) {
     answer = std::move(picks_.front());

@@ -87,7 +87,7 @@ class Services final : public platform::Services {
   int SystemLanguageId() override { return language_id_; }
   std::optional<std::string> WorkingDirectory() override { return working_dir_; }
   int PcUtcOffsetHours() override { return utc_offset_; }
-  std::optional<std::string> PickFolder() override;
+  std::optional<std::string> PickFolder(std::string_view start_folder) override;
 
   void SetNow(const platform::LocalTime& t) { now_ = t; }
   // Moves the clock on by whole seconds (calendar-correct).
@@ -100,6 +100,8 @@ class Services final : public platform::Services {
   // A picker opened with nothing queued is cancelled.
   void QueuePickFolder(std::optional<std::string> answer) { picks_.push_back(std::move(answer)); }
   int FolderPickerCalls() const { return picker_calls_; }
+  // The folder the last picker was opened at.
+  const std::string& FolderPickerStart() const { return picker_start_; }
 
   // Called with each picker result (for the transcript).
   std::function<void(const std::optional<std::string>&)> on_pick;
@@ -111,6 +113,7 @@ class Services final : public platform::Services {
   int utc_offset_ = 0;
   std::deque<std::optional<std::string>> picks_;
   int picker_calls_ = 0;
+  std::string picker_start_;
 };
 
 // The outcome of a user action: empty error when the action was delivered.

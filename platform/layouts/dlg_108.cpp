@@ -91,7 +91,7 @@ const ControlDef kControls[] = {
     {40088, C::ComboDropList, kVScroll | kTabStop, 423, 127, 26, 112, nullptr},
     {40089, C::ComboDropList, kVScroll | kTabStop, 451, 127, 26, 112, nullptr},
     {40078, C::Static, kStyleNone, 7, 188, 44, 8, "保存路径"},
-    {40104, C::Edit, kTabStop, 53, 186, 244, 12, nullptr},
+    {40104, C::Edit, kReadOnly | kTabStop, 53, 186, 244, 12, nullptr},
     {40103, C::PushButton, kTabStop, 301, 185, 48, 14, "浏览"},
     {40105, C::PushButton, kTabStop, 373, 185, 60, 14, "出厂设置"},
     {40106, C::PushButton, kTabStop, 437, 185, 60, 14, "生成配置"},

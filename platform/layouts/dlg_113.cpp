@@ -116,7 +116,7 @@ const ControlDef kControls[] = {
     {40097, C::Edit, kTabStop, 435, 194, 26, 12, nullptr},
     {40098, C::Edit, kTabStop, 465, 194, 26, 12, nullptr},
     {40078, C::Static, kStyleNone, 7, 226, 44, 8, "保存路径"},
-    {40104, C::Edit, kTabStop, 53, 224, 244, 12, nullptr},
+    {40104, C::Edit, kReadOnly | kTabStop, 53, 224, 244, 12, nullptr},
     {40103, C::PushButton, kTabStop, 301, 223, 48, 14, "浏览"},
     {40105, C::PushButton, kTabStop, 373, 223, 60, 14, "出厂设置"},
     {40106, C::PushButton, kTabStop, 437, 223, 60, 14, "生成配置"},

@@ -77,7 +77,7 @@ const ControlDef kControls[] = {
     // Save path.
     {40031, C::GroupBox, kStyleNone, 7, 327, 278, 30, "保存路径"},
     {40032, C::PushButton, kTabStop, 14, 339, 50, 13, "浏览"},
-    {40033, C::Edit, kEd, 70, 339, 208, 13, nullptr},
+    {40033, C::Edit, kEd | kReadOnly, 70, 339, 208, 13, nullptr},
 
     // Page buttons; neither is the default button, so Enter does nothing.
     {40034, C::PushButton, kTabStop, 78, 363, 64, 16, "上一页"},

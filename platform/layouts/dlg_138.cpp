@@ -10,9 +10,9 @@ using C = ControlClass;
 const ControlDef kControls[] = {
     {40000, C::GroupBox, kStyleNone, 7, 4, 251, 82, "发件箱设置"},
     {40003, C::Static, kStyleNone, 14, 19, 56, 8, "服务器"},
-    {40001, C::Edit, kTabStop, 72, 17, 100, 12, nullptr},
-    {40004, C::Static, kStyleNone, 178, 19, 20, 8, "端口"},
-    {40005, C::Edit, kNumber | kTabStop, 200, 17, 50, 12, nullptr},
+    {40001, C::Edit, kTabStop, 72, 17, 120, 12, nullptr},
+    {40004, C::Static, kStyleNone, 196, 19, 20, 8, "端口"},
+    {40005, C::Edit, kNumber | kTabStop, 218, 17, 32, 12, nullptr},
     {40006, C::Static, kStyleNone, 14, 35, 56, 8, "邮件地址"},
     {40007, C::Edit, kTabStop, 72, 33, 178, 12, nullptr},
     {40008, C::Static, kDisabled, 14, 51, 56, 8, "帐号"},

@@ -53,7 +53,7 @@ class Win32Services : public Services {
   int SystemLanguageId() override;
   std::optional<std::string> WorkingDirectory() override;
   int PcUtcOffsetHours() override;
-  std::optional<std::string> PickFolder() override;
+  std::optional<std::string> PickFolder(std::string_view start_folder) override;
   std::string ToRecordText(std::string_view utf8) override;
   std::string FromRecordText(std::string_view bytes) override;
 };

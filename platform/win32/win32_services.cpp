@@ -27,10 +27,24 @@ std::optional<std::string> Win32Services::WorkingDirectory() {
 
 int Win32Services::PcUtcOffsetHours() { return LocalStandardUtcOffsetHours(); }
 
-std::optional<std::string> Win32Services::PickFolder() {
+namespace {
+
+// Selects (and opens the tree down to) the folder the picker starts at,
+// once the picker's window exists.
+int CALLBACK SelectStartFolder(HWND picker, UINT msg, LPARAM, LPARAM start) {
+  if (msg == BFFM_INITIALIZED && start) SendMessageW(picker, BFFM_SETSELECTIONW, TRUE, start);
+  return 0;
+}
+
+}  // namespace
+
+std::optional<std::string> Win32Services::PickFolder(std::string_view start_folder) {
+  const std::wstring start = Widen(start_folder);
   BROWSEINFOW bi{};
   bi.hwndOwner = GetForegroundWindow();
   bi.ulFlags = BIF_RETURNONLYFSDIRS;
+  bi.lpfn = &SelectStartFolder;
+  bi.lParam = start.empty() ? 0 : reinterpret_cast<LPARAM>(start.c_str());
   PIDLIST_ABSOLUTE pidl = SHBrowseForFolderW(&bi);
   if (!pidl) return std::nullopt;
   wchar_t path[MAX_PATH] = {};

@@ -449,6 +449,7 @@ TEST_F(Behaviour, BrowseReplacesTheSaveFolder) {
   EXPECT_EQ(s().Text(id::kSaveFolder), folder_);
   s().services().QueuePickFolder(std::nullopt);  // Cancel
   ASSERT_TRUE(s().Click(id::kBrowse));
+  EXPECT_EQ(s().services().FolderPickerStart(), folder_) << "the picker opens at the save folder";
   EXPECT_EQ(s().Text(id::kSaveFolder), folder_);
 
   const std::filesystem::path other = dir_ / "card";
@@ -463,12 +464,18 @@ TEST_F(Behaviour, BrowseReplacesTheSaveFolder) {
   // A path SaveFolder cannot hold is refused with a message.
   s().services().QueuePickFolder(std::string(300, 'd'));
   ASSERT_TRUE(s().Click(id::kBrowse));
+  EXPECT_EQ(s().services().FolderPickerStart(), other.string());
   auto box = s().Box();
   ASSERT_TRUE(box);
   EXPECT_EQ(box->caption, "Warning");
   ASSERT_TRUE(s().Answer());
   EXPECT_EQ(s().Text(id::kSaveFolder), other.string());
   EXPECT_EQ(std::string(App().SaveFolder), other.string());
+
+  // Only Browse changes the folder: the edit that shows it takes no typing.
+  EXPECT_EQ(s().Type(id::kSaveFolder, "x").error, "edit 40104 is read-only");
+  EXPECT_EQ(s().Paste(id::kSaveFolder, "/elsewhere").error, "edit 40104 is read-only");
+  EXPECT_EQ(s().Text(id::kSaveFolder), other.string());
 }
 
 TEST_F(Behaviour, EnterAndEscapeDoNothing) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -56,7 +57,7 @@ class CamTest : public ::testing::Test {
     std::string name = std::string(info->test_suite_name()) + "_" + info->name();
     for (char& ch : name)
       if (ch == '/') ch = '_';
-    dir_ = std::filesystem::temp_directory_path() / ("ts_cam_" + name);
+    dir_ = std::filesystem::temp_directory_path() / ("ts_cam_" + std::to_string(::getpid()) + "_" + name);
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
     folder_ = dir_.string();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <sys/wait.h>
 
 #include <cstdint>
@@ -96,7 +97,7 @@ class CliTest : public ::testing::Test {
     std::string name = std::string(info->test_suite_name()) + "_" + info->name();
     for (char& c : name)
       if (c == '/') c = '_';
-    dir_ = std::filesystem::temp_directory_path() / ("ts_cli_" + name);
+    dir_ = std::filesystem::temp_directory_path() / ("ts_cli_" + std::to_string(::getpid()) + "_" + name);
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
   }

@@ -52,6 +52,7 @@ class Inspect : public clitest::CliTest {
   // A file's unscrambled image, changed and scrambled again.
   static void Patch(const std::filesystem::path& file, const std::vector<std::pair<int, uint8_t>>& bytes) {
     std::vector<uint8_t> v = clitest::ReadBytes(file);
+    for (const auto& [at, b] : bytes) ASSERT_LT(static_cast<std::size_t>(at), v.size()) << file;
     UnscrambleBytes(v.data(), static_cast<int>(v.size()));
     for (const auto& [at, b] : bytes) v[static_cast<std::size_t>(at)] = b;
     ScrambleBytes(v.data(), static_cast<int>(v.size()));

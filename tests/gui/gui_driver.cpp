@@ -4,9 +4,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <typeinfo>
+#include <vector>
 
 #include <FL/Fl.H>
+#include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
+#include <FL/Fl_Check_Button.H>
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_File_Input.H>
 #include <FL/Fl_Return_Button.H>
@@ -93,9 +97,60 @@ Fl_Window* ChooserWindow() {
   return nullptr;
 }
 
+// Every shown widget of a window whose exact type is W.
+template <class W>
+std::vector<W*> AllIn(Fl_Group* g) {
+  std::vector<W*> out;
+  for (int i = 0; i < g->children(); ++i) {
+    Fl_Widget* c = g->child(i);
+    if (!c->visible_r()) continue;
+    if (typeid(*c) == typeid(W)) out.push_back(static_cast<W*>(c));
+    if (Fl_Group* sub = c->as_group()) {
+      std::vector<W*> more = AllIn<W>(sub);
+      out.insert(out.end(), more.begin(), more.end());
+    }
+  }
+  return out;
+}
+
+// The chooser's Cancel: its one plain button with a caption.
+Fl_Button* CancelButton(Fl_Window* win) {
+  for (Fl_Button* b : AllIn<Fl_Button>(win))
+    if (b->label() && *b->label()) return b;
+  return nullptr;
+}
+
 }  // namespace
 
 bool FolderChooserShown() { return ChooserWindow() != nullptr; }
+
+FolderChooserView FolderChooser() {
+  FolderChooserView v;
+  Fl_Window* win = ChooserWindow();
+  if (!win) {
+    Fail("no folder chooser to look at");
+    return v;
+  }
+  v.title = win->label() ? win->label() : "";
+  if (auto* name = FindIn<Fl_File_Input>(win)) v.folder = name->value();
+  for (Fl_Box* box : AllIn<Fl_Box>(win))
+    if (box->label()) v.labels.push_back(box->label());
+  if (auto* ok = FindIn<Fl_Return_Button>(win)) v.ok = ok->label() ? ok->label() : "";
+  if (Fl_Button* cancel = CancelButton(win)) v.cancel = cancel->label();
+  v.choices = static_cast<int>(AllIn<Fl_Choice>(win).size());
+  v.checks = static_cast<int>(AllIn<Fl_Check_Button>(win).size());
+  return v;
+}
+
+void CancelFolderChooser() {
+  Fl_Window* win = ChooserWindow();
+  Fl_Button* cancel = win ? CancelButton(win) : nullptr;
+  if (!cancel) {
+    Fail("no folder chooser to cancel");
+    return;
+  }
+  ClickAt(win, cancel);
+}
 
 void PickInFolderChooser(const std::string& folder) {
   Fl_Window* win = ChooserWindow();
@@ -209,9 +264,10 @@ void TypeInto(FltkDialog& dlg, int id, std::string_view text) {
   TypeKeys(dlg, text);
 }
 
-void PressKey(FltkDialog& dlg, int keysym) {
-  const char* text = keysym == FL_Enter ? "\r" : keysym == FL_Escape ? "\x1b" : keysym == FL_Tab ? "\t" : "";
-  SendKey(dlg.NativeWindow(), keysym, text, 0);
+void PressKey(FltkDialog& dlg, int keysym, int state) {
+  std::string text = keysym == FL_Enter ? "\r" : keysym == FL_Escape ? "\x1b" : keysym == FL_Tab ? "\t" : "";
+  if ((state & FL_CTRL) && keysym >= 'a' && keysym <= 'z') text = std::string(1, static_cast<char>(keysym & 0x1F));
+  SendKey(dlg.NativeWindow(), keysym, text, state);
 }
 
 void CloseBox(FltkDialog& dlg) {

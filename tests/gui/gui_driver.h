@@ -43,7 +43,8 @@ void MenuKey(int keysym);
 void TypeInto(FltkDialog& dlg, int id, std::string_view text);
 // Types `text` at the caret of the focused control.
 void TypeKeys(FltkDialog& dlg, std::string_view text);
-void PressKey(FltkDialog& dlg, int keysym);
+// A key, with modifiers (FL_CTRL with a letter is the control character).
+void PressKey(FltkDialog& dlg, int keysym, int state = 0);
 void CloseBox(FltkDialog& dlg);
 // Answers the message box being shown with OK (clicked like a user).
 void AnswerMessageBox();
@@ -52,6 +53,15 @@ void AnswerMessageBox();
 // and picking `folder` in it (typed into its name field, then OK).
 bool FolderChooserShown();
 void PickInFolderChooser(const std::string& folder);
+void CancelFolderChooser();
+// What the folder chooser shows.
+struct FolderChooserView {
+  std::string title, folder, ok, cancel;
+  std::vector<std::string> labels;  // of the texts beside the controls
+  int choices = 0;  // drop-down lists (a file type filter) shown
+  int checks = 0;   // check boxes shown
+};
+FolderChooserView FolderChooser();
 
 // Saves the screen area of every window on screen as `dir/name.png`.
 void Screenshot(const std::string& dir, const std::string& name);

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,6 +21,16 @@
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
+#include <FL/x.H>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <clocale>
+#include <langinfo.h>
+#include <locale.h>
+
+// FLTK's input context of the X input method; none when no method opened.
+extern XIC fl_xim_ic;
 
 namespace {
 
@@ -47,8 +59,9 @@ const ControlDef kProbeControls[] = {
     {109, C::PushButton, platform::kTabStop, 7, 110, 50, 14, "Push"},
     {110, C::DefPushButton, platform::kTabStop, 70, 110, 50, 14, "Default"},
     {111, C::Static, platform::kStyleNone, 130, 110, 40, 8, "Blue"},
+    {112, C::Edit, platform::kReadOnly | platform::kTabStop, 7, 128, 150, 12, nullptr},
 };
-const DialogLayout kProbeLayout = {kProbe, "Probe", 180, 130, kProbeControls};
+const DialogLayout kProbeLayout = {kProbe, "Probe", 180, 145, kProbeControls};
 
 const ControlDef kSideControls[] = {
     {200, C::DefPushButton, platform::kTabStop, 10, 10, 50, 14, "Close"},
@@ -56,6 +69,16 @@ const ControlDef kSideControls[] = {
 const DialogLayout kSideLayout = {kSide, "Side", 80, 40, kSideControls};
 
 const DialogLayout kBlankLayout = {9003, "Blank", 120, 80, {}};
+
+// The first control that may take the focus is the last one listed.
+const ControlDef kFocusControls[] = {
+    {300, C::ComboDropList, platform::kStyleNone, 7, 7, 60, 40, nullptr},
+    {301, C::PushButton, platform::kHidden | platform::kTabStop, 7, 25, 50, 14, "Hidden"},
+    {302, C::Edit, platform::kDisabled | platform::kTabStop, 7, 42, 50, 12, nullptr},
+    {303, C::PushButton, platform::kTabStop, 7, 58, 50, 14, "First"},
+    {304, C::Edit, platform::kTabStop, 70, 58, 50, 12, nullptr},
+};
+const DialogLayout kFocusLayout = {9004, "Focus", 130, 80, kFocusControls};
 
 struct Event {
   int id;
@@ -206,6 +229,122 @@ TEST_F(FltkHostTest, EditTextFromTheProgramNotifiesAndALimitBoundsOnlyTyping) {
   Run(p, s);
 }
 
+TEST_F(FltkHostTest, ReadOnlyEditCanBeSelectedAndCopiedButTakesNoTyping) {
+  Probe p;
+  guitest::Script s;
+  s.Do("type, paste and copy", [&] {
+    p.dlg->SetText(112, "/media/card");
+    guitest::TypeInto(*p.dlg, 112, "x");  // selects all, deletes, types
+    EXPECT_EQ(p.dlg->Text(112), "/media/card");
+    guitest::PressKey(*p.dlg, 'v', FL_CTRL);
+    EXPECT_EQ(p.dlg->Text(112), "/media/card");
+    guitest::PressKey(*p.dlg, 'a', FL_CTRL);
+    guitest::PressKey(*p.dlg, 'c', FL_CTRL);
+    guitest::TypeInto(*p.dlg, 101, "");
+    guitest::PressKey(*p.dlg, 'v', FL_CTRL);
+    EXPECT_EQ(p.dlg->Text(101), "/media/card");
+    p.dlg->End(0);
+  });
+  Run(p, s);
+}
+
+// A masked edit looks exactly as it does unmasked holding one "*" per
+// character, whatever the characters are.
+TEST_F(FltkHostTest, MaskedEditShowsAStarForEachCharacter) {
+  Probe p;
+  std::vector<uchar> plain;
+  auto pixels = [&] {
+    Fl::flush();
+    const Fl_Widget* w = p.dlg->Widget(102);
+    p.dlg->NativeWindow()->make_current();
+    uchar* px = fl_read_image(nullptr, w->x(), w->y(), w->w(), w->h());
+    std::vector<uchar> out(px, px + w->w() * w->h() * 3);
+    delete[] px;
+    return out;
+  };
+  guitest::Script s;
+  s.Do("stars in clear", [&] {
+     p.dlg->Widget(109)->take_focus();
+     p.dlg->SetMasked(102, false);
+     p.dlg->SetText(102, "*****");
+   })
+      .WaitFor("drawn", [] { return true; })
+      .Do("masked text", [&] {
+        plain = pixels();
+        EXPECT_GT(std::count_if(plain.begin(), plain.end(), [](uchar v) { return v < 96; }), 10);
+        p.dlg->SetMasked(102, true);
+        p.dlg->SetText(102, "pa中1é");
+      })
+      .WaitFor("drawn", [] { return true; })
+      .Do("compare", [&] {
+        EXPECT_EQ(pixels(), plain);
+        EXPECT_EQ(p.dlg->Text(102), "pa中1é");
+        p.dlg->End(0);
+      });
+  Run(p, s);
+}
+
+// The display opens under the user's locale (a UTF-8 one), with its input
+// method: keys pressed on the keyboard (XTest), a compose sequence and
+// keys of Chinese characters, reach the focused edit as UTF-8.
+TEST_F(FltkHostTest, ComposedAndChineseKeysFromTheKeyboardReachAnEdit) {
+  const std::string ctype = std::setlocale(LC_CTYPE, nullptr);
+  EXPECT_STREQ(nl_langinfo(CODESET), "UTF-8") << ctype;
+  const char* lang = std::getenv("LANG");
+  if (locale_t usable = lang && *lang ? newlocale(LC_CTYPE_MASK, lang, nullptr) : nullptr) {
+    freelocale(usable);
+    EXPECT_EQ(ctype, lang) << "the user's locale is kept";
+  }
+  // The input method the user chose (XMODIFIERS) is the one asked for.
+  if (const char* chosen = std::getenv("XMODIFIERS"); chosen && *chosen) {
+    const char* modifiers = XSetLocaleModifiers(nullptr);
+    EXPECT_TRUE(modifiers && std::strstr(modifiers, chosen)) << (modifiers ? modifiers : "none");
+  }
+  Display* d = fl_display;
+  int min_code = 0, max_code = 0, per_code = 0;
+  XDisplayKeycodes(d, &min_code, &max_code);
+  KeySym* map = XGetKeyboardMapping(d, static_cast<KeyCode>(min_code), max_code - min_code + 1, &per_code);
+  std::vector<KeyCode> spare;
+  for (int code = min_code; code <= max_code; ++code) {
+    const KeySym* syms = map + (code - min_code) * per_code;
+    if (std::all_of(syms, syms + per_code, [](KeySym k) { return k == NoSymbol; }))
+      spare.push_back(static_cast<KeyCode>(code));
+  }
+  XFree(map);
+  // Compose, apostrophe, e, then the keys of 营 and 地.
+  const KeySym keys[] = {XK_Multi_key, XK_apostrophe, XK_e, 0x1008425, 0x1005730};
+  ASSERT_GE(spare.size(), std::size(keys));
+  auto bind = [&](bool on) {
+    for (std::size_t i = 0; i < std::size(keys); ++i) {
+      KeySym sym = on ? keys[i] : NoSymbol;
+      XChangeKeyboardMapping(d, spare[i], 1, &sym, 1);
+    }
+    XSync(d, False);
+  };
+  Probe p;
+  guitest::Script s;
+  s.Do("bind the keys, focus the edit", [&] {
+     bind(true);
+     EXPECT_NE(fl_xim_ic, nullptr) << "an input method is open";
+     XSetInputFocus(d, fl_xid(p.dlg->NativeWindow()), RevertToParent, CurrentTime);
+     guitest::TypeInto(*p.dlg, 101, "");
+   })
+      .WaitFor("the new key map", [n = 0]() mutable { return ++n > 5; })
+      .Do("press the keys", [&] {
+        for (std::size_t i = 0; i < std::size(keys); ++i) {
+          XTestFakeKeyEvent(d, spare[i], True, 0);
+          XTestFakeKeyEvent(d, spare[i], False, 0);
+        }
+        XFlush(d);
+      })
+      .WaitFor("the text", [&] { return p.dlg->Text(101) == "é营地"; }, 5)
+      .Do("end", [&] {
+        bind(false);
+        p.dlg->End(0);
+      });
+  Run(p, s);
+}
+
 TEST_F(FltkHostTest, ListsNotifyOnlyForTheUsersChoice) {
   Probe p;
   guitest::Script s;
@@ -228,7 +367,9 @@ TEST_F(FltkHostTest, ListsNotifyOnlyForTheUsersChoice) {
       .Do("user chooses, also the entry already chosen", [&] {
         guitest::Choose(*p.dlg, 104, 1);
         guitest::Choose(*p.dlg, 104, 1);
-        const std::vector<Event> want = {{104, Notify::SelChange}, {104, Notify::SelEndOk},
+        // The edit that had the first focus reports losing it first.
+        const std::vector<Event> want = {{101, Notify::KillFocus},
+                                         {104, Notify::SelChange}, {104, Notify::SelEndOk},
                                          {104, Notify::SelChange}, {104, Notify::SelEndOk}};
         EXPECT_EQ(p.events, want);
         EXPECT_EQ(p.dlg->ListSelection(104), 1);
@@ -286,6 +427,19 @@ TEST_F(FltkHostTest, EnterWithoutDefaultButtonIsTheOkCommand) {
     p.dlg->End(0);
   });
   Run(p, s, kBlankLayout);
+}
+
+TEST_F(FltkHostTest, FirstFocusIsTheFirstUsableTabStopUnlessTheWindowPlacedIt) {
+  for (bool placed : {false, true}) {
+    Probe p(9004);
+    if (placed) p.on_init = [](platform::Dialog& d) { d.SetFocus(304); };
+    guitest::Script s;
+    s.Do("look", [&] {
+      EXPECT_EQ(Fl::focus(), p.dlg->Widget(placed ? 304 : 303)) << placed;
+      p.dlg->End(0);
+    });
+    Run(p, s, kFocusLayout);
+  }
 }
 
 TEST_F(FltkHostTest, WindowEndedWhileInitialisingIsNeverShown) {

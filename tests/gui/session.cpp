@@ -16,6 +16,7 @@
 #include "records/menu_record.h"
 #include "records/send_set.h"
 #include "shell/app.h"
+#include "shell/save_folder.h"
 #include "shell/ui_strings.h"
 #include "tests/gui/gui_driver.h"
 #include "trailset_version.h"
@@ -23,6 +24,7 @@
 #include "wireless/send_settings_page.h"
 #include "wireless/wireless_page.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <cstdio>
@@ -37,7 +39,9 @@
 
 // FLTK's headers bring in X11's macros: after every header of ours.
 #include <FL/Fl.H>
+#include <FL/Fl_Input.H>
 #include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
 
 namespace {
 
@@ -109,6 +113,7 @@ void MainWindowSteps(Script& s) {
         GUI_EXPECT(m.IsEnabled(kWirelessSetup), "Wireless Setup enabled for VORN-R1W ULTRA");
         ExpectEq(m.Text(kWirelessSetup), T(kTxtWirelessSetup), "Wireless Setup label");
         ExpectEq(std::string(App().SaveFolder), std::filesystem::current_path().string(), "save folder at start");
+        GUI_EXPECT(Fl::focus() == m.Widget(kCameraSetup), "the main window starts with the focus on Camera Setup");
         Shot("main");
         guitest::PressKey(m, FL_Escape);
         GUI_EXPECT(!m.Ended(), "Escape leaves the main window open");
@@ -262,6 +267,17 @@ void CameraSetupSteps(Script& s) {
       })
       .WaitFor("the folder chooser", [] { return guitest::FolderChooserShown(); })
       .Do("pick the card folder", [] {
+        // The chooser speaks the window's language, opens at the save
+        // folder and offers folders only.
+        const guitest::FolderChooserView v = guitest::FolderChooser();
+        ExpectEq(v.title, T(kTxtChooseFolder), "folder chooser title");
+        GUI_EXPECT(std::find(v.labels.begin(), v.labels.end(), T(kTxtFolderField)) != v.labels.end(),
+                   "the folder chooser names its field");
+        ExpectEq(v.ok, T(kTxtOk), "folder chooser OK");
+        ExpectEq(v.cancel, T(kTxtCancel), "folder chooser Cancel");
+        GUI_EXPECT(v.folder.rfind(App().SaveFolder, 0) == 0, "the chooser opens at the save folder: " + v.folder);
+        ExpectEq(v.choices, 0, "file type filters in the folder chooser");
+        ExpectEq(v.checks, 1, "check boxes in the folder chooser (hidden folders only, no preview)");
         Shot("folder-chooser");
         guitest::PickInFolderChooser((std::filesystem::current_path() / "card").string());
       })
@@ -306,6 +322,23 @@ int SendByRow(uint8_t mode) {
   return -1;
 }
 
+// Long typical values: e-mail addresses and server names of 24
+// characters, an access point name of 20.
+constexpr const char* kLongServer = "smtp.trailcam-mail.co.uk";
+constexpr const char* kLongAddress = "cam.sender@trailmail.com";
+constexpr const char* kLongApn = "internet.provider.eu";
+
+// Types `text` and checks the edit shows it whole, with the room FLTK
+// keeps after the caret, so nothing scrolls out of view.
+void TypeLong(FltkDialog& dlg, int id, const char* text) {
+  guitest::TypeInto(dlg, id, text);
+  auto* e = dynamic_cast<Fl_Input*>(dlg.Widget(id));
+  if (!e) return;
+  fl_font(e->textfont(), e->textsize());
+  const int room = e->w() - Fl::box_dw(e->box()) - 1 - fl_height() / 2;
+  GUI_EXPECT(fl_width(e->value()) <= room, "\"" + std::string(e->value()) + "\" fits edit " + std::to_string(id));
+}
+
 void WirelessSteps(Script& s) {
   s.Do("open Wireless Setup", [] { guitest::Click(Dialog(kMainTemplate), kWirelessSetup); })
       .WaitDialog(kWirelessPageTemplate)
@@ -317,11 +350,12 @@ void WirelessSteps(Script& s) {
         GUI_EXPECT(row >= 0, "the model sends by e-mail");
         guitest::Choose(page, wp_ids::kSendBy, row);
         Shot("wireless-page-email");
-        guitest::TypeInto(page, wp_ids::kSenderServer, "smtp.example.com");
+        TypeLong(page, wp_ids::kSenderServer, kLongServer);
         guitest::TypeInto(page, wp_ids::kSenderPort, "4a65");
         ExpectEq(page.Text(wp_ids::kSenderPort), "465", "sender port takes digits only");
-        guitest::TypeInto(page, wp_ids::kSenderAddr, "cam.box@example.com");
-        ExpectEq(page.Text(wp_ids::kSenderUser), "cam.box@example.com", "account mirrors the address");
+        TypeLong(page, wp_ids::kSenderAddr, kLongAddress);
+        ExpectEq(page.Text(wp_ids::kSenderUser), kLongAddress, "account mirrors the address");
+        if (page.IsEnabled(wp_ids::kNetAccount)) TypeLong(page, wp_ids::kNetAccount, "Forest-Camp-WiFi-2G4");
         guitest::TypeInto(page, wp_ids::kSenderPassword, "secret-pass");
         Shot("wireless-page-filled");
         guitest::Click(page, wp_ids::kNextPage);
@@ -333,6 +367,20 @@ void WirelessSteps(Script& s) {
           ExpectEq(send.Title(), T(kTxtSendSettings), "send settings title");
           Shot("send-settings");
           guitest::TypeInto(send, send_ids::kEmail1, "owner@example.com");
+          guitest::Click(send, send_ids::kBrowse);
+        })
+        .WaitFor("the folder chooser", [] { return guitest::FolderChooserShown(); })
+        .Do("the chooser opens at the card folder chosen before; cancel", [] {
+          const guitest::FolderChooserView v = guitest::FolderChooser();
+          GUI_EXPECT(v.folder.rfind(App().SaveFolder, 0) == 0 && std::string(App().SaveFolder).ends_with("/card"),
+                     "the chooser opens at the card folder: " + v.folder);
+          Shot("folder-chooser-card");
+          guitest::CancelFolderChooser();
+        })
+        .WaitFor("the chooser closes", [] { return !guitest::FolderChooserShown(); })
+        .Do("Generate", [] {
+          auto& send = Dialog(kSendSettingsTemplate);
+          ExpectEq(send.Text(send_ids::kFolder), std::string(App().SaveFolder), "Cancel keeps the folder");
           guitest::Click(send, send_ids::kGenerate);
         })
         .WaitFor("a message box", [] { return platform::fltk::CurrentMessageBox() != nullptr; })
@@ -353,8 +401,8 @@ void WirelessSteps(Script& s) {
             SendSet rec;
             std::memcpy(&rec, cfg.data(), sizeof rec);
             ExpectEq(rec.bySendBy & 0x7F, static_cast<int>(kSendEmail), "CFG.BIN send-by mode");
-            ExpectEq(std::string(rec.sSmtpSet.szServer), "smtp.example.com", "CFG.BIN sender server");
-            ExpectEq(std::string(rec.sSmtpSet.szAddr), "cam.box@example.com", "CFG.BIN sender address");
+            ExpectEq(std::string(rec.sSmtpSet.szServer), kLongServer, "CFG.BIN sender server");
+            ExpectEq(std::string(rec.sSmtpSet.szAddr), kLongAddress, "CFG.BIN sender address");
             ExpectEq(std::string(rec.sSmtpSet.szPassword), "secret-pass", "CFG.BIN sender password");
             bool recipient = false;
             for (const auto& r : rec.szRecp) recipient |= std::string(r, strnlen(r, sizeof r)) == "owner@example.com";
@@ -403,17 +451,30 @@ void WirelessSteps(Script& s) {
         guitest::Click(page, wp_ids::kNextPage);
         guitest::CloseBox(page);
         GUI_EXPECT(!page.Ended(), "the page stays while the mailbox window is open");
-        guitest::TypeInto(gps, gps_ids::kServer, "smtp.example.com");
+        TypeLong(gps, gps_ids::kServer, kLongServer);
         guitest::TypeInto(gps, gps_ids::kPort, "25");
-        guitest::TypeInto(gps, gps_ids::kAddr, "gps.sender@example.com");
+        TypeLong(gps, gps_ids::kAddr, "gps.sender@trailmail.com");
         guitest::TypeInto(gps, gps_ids::kPassword, "gps-pass");
-        guitest::TypeInto(gps, gps_ids::kInboxAddr, "gps.inbox@example.com");
+        TypeLong(gps, gps_ids::kInboxAddr, "gps.inbox@trailmail.com");
         Shot("gps-mailbox-filled");
         guitest::Click(gps, gps_ids::kOk);
       })
       .WaitFor("the mailbox window closes",
                [] { return guitest::FindDialog(kGpsMailboxTemplate) == nullptr; })
-      .Do("close the page", [] { guitest::CloseBox(Dialog(kWirelessPageTemplate)); })
+      .Do("typed network values, close the page", [] {
+        auto& page = Dialog(kWirelessPageTemplate);
+        guitest::Choose(page, wp_ids::kSource, 1);  // manual input
+        TypeLong(page, wp_ids::kNetApn, kLongApn);
+        TypeLong(page, wp_ids::kNetAccount, "trailcam-user-0042");
+        TypeLong(page, wp_ids::kSenderServer, kLongServer);
+        TypeLong(page, wp_ids::kSenderAddr, kLongAddress);
+        Shot("wireless-page-long-values");
+        // The FTP box with its directory frame.
+        guitest::Choose(page, wp_ids::kSendBy, SendByRow(kSendFtp));
+        TypeLong(page, wp_ids::kBox1, kLongServer);
+        Shot("wireless-page-ftp");
+        guitest::CloseBox(page);
+      })
       .WaitDialog(kMainTemplate);
 }
 
@@ -437,10 +498,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   platform::fltk::FltkServices services;
+  services.SetFolderChooserTexts(&FolderChooserTextsNow);
   platform::SetServices(&services);
   platform::fltk::FltkHost host;
-  // The folder chooser the driver can operate: FLTK's own, not a toolkit's.
-  Fl::option(Fl::OPTION_FNFC_USES_GTK, false);
   g_lang = services.SystemLanguageId() == 2052 ? 0 : 1;
 
   const platform::WindowRegistry windows = AllWindows();

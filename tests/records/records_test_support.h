@@ -31,7 +31,7 @@ class TestServices : public platform::Services {
   int SystemLanguageId() override { return 1033; }
   std::optional<std::string> WorkingDirectory() override { return std::string("/tmp"); }
   int PcUtcOffsetHours() override { return utc_offset_hours; }
-  std::optional<std::string> PickFolder() override { return std::nullopt; }
+  std::optional<std::string> PickFolder(std::string_view) override { return std::nullopt; }
 };
 
 // Collects every diagnostic text while alive.

@@ -96,8 +96,8 @@ TEST_F(ChecksTest, PastedTextLosesEveryDisallowedCharacter) {
   EXPECT_EQ(s.Text(kFiltered), "1234");
   // One removal per change notification: the paste and five rewrites.
   EXPECT_EQ(g_filter_calls, 6);
-  // The outermost call places the caret last: where the first character went.
-  EXPECT_EQ(s.Caret(kFiltered), 0);
+  // The caret ends where the last character went ("c" from "123c4").
+  EXPECT_EQ(s.Caret(kFiltered), 3);
 
   ASSERT_TRUE(s.Paste(kFiltered, "abc"));
   EXPECT_EQ(s.Text(kFiltered), "");

@@ -419,9 +419,10 @@ TEST_F(HostTest, ServicesAreScripted) {
   EXPECT_EQ(sv.Now(), (platform::LocalTime{2024, 2, 29, 23, 59, 59}));
   sv.QueuePickFolder("/cards/a");
   sv.QueuePickFolder(std::nullopt);
-  EXPECT_EQ(sv.PickFolder(), std::optional<std::string>("/cards/a"));
-  EXPECT_EQ(sv.PickFolder(), std::nullopt);
-  EXPECT_EQ(sv.PickFolder(), std::nullopt);  // nothing queued: cancelled
+  EXPECT_EQ(sv.PickFolder("/cards"), std::optional<std::string>("/cards/a"));
+  EXPECT_EQ(sv.PickFolder("/cards/a"), std::nullopt);
+  EXPECT_EQ(sv.FolderPickerStart(), "/cards/a");
+  EXPECT_EQ(sv.PickFolder(""), std::nullopt);  // nothing queued: cancelled
   EXPECT_EQ(sv.FolderPickerCalls(), 3);
   EXPECT_EQ(&platform::GetServices(), &sv);
 }

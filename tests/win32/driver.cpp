@@ -112,6 +112,21 @@ class Sessions {
   }
   void Shot(std::string_view what) { ui_.Shot(ShotName(what)); }
 
+  // The save path edit shows the folder and lets it be selected, but a
+  // key typed into it changes nothing: only Browse changes the folder.
+  void CheckSavePathReadOnly(HWND dlg, int id) {
+    HWND edit = GetDlgItem(dlg, id);
+    ui_.Check((GetWindowLongW(edit, GWL_STYLE) & ES_READONLY) != 0, "the save path edit is read-only");
+    const std::string shown = ui_.Text(dlg, id);
+    SendMessageW(edit, WM_CHAR, L'x', 1);
+    ui_.CheckEq(ui_.Text(dlg, id), shown, "a key typed into the save path changes nothing");
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    DWORD from = 0, to = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    ui_.CheckEq(static_cast<long>(to - from), static_cast<long>(GetWindowTextLengthW(edit)),
+                "the save path can be selected whole");
+  }
+
   void CheckMainTexts(HWND main) {
     ui_.CheckEq(ui_.Title(main), T(kTxtSetup, lang_), "main window title");
     ui_.CheckEq(ui_.Text(main, kCameraSetup), T(kTxtCameraSetup, lang_), "Camera Setup button");
@@ -235,6 +250,7 @@ class Sessions {
     wchar_t cwd[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, cwd);
     ui_.CheckEq(ui_.Text(cam, camid::kSaveFolder), e2e::Utf8(cwd), "save folder shows the working directory");
+    CheckSavePathReadOnly(cam, camid::kSaveFolder);
     Shot("camera-setup");
 
     ui_.ShotNextBox(ShotName("box-default-success"));
@@ -365,6 +381,15 @@ class Sessions {
     }
   }
 
+  // Long typical values, so that the screenshots show whether they fit:
+  // e-mail addresses and server names of 24 characters, an access point
+  // name of 20.
+  static constexpr const char* kLongServer = "smtp.trailcam-mail.co.uk";
+  static constexpr const char* kLongAddress = "cam.sender@trailmail.com";
+  static constexpr const char* kLongGpsAddress = "gps.sender@trailmail.com";
+  static constexpr const char* kLongInbox = "gps.inbox@trailmail.com";
+  static constexpr const char* kLongApn = "internet.provider.eu";
+
   // Wireless Setup for the model in row `row`: e-mail sending with a
   // sender mailbox, Next Page, two recipients, Generate; CFG.BIN checked
   // field by field and against the record the program holds.
@@ -397,11 +422,11 @@ class Sessions {
       }
       ui_.Check(IsWindowVisible(page) != FALSE, "the page stays after the warning");
     }
-    ui_.CheckBoxes(ui_.Type(page, kSenderServer, "smtp.example.org"), {}, "sender server");
+    ui_.CheckBoxes(ui_.Type(page, kSenderServer, kLongServer), {}, "sender server");
     ui_.CheckBoxes(ui_.Type(page, kSenderPort, "465"), {}, "sender port");
-    ui_.CheckBoxes(ui_.Type(page, kSenderAddr, "cam@example.org"), {}, "sender address");
+    ui_.CheckBoxes(ui_.Type(page, kSenderAddr, kLongAddress), {}, "sender address");
     ui_.CheckBoxes(ui_.Type(page, kSenderPassword, "mail-pass"), {}, "sender password");
-    ui_.CheckEq(ui_.Text(page, kSenderUser), "cam@example.org", "the account mirrors the address");
+    ui_.CheckEq(ui_.Text(page, kSenderUser), kLongAddress, "the account mirrors the address");
     // A network name beyond ASCII is stored in the system's ANSI code page,
     // as cameras and existing files have it.
     std::string ssid_bytes;
@@ -415,7 +440,7 @@ class Sessions {
     // left on manual input needs its access point typed.
     std::string apn = ui_.Text(page, kNetApn);
     if (apn.empty() && ui_.Enabled(page, kNetApn) && ui_.Visible(page, kNetApn)) {
-      apn = "internet.example";
+      apn = kLongApn;
       ui_.CheckBoxes(ui_.Type(page, kNetApn, apn), {}, "network APN");
     }
     Shot("wireless-page-" + std::string(tag) + "-email");
@@ -428,11 +453,11 @@ class Sessions {
       if (!box) return nullptr;
       ui_.Check(IsWindowEnabled(page) != FALSE, "the wireless page stays enabled under the GPS mailbox window");
       ui_.Check(GetWindow(box, GW_OWNER) == nullptr, "the GPS mailbox window has no owner");
-      ui_.CheckBoxes(ui_.Type(box, gps_ids::kServer, "smtp.gps.example.org"), {}, "GPS server");
+      ui_.CheckBoxes(ui_.Type(box, gps_ids::kServer, kLongServer), {}, "GPS server");
       ui_.CheckBoxes(ui_.Type(box, gps_ids::kPort, "587"), {}, "GPS port");
-      ui_.CheckBoxes(ui_.Type(box, gps_ids::kAddr, "gps@example.org"), {}, "GPS address");
+      ui_.CheckBoxes(ui_.Type(box, gps_ids::kAddr, kLongGpsAddress), {}, "GPS address");
       ui_.CheckBoxes(ui_.Type(box, gps_ids::kPassword, "gps-pass"), {}, "GPS password");
-      ui_.CheckBoxes(ui_.Type(box, gps_ids::kInboxAddr, "inbox@example.org"), {}, "GPS inbox");
+      ui_.CheckBoxes(ui_.Type(box, gps_ids::kInboxAddr, kLongInbox), {}, "GPS inbox");
       Shot("gps-mailbox");
       ui_.CheckBoxes(ui_.Click(box, gps_ids::kOk), {}, "GPS mailbox OK");
       ui_.Check(ui_.WaitGone(box), "OK ends the GPS mailbox window");
@@ -444,7 +469,7 @@ class Sessions {
       ui_.ClickOpening(page, kNextPage, T(kTxtGpsMailbox, lang_));
       HWND box = ui_.WaitDialog(T(kTxtGpsMailbox, lang_));
       if (!box) return nullptr;
-      ui_.CheckEq(ui_.Text(box, gps_ids::kInboxAddr), "inbox@example.org", "GPS inbox kept");
+      ui_.CheckEq(ui_.Text(box, gps_ids::kInboxAddr), kLongInbox, "GPS inbox kept");
       ui_.CheckBoxes(ui_.Click(box, gps_ids::kOk), {}, "GPS mailbox OK after Next Page");
       ui_.WaitGone(box);
       ui_.Settle();
@@ -455,6 +480,7 @@ class Sessions {
     HWND send = ui_.WaitDialog(T(kTxtSendSettings, lang_));
     if (!send) return nullptr;
     Shot("send-settings-" + std::string(tag));
+    CheckSavePathReadOnly(send, send_ids::kFolder);
 
     const bool emails = ui_.Enabled(send, send_ids::kEmail1) && ui_.Visible(send, send_ids::kEmail1);
     if (emails) {
@@ -501,10 +527,10 @@ class Sessions {
     std::memcpy(&rec, file.data(), file.size());
     const SendSet& f = rec.sSendSet;
     ui_.CheckEq(f.bySendBy, IF_SEND_BY_APP_SET_FLG | kSendEmail, "send-by byte");
-    ui_.CheckEq(Field(f.sSmtpSet.szServer, sizeof f.sSmtpSet.szServer), "smtp.example.org", "sender server");
+    ui_.CheckEq(Field(f.sSmtpSet.szServer, sizeof f.sSmtpSet.szServer), kLongServer, "sender server");
     ui_.CheckEq(f.sSmtpSet.iPort, 465, "sender port");
-    ui_.CheckEq(Field(f.sSmtpSet.szAddr, sizeof f.sSmtpSet.szAddr), "cam@example.org", "sender address");
-    ui_.CheckEq(Field(f.sSmtpSet.szUserName, sizeof f.sSmtpSet.szUserName), "cam@example.org", "sender account");
+    ui_.CheckEq(Field(f.sSmtpSet.szAddr, sizeof f.sSmtpSet.szAddr), kLongAddress, "sender address");
+    ui_.CheckEq(Field(f.sSmtpSet.szUserName, sizeof f.sSmtpSet.szUserName), kLongAddress, "sender account");
     ui_.Check(Field(f.sSmtpSet.szPassword, sizeof f.sSmtpSet.szPassword) == "mail-pass", "sender password stored");
     ui_.CheckEq(Field(f.sSmtpSet.szWLNetApN, sizeof f.sSmtpSet.szWLNetApN), apn, "network APN");
     if (!ssid_bytes.empty())
@@ -523,10 +549,10 @@ class Sessions {
     if (gps) {
       const GpsMail& g = rec.sGpsMail;
       ui_.CheckEq(g.iPort, 587, "GPS port");
-      ui_.CheckEq(Field(g.szGpsServer, sizeof g.szGpsServer), "smtp.gps.example.org", "GPS server");
-      ui_.CheckEq(Field(g.szGpsSmtpAccount, sizeof g.szGpsSmtpAccount), "gps@example.org", "GPS account");
+      ui_.CheckEq(Field(g.szGpsServer, sizeof g.szGpsServer), kLongServer, "GPS server");
+      ui_.CheckEq(Field(g.szGpsSmtpAccount, sizeof g.szGpsSmtpAccount), kLongGpsAddress, "GPS account");
       ui_.Check(Field(g.szGpsSmtpPassword, sizeof g.szGpsSmtpPassword) == "gps-pass", "GPS password stored");
-      ui_.CheckEq(Field(g.szGpsAddr, sizeof g.szGpsAddr), "inbox@example.org", "GPS inbox");
+      ui_.CheckEq(Field(g.szGpsAddr, sizeof g.szGpsAddr), kLongInbox, "GPS inbox");
     }
   }
 

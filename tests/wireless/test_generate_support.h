@@ -33,7 +33,7 @@ class ClockServices : public platform::Services {
   int SystemLanguageId() override { return 1033; }
   std::optional<std::string> WorkingDirectory() override { return std::string("/tmp"); }
   int PcUtcOffsetHours() override { return 8; }
-  std::optional<std::string> PickFolder() override { return picked; }
+  std::optional<std::string> PickFolder(std::string_view) override { return picked; }
 };
 
 inline void SelectModel(uint16_t code) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
@@ -42,7 +43,7 @@ class WirelessPageTest : public ::testing::Test {
     App().UiLanguage = 1;
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     dir_ = std::filesystem::temp_directory_path() /
-           ("ts_wpage_" + std::string(info->test_suite_name()) + "_" + info->name());
+           ("ts_wpage_" + std::to_string(::getpid()) + "_" + std::string(info->test_suite_name()) + "_" + info->name());
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
     const std::string folder = dir_.string();

@@ -1,5 +1,6 @@
 // Templates 114 and 138 as data: every control with its class and styles,
-// inside the dialog, and no two visible controls on top of each other.
+// inside the dialog, and no two visible controls on top of each other;
+// and the width of every edit of 114, 115 and 138 against what it holds.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -146,6 +147,60 @@ TEST(GpsMailboxLayout, Template138) {
     }
   }
   ExpectTidy(*l, {});
+}
+
+// The width an edit gives its text, in average characters of the dialog
+// font: its pixels less 12 for the frame, the margins and the room after
+// the caret, over the 6 pixels of an average character.
+int AverageChars(const ControlDef& c) {
+  return (platform::DialogUnitsToPixels(c.x, c.y, c.w, c.h).w - 12) / platform::kBaseUnitX;
+}
+
+struct EditWidth {
+  int id;
+  int chars;  // the width it gets
+  int needs;  // a typical value of what it holds
+};
+
+// Typical values: an e-mail address 24 characters, an access point name
+// 20, a server name 24, a port 5, a phone number 15.
+void ExpectEditWidths(int template_id, std::initializer_list<EditWidth> widths) {
+  SCOPED_TRACE(template_id);
+  const DialogLayout* l = platform::FindLayout(template_id);
+  ASSERT_NE(l, nullptr);
+  const auto by_id = ById(*l);
+  std::set<int> stated;
+  for (const EditWidth& e : widths) {
+    ASSERT_TRUE(by_id.count(e.id)) << e.id;
+    EXPECT_EQ(AverageChars(*by_id.at(e.id)), e.chars) << e.id;
+    EXPECT_GE(e.chars, e.needs) << e.id;
+    stated.insert(e.id);
+  }
+  for (const ControlDef& c : l->controls) {
+    if (c.cls == C::Edit) {
+      EXPECT_TRUE(stated.count(c.id)) << "edit " << c.id << " has no stated width";
+    }
+  }
+}
+
+TEST(EditWidths, EveryEditHoldsATypicalValue) {
+  ExpectEditWidths(114, {
+      {40013, 20, 20}, {40015, 20, 20}, {40017, 20, 15}, {40019, 20, 5},   // MMS URL, APN, gateway, port
+      {40021, 20, 16}, {40022, 20, 16},                                    // MMS account, password
+      {40048, 28, 24}, {40050, 28, 16}, {40052, 28, 24}, {40053, 28, 16},  // FTP server / cloud mail, ...
+      {40056, 27, 20},                                                     // FTP directory
+      {40027, 20, 20}, {40028, 20, 20}, {40030, 20, 16},                   // APN, account or SSID, password
+      {40034, 24, 24}, {40036, 24, 5}, {40038, 24, 24}, {40040, 24, 24},   // sender server, port, address
+      {40042, 24, 16},
+  });
+  ExpectEditWidths(115, {
+      {40005, 18, 15}, {40006, 18, 15}, {40010, 40, 24}, {40011, 40, 24},  // recipients
+      {40046, 8, 3}, {40047, 8, 2}, {40048, 8, 2}, {40049, 8, 2}, {40050, 8, 2}, {40051, 8, 2},
+      {40016, 8, 4}, {40030, 20, 15}, {40029, 40, 24}, {40033, 50, 40},    // ..., save path
+  });
+  ExpectEditWidths(138, {
+      {40001, 28, 24}, {40005, 6, 5}, {40007, 42, 24}, {40009, 42, 24}, {40011, 42, 16}, {40002, 42, 24},
+  });
 }
 
 }  // namespace

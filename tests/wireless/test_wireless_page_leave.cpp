@@ -170,6 +170,26 @@ TEST_F(WirelessPageTest, FtpAndCloudValuesAreReadBack) {
   EXPECT_EQ(App().SendSetSnapshot.bySendBy, kSendFtp);
 }
 
+// A directory type the list does not offer shows no entry and goes back
+// as "no selection", as every list does, not as the number the file held.
+TEST_F(WirelessPageTest, FtpDirectoryTypeTheListDoesNotOfferIsStoredAsNoSelection) {
+  SelectModel(522);
+  SendSet rec = MailRecord();
+  rec.bySendBy = kSendFtp;
+  CopyTextField(rec.sFtpSet.szServer, "ftp.example.net");
+  CopyTextField(rec.sFtpSet.szUserName, "uploader");
+  CopyTextField(rec.sFtpSet.szPassword, "ftp-pass");
+  rec.sFtpSet.iFtpDirType = 5;
+  WriteCfg(rec);
+  Open();
+  EXPECT_EQ(s().Selection(kFtpDirType), -1);
+  ExpectHandOver();
+  EXPECT_EQ(App().SendSetSnapshot.sFtpSet.iFtpDirType, -1);
+  uint8_t bytes[4];
+  std::memcpy(bytes, &App().SendSetSnapshot.sFtpSet.iFtpDirType, 4);
+  EXPECT_EQ(std::vector<uint8_t>(bytes, bytes + 4), std::vector<uint8_t>(4, 0xFF));
+}
+
 TEST_F(WirelessPageTest, CloudValuesAreReadBack) {
   SelectModel(520);
   WriteCfg(MailRecord());
