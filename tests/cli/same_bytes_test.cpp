@@ -312,7 +312,7 @@ std::optional<clitest::Result> WirelessCard(uint16_t model, const std::filesyste
 class RoundTrip : public clitest::CliTest, public ::testing::WithParamInterface<uint16_t> {
  protected:
   void ExpectSameCard(const std::filesystem::path& card, const std::string& what) {
-    const auto profile = dir_ / "profile.json", out = Folder("applied");
+    const auto profile = Folder("profiles") / (std::to_string(++profiles_) + ".json"), out = Folder("applied");
     const clitest::Result e =
         Cli({"export", "-m", std::to_string(GetParam()), "--from", card.string(), "--show-passwords", "-o", profile.string()});
     ASSERT_EQ(e.status, 0) << what << e.err;
@@ -324,6 +324,21 @@ class RoundTrip : public clitest::CliTest, public ::testing::WithParamInterface<
     for (const char* file : {"menu.dat", "CFG.BIN"})
       EXPECT_EQ(clitest::ReadBytes(out / file), clitest::ReadBytes(card / file)) << what << " " << file;
   }
+  // Every profile the test wrote holds to the documented schema.
+  void TearDown() override {
+    if (profiles_ > 0) {
+      const std::string check =
+          "import json, pathlib, sys, jsonschema\n"
+          "schema = json.load(open(sys.argv[1]))\n"
+          "for p in sorted(pathlib.Path(sys.argv[2]).glob(\"*.json\")):\n"
+          "    jsonschema.validate(json.load(open(p)), schema)\n";
+      const clitest::Result r = clitest::RunProgram(
+          "/usr/bin/python3", {"-c", check, TRAILSET_PROFILE_SCHEMA, (dir_ / "profiles").string()}, dir_);
+      EXPECT_EQ(r.status, 0) << r.err;
+    }
+    clitest::CliTest::TearDown();
+  }
+  int profiles_ = 0;
 };
 
 TEST_P(RoundTrip, ExportThenApplyWritesTheSameBytes) {
