@@ -129,10 +129,11 @@ class CameraChoices {
       : run_(run), s_(run.s()), tpl_(tpl), code_(run.model()), closed_too_(closed_too) {}
 
   Outcome Apply(const SetRequest& r, const Target& t) {
+    // A control that shows the value already is left as it is: typing or
+    // choosing it again changes nothing, and costs the window's handlers.
+    if (closed_too_ && !t.time_zone && Shows(t, r.value)) return {};
     const Outcome o = ApplyOpen(r, t);
     if (o.status != Outcome::NotNow || !closed_too_ || t.time_zone) return o;
-    if (const auto shown = ShownValue(s_, tpl_, code_, t.setting); shown && EntryKey(*shown) == EntryKey(r.value))
-      return {};
     return ThroughOpener(r, t, o);
   }
 
@@ -148,6 +149,11 @@ class CameraChoices {
   const std::vector<std::string>& warnings() const { return warnings_; }
 
  private:
+  bool Shows(const Target& t, const std::string& value) const {
+    const auto shown = ShownValue(s_, tpl_, code_, t.setting);
+    return shown && (t.edit ? *shown == value : EntryKey(*shown) == EntryKey(value));
+  }
+
   Outcome ApplyOpen(const SetRequest& r, const Target& t) {
     if (t.time_zone) return TimeZone(r.value);
     if (std::find(std::begin(kNotUserSettings), std::end(kNotUserSettings), t.setting) != std::end(kNotUserSettings))

@@ -63,7 +63,7 @@ struct WrittenFile {
 // shows the value already is left as it is.
 WrittenFile WriteMenu(const CameraOptions& o, const PreparedRun& p, std::ostream& err, bool closed_too = false);
 // The wireless windows' run of `o` and its CFG.BIN; with `keep_shown` a
-// list or box that shows the value already is left as it is.
+// control that shows the value already is left as it is.
 WrittenFile WriteCfg(const RunOptions& o, const PreparedRun& p, std::ostream& err, bool keep_shown = false);
 
 // What the windows show of p.from (menu.dat, CFG.BIN), in English, by the

@@ -137,10 +137,10 @@ class WirelessChoices {
   Outcome Apply(const SetRequest& r) {
     const Control& c = Resolve(r.name);
     const int tpl = TemplateOf(c);
-    // A list that shows the value already is not chosen again: choosing
-    // an entry runs the window's rules for it (presets filled anew).
-    if (keep_shown_ && c.kind != wctl::Kind::Edit && OpenForInput(s_, tpl, c.id) &&
-        EntryKey(ShownValue(s_, c)) == EntryKey(r.value))
+    // A control that shows the value already is left as it is: choosing
+    // an entry again runs the window's rules for it (presets filled anew).
+    if (keep_shown_ && OpenForInput(s_, tpl, c.id) &&
+        (c.kind == wctl::Kind::Edit ? s_.Text(c.id, tpl) == r.value : EntryKey(ShownValue(s_, c)) == EntryKey(r.value)))
       return {};
     if (c.box != wctl::Box::Any && s_.IsOpen(kPage) && s_.TopTemplate() == kPage) {
       // The FTP and cloud fields share one box; it shows one of them.
