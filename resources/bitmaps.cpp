@@ -182,13 +182,14 @@ constexpr Rgb kLabelBack{34, 52, 40};
 // ---------------------------------------------------------------------------
 // Model pictures
 
-enum class Antenna : uint8_t { None, Wifi, Cellular };
-
 struct ModelPicture {
   int id;
-  const char* label;  // the model series printed under the camera
+  // Printed under the camera: the model's name on a picture of one model;
+  // on a picture that several models share, a family name they all share.
+  const char* label;
   Rgb body;
-  Antenna antenna;
+  // Drawn only where every model that shows the picture has it.
+  PictureAntenna antenna;
   int led_rows;       // rows of infrared LEDs above the lens
 };
 
@@ -201,20 +202,25 @@ constexpr Rgb kBrown{112, 88, 60};
 constexpr Rgb kForest{64, 92, 62};
 constexpr Rgb kSand{150, 132, 96};
 
+using enum PictureAntenna;
+
+// 107: NANO-A (no radio) and NANO-A-WIFI. 123: VORN-P3-4G (cellular only),
+// VORN-K3 ULTRA (WiFi only) and VORN-K3U-4G (both). 140, 143: the R1 and
+// R2 rows, all with WiFi, some also cellular.
 constexpr ModelPicture kPictures[] = {
-    {107, "NANO-A", kGrey, Antenna::None, 1},
-    {111, "NANO-B", kSand, Antenna::None, 1},
-    {119, "VORN-P2-4G", kOlive, Antenna::Cellular, 2},
-    {121, "VORN-P2", kOlive, Antenna::None, 2},
-    {123, "VORN-P3-4G", kForest, Antenna::Cellular, 2},
-    {125, "VORN-P3-5G", kForest, Antenna::Cellular, 3},
-    {127, "VORN-P4-4G", kBrown, Antenna::Cellular, 2},
-    {129, "VORN-P4-5G", kBrown, Antenna::Cellular, 3},
-    {132, "VORN-P5-4G", kSand, Antenna::Cellular, 3},
-    {135, "VORN-P5-WIFI", kSand, Antenna::Wifi, 3},
-    {137, "VORN-P3", kForest, Antenna::None, 2},
-    {140, "VORN-R1", kBrown, Antenna::Cellular, 3},
-    {143, "VORN-R2", kForest, Antenna::Cellular, 4},
+    {107, "NANO", kGrey, Absent, 1},
+    {111, "NANO-B", kSand, Absent, 1},
+    {119, "VORN-P2-4G", kOlive, Cellular, 2},
+    {121, "VORN-P2", kOlive, Absent, 2},
+    {123, "VORN", kForest, Absent, 2},
+    {125, "VORN-P3-5G", kForest, Cellular, 3},
+    {127, "VORN-P4-4G", kBrown, Cellular, 2},
+    {129, "VORN-P4-5G", kBrown, Cellular, 3},
+    {132, "VORN-P5-4G", kSand, Cellular, 3},
+    {135, "VORN-P5-WIFI", kSand, Wifi, 3},
+    {137, "VORN-P3", kForest, Absent, 2},
+    {140, "VORN-R1", kBrown, Wifi, 3},
+    {143, "VORN-R2", kForest, Wifi, 4},
 };
 
 constexpr int kBannerId = 101;
@@ -248,10 +254,10 @@ void Camouflage(Canvas& c, int x, int y, int w, int h, Rgb body) {
   }
 }
 
-void DrawAntenna(Canvas& c, Antenna kind, int body_right, int body_top) {
-  if (kind == Antenna::None) return;
+void DrawAntenna(Canvas& c, PictureAntenna kind, int body_right, int body_top) {
+  if (kind == PictureAntenna::Absent) return;
   const Rgb dark{36, 36, 38};
-  if (kind == Antenna::Cellular) {
+  if (kind == PictureAntenna::Cellular) {
     // A stub antenna standing on the right shoulder.
     int ax = body_right - 20;
     c.RoundRect(ax, body_top - 30, 7, 34, 3, dark);
@@ -342,6 +348,12 @@ std::optional<RgbImage> RenderResourceBitmap(int id) {
   if (id == kBannerId) return DrawBanner();
   for (const ModelPicture& m : kPictures)
     if (m.id == id) return DrawModelPicture(m);
+  return std::nullopt;
+}
+
+std::optional<ModelPictureFacts> DescribeModelPicture(int id) {
+  for (const ModelPicture& m : kPictures)
+    if (m.id == id) return ModelPictureFacts{m.label, m.antenna};
   return std::nullopt;
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 struct RgbImage {
@@ -19,6 +20,16 @@ struct RgbImage {
 std::span<const int> BitmapResourceIds();
 // Draws bitmap resource `id`; nothing for an id that is not a bitmap resource.
 std::optional<RgbImage> RenderResourceBitmap(int id);
+// What a model picture says about the camera it shows: the text under it
+// and the antenna drawn on it.
+enum class PictureAntenna : uint8_t { Absent, Wifi, Cellular };
+struct ModelPictureFacts {
+  std::string_view label;
+  PictureAntenna antenna;
+};
+// Nothing for an id that is not a model picture.
+std::optional<ModelPictureFacts> DescribeModelPicture(int id);
+
 // A 24-bit Windows BMP file image of `img` (bottom-up rows, 4-byte row padding).
 std::vector<uint8_t> EncodeBmp24(const RgbImage& img);
 

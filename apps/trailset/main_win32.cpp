@@ -1,8 +1,7 @@
 // trailset.exe: the Windows dialog application.
 #include "apps/trailset/win32_app.h"
 
-#include <shellapi.h>
-
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -11,13 +10,11 @@
 
 namespace {
 
-// The arguments after the program's name, as UTF-8.
+// The arguments after the program's name, as UTF-8 (split by the C
+// runtime of the wide entry point, so the shell is not loaded for it).
 std::vector<std::string> Arguments() {
-  int argc = 0;
-  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
   std::vector<std::string> args;
-  for (int i = 1; argv && i < argc; ++i) args.push_back(platform::win32::Narrow(argv[i]));
-  if (argv) LocalFree(argv);
+  for (int i = 1; __wargv && i < __argc; ++i) args.push_back(platform::win32::Narrow(__wargv[i]));
   return args;
 }
 

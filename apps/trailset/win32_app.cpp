@@ -1,7 +1,5 @@
 #include "apps/trailset/win32_app.h"
 
-#include <objbase.h>
-
 #include "apps/common/all_windows.h"
 #include "records/app_state.h"
 #include "platform/win32/win32_host.h"
@@ -10,13 +8,10 @@
 int RunWin32Application(HINSTANCE instance) {
   platform::win32::SetInstance(instance);
   platform::win32::InitCommonControls();
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
 
   static platform::win32::Win32Host host;
   static platform::win32::Win32Services services;
   platform::SetServices(&services);
   AppState state;
-  const int code = RunApplication(host, AllWindows(), state);
-  if (SUCCEEDED(com)) CoUninitialize();
-  return code;
+  return RunApplication(host, AllWindows(), state);
 }

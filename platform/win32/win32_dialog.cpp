@@ -35,13 +35,56 @@ COLORREF ToColorRef(uint32_t rgb) {
   return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
+// The window logic places and draws in the client pixels of a 96-dpi
+// display, where the dialog font has the base units of platform/layout.h.
+// The dialog's font follows the display's DPI (the program is per-monitor
+// DPI aware), and so does everything laid out in dialog units; the host
+// scales what the logic tells it and what it reports by the dialog's own
+// base units over those of 96 dpi, each axis on its own. Edges are
+// converted, not sizes, so that touching controls keep touching; and as
+// one logical pixel is at least one device pixel, a logical rectangle
+// converted there and back is the same rectangle.
+class Scale {
+ public:
+  explicit Scale(HWND dlg) {
+    RECT units{0, 0, 4, 8};
+    if (MapDialogRect(dlg, &units) && units.right > 0 && units.bottom > 0) {
+      bx_ = units.right;
+      by_ = units.bottom;
+    }
+  }
+  bool IsIdentity() const { return bx_ == kBaseUnitX && by_ == kBaseUnitY; }
+
+  RECT ToDevice(const Rect& r) const {
+    return RECT{MulDiv(r.x, bx_, kBaseUnitX), MulDiv(r.y, by_, kBaseUnitY), MulDiv(r.x + r.w, bx_, kBaseUnitX),
+                MulDiv(r.y + r.h, by_, kBaseUnitY)};
+  }
+  Rect ToLogical(const RECT& r) const {
+    const int x = MulDiv(r.left, kBaseUnitX, bx_), y = MulDiv(r.top, kBaseUnitY, by_);
+    return Rect{x, y, MulDiv(r.right, kBaseUnitX, bx_) - x, MulDiv(r.bottom, kBaseUnitY, by_) - y};
+  }
+
+ private:
+  int bx_ = kBaseUnitX;
+  int by_ = kBaseUnitY;
+};
+
 class Win32Dialog final : public Dialog {
  public:
   Win32Dialog(Window& window, const DialogLayout& layout) : window_(window), layout_(layout) {}
 
   Window& window() { return window_; }
   HWND hwnd() const { return hwnd_; }
-  void Attach(HWND hwnd) { hwnd_ = hwnd; }
+  // Takes the dialog once it exists and looks up each control's window
+  // once: finding a control by id asks the window system for the list of
+  // the dialog's children each time, and the windows make hundreds of
+  // calls while they open.
+  void Attach(HWND hwnd) {
+    hwnd_ = hwnd;
+    items_.clear();
+    items_.reserve(layout_.controls.size());
+    for (const ControlDef& c : layout_.controls) items_.emplace_back(c.id, GetDlgItem(hwnd, c.id));
+  }
   bool ended() const { return ended_; }
   bool TakeFocusSet() { return std::exchange(focus_set_, false); }
 
@@ -90,7 +133,7 @@ class Win32Dialog final : public Dialog {
     return Narrow(w);
   }
 
-  void SetText(int id, std::string_view text) override { SetDlgItemTextW(hwnd_, id, Widen(text).c_str()); }
+  void SetText(int id, std::string_view text) override { SetWindowTextW(Item(id), Widen(text).c_str()); }
   std::string Text(int id) const override { return WindowText(Item(id)); }
   int TextLength(int id) const override { return GetWindowTextLengthW(Item(id)); }
   void SetLimit(int id, int chars) override {
@@ -115,21 +158,25 @@ class Win32Dialog final : public Dialog {
   bool IsEnabled(int id) const override { return IsWindowEnabled(Item(id)) != FALSE; }
   void Show(int id, bool on) override { ShowWindow(Item(id), on ? SW_SHOW : SW_HIDE); }
   bool IsShown(int id) const override { return (GetWindowLongW(Item(id), GWL_STYLE) & WS_VISIBLE) != 0; }
-  Rect ControlRect(int id) const override {
-    RECT r{};
-    GetWindowRect(Item(id), &r);
-    if (IsCombo(id)) {
-      // The height of a drop-down list includes its open list, as in the layout.
-      RECT dropped{};
-      if (Send(id, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped))) r.bottom = dropped.bottom;
-    }
-    MapWindowPoints(HWND_DESKTOP, hwnd_, reinterpret_cast<POINT*>(&r), 2);
-    return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
-  }
-  void MoveControl(int id, const Rect& r) override { MoveWindow(Item(id), r.x, r.y, r.w, r.h, TRUE); }
+  Rect ControlRect(int id) const override { return Scale(hwnd_).ToLogical(DeviceRect(id)); }
+  void MoveControl(int id, const Rect& r) override { MoveDevice(id, Scale(hwnd_).ToDevice(r)); }
 
-  void SetChecked(int id, bool on) override { CheckDlgButton(hwnd_, id, on ? BST_CHECKED : BST_UNCHECKED); }
-  bool IsChecked(int id) const override { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
+  // Puts every control of the layout on a device rectangle that stands for
+  // a whole logical one (the dialog manager rounds dialog units to device
+  // pixels in between), so that what the logic reads and writes back stays
+  // where it was. Nothing moves at 96 dpi.
+  void AlignControlsToLogicalPixels() {
+    const Scale scale(hwnd_);
+    if (scale.IsIdentity()) return;
+    for (const ControlDef& c : layout_.controls) {
+      const RECT now = DeviceRect(c.id);
+      const RECT aligned = scale.ToDevice(scale.ToLogical(now));
+      if (!EqualRect(&now, &aligned)) MoveDevice(c.id, aligned);
+    }
+  }
+
+  void SetChecked(int id, bool on) override { Send(id, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED); }
+  bool IsChecked(int id) const override { return Send(id, BM_GETCHECK) == BST_CHECKED; }
 
   void SetTitle(std::string_view text) override { SetWindowTextW(hwnd_, Widen(text).c_str()); }
   void SetIcon(int icon_id) override {
@@ -170,25 +217,52 @@ class Win32Dialog final : public Dialog {
     HBITMAP bmp = ResourceBitmap(bitmap_id);
     BITMAP info{};
     if (!bmp || !GetObjectW(bmp, sizeof info, &info)) return;
-    // Nothing is copied from beyond the bitmap's own pixels.
+    // Nothing is copied from beyond the bitmap's own pixels, one bitmap
+    // pixel a logical pixel; on a scaled display the whole part is
+    // stretched over the device pixels it covers.
     w = std::min(w, static_cast<int>(info.bmWidth));
     h = std::min(h, static_cast<int>(info.bmHeight));
+    const RECT to = Scale(hwnd_).ToDevice(Rect{x, y, w, h});
     HDC mem = CreateCompatibleDC(paint_dc_);
     HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(paint_dc_, x, y, w, h, mem, 0, 0, SRCCOPY);
+    if (to.right - to.left == w && to.bottom - to.top == h) {
+      BitBlt(paint_dc_, to.left, to.top, w, h, mem, 0, 0, SRCCOPY);
+    } else {
+      const int mode = SetStretchBltMode(paint_dc_, HALFTONE);
+      SetBrushOrgEx(paint_dc_, 0, 0, nullptr);
+      StretchBlt(paint_dc_, to.left, to.top, to.right - to.left, to.bottom - to.top, mem, 0, 0, w, h, SRCCOPY);
+      SetStretchBltMode(paint_dc_, mode);
+    }
     SelectObject(mem, old);
     DeleteDC(mem);
   }
 
  private:
-  HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
-  LRESULT Send(int id, UINT msg, WPARAM wp = 0, LPARAM lp = 0) const {
-    return SendDlgItemMessageW(hwnd_, id, msg, wp, lp);
+  HWND Item(int id) const {
+    for (const auto& [cid, item] : items_)
+      if (cid == id) return item;
+    return GetDlgItem(hwnd_, id);
   }
+  LRESULT Send(int id, UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return SendMessageW(Item(id), msg, wp, lp); }
   static int Result(LRESULT r) { return static_cast<int>(r); }
   bool IsCombo(int id) const {
     const ControlClass c = ClassOf(id);
     return c == ControlClass::ComboDropList || c == ControlClass::ComboDropDown;
+  }
+  // Control `id` in the dialog's client pixels; the height of a drop-down
+  // list includes its open list, as in the layout.
+  RECT DeviceRect(int id) const {
+    RECT r{};
+    GetWindowRect(Item(id), &r);
+    if (IsCombo(id)) {
+      RECT dropped{};
+      if (Send(id, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped))) r.bottom = dropped.bottom;
+    }
+    MapWindowPoints(HWND_DESKTOP, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  }
+  void MoveDevice(int id, const RECT& r) {
+    MoveWindow(Item(id), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
   }
   static std::string WindowText(HWND item) {
     const int len = GetWindowTextLengthW(item);
@@ -205,6 +279,7 @@ class Win32Dialog final : public Dialog {
   bool ended_ = false;
   bool focus_set_ = false;
   std::vector<std::pair<int, COLORREF>> colours_;
+  std::vector<std::pair<int, HWND>> items_;  // the layout's controls, in layout order
 };
 
 // The notification a WM_COMMAND carries for control `id`, if the windows
@@ -236,6 +311,7 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(dlg));
     dlg->Attach(hwnd);
     g_running.push_back(hwnd);
+    dlg->AlignControlsToLogicalPixels();
     dlg->window().OnInit(*dlg);
     // TRUE lets the dialog manager place the focus, unless the window did.
     return dlg->TakeFocusSet() ? FALSE : TRUE;

@@ -47,6 +47,10 @@ class Win32Host : public Host {
   int RunModal(Window& w) override;
 };
 
+// Selects `folder` in an open folder picker (and opens its tree down to
+// it); false when the picker shows no such folder.
+bool SelectPickerFolder(HWND picker, std::wstring_view folder);
+
 class Win32Services : public Services {
  public:
   LocalTime Now() override;

@@ -13,6 +13,7 @@
 #include "camera/cam_setup_ids.h"
 #include "platform/fltk/fltk_host.h"
 #include "records/app_state.h"
+#include "records/catalogue.h"
 #include "records/menu_record.h"
 #include "records/send_set.h"
 #include "shell/app.h"
@@ -127,6 +128,16 @@ void MainWindowSteps(Script& s) {
         ExpectEq(m.Text(kWirelessSetup), T(kTxtWifiSetup), "Wireless Setup label of a WiFi model");
         ExpectEq(GetModelCode(), 514, "model code of NANO-A-WIFI");
         Shot("main-nano-a-wifi");
+        // Every model picture once (they do not depend on the language).
+        if (g_lang == 1) {
+          std::set<int> seen;
+          for (int row = 0; row < ModelRowCount(2); ++row) {
+            const int id = ModelPictureId(2, row);
+            if (!seen.insert(id).second) continue;
+            ChooseModel(row);
+            Shot("main-picture-" + std::to_string(id));
+          }
+        }
         ChooseModel(kRowR1WUltra);
         ExpectEq(m.Text(kWirelessSetup), T(kTxtWirelessSetup), "Wireless Setup label back");
       })

@@ -5,6 +5,10 @@
 #include <algorithm>
 #include <cstring>
 #include <set>
+#include <string>
+#include <vector>
+
+#include "records/catalogue.h"
 
 namespace {
 
@@ -32,6 +36,47 @@ TEST(Bitmaps, EveryResourceHasItsSizeAndIsDistinct) {
   }
   // The banner and the thirteen model pictures.
   EXPECT_EQ(seen.size(), 14u);
+}
+
+// The radios a model carries: WiFi-only models; the ULTRA rows without a
+// cellular modem have WiFi, their cellular rows WiFi and a modem; every
+// other wireless model a cellular modem.
+struct Radios {
+  bool wifi = false, cellular = false;
+};
+Radios RadiosOf(uint16_t code) {
+  const uint8_t func = ModelWirelessFunc(code >> 8, code & 0xFF);
+  if (func == kWirelessNone) return {};
+  if (func == kWirelessWifi) return {true, false};
+  auto ultra = [code](uint8_t v) { return IsR1Code(code, v) || IsR2Code(code, v) || IsK3UltraCode(code, v); };
+  if (!ultra(kVariantAny)) return {false, true};
+  return {true, ultra(kVariantCellular)};
+}
+
+TEST(Bitmaps, ModelPicturesShowNothingUntrueForAModelThatShowsThem) {
+  for (int id : BitmapResourceIds()) {
+    if (id == 101) continue;
+    const auto facts = DescribeModelPicture(id);
+    ASSERT_TRUE(facts) << id;
+    std::vector<std::string> names;
+    for (int row = 0; row < ModelRowCount(2); ++row) {
+      if (ModelPictureId(2, row) != id) continue;
+      const std::string name = ModelName(2, row);
+      names.push_back(name);
+      EXPECT_EQ(name.rfind(std::string(facts->label), 0), 0u) << id << " is labelled " << facts->label << " for " << name;
+      const Radios radios = RadiosOf(static_cast<uint16_t>(0x200 | row));
+      if (facts->antenna == PictureAntenna::Wifi) {
+        EXPECT_TRUE(radios.wifi) << id << ": " << name << " has no WiFi";
+      } else if (facts->antenna == PictureAntenna::Cellular) {
+        EXPECT_TRUE(radios.cellular) << id << ": " << name << " has no modem";
+      }
+    }
+    ASSERT_FALSE(names.empty()) << "no model shows picture " << id;
+    // One model's own picture names it; a shared one names none of them.
+    for (const std::string& name : names)
+      EXPECT_EQ(facts->label == name, names.size() == 1) << id << " labelled " << facts->label;
+  }
+  EXPECT_FALSE(DescribeModelPicture(101));
 }
 
 TEST(Bitmaps, DrawingIsReproducible) {

@@ -9,6 +9,7 @@
 #include <winver.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -20,10 +21,13 @@
 #include "apps/common/all_windows.h"
 #include "camera/cam_setup_ids.h"
 #include "platform/layout.h"
+#include "platform/win32/win32_host.h"
 #include "platform/window.h"
 #include "records/app_state.h"
+#include "records/catalogue.h"
 #include "records/menu_record.h"
 #include "records/send_set.h"
+#include "shell/main_window.h"
 #include "shell/ui_strings.h"
 #include "tests/win32/ui_driver.h"
 #include "trailset_version.h"
@@ -56,6 +60,28 @@ std::vector<uint8_t> ReadFileBytes(const wchar_t* name) {
   }
   return bytes;
 }
+
+// The display's DPI as the (DPI-aware) program sees it.
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+// A rectangle of the window logic's 96-dpi client pixels where it is on
+// this dialog: scaled as the dialog's font scales its dialog units.
+RECT OnScreen(HWND dlg, int x, int y, int w, int h) {
+  RECT units{0, 0, 4, 8};
+  MapDialogRect(dlg, &units);
+  auto sx = [&](int v) { return MulDiv(v, units.right, platform::kBaseUnitX); };
+  auto sy = [&](int v) { return MulDiv(v, units.bottom, platform::kBaseUnitY); };
+  return RECT{sx(x), sy(y), sx(x + w), sy(y + h)};
+}
+
+// Mean difference per colour channel below which the screen shows the
+// picture it should (stretching on screen and in memory may round apart).
+constexpr double kSamePicture = 6.0;
 
 long long UnixMillisNow() {
   FILETIME ft;
@@ -107,8 +133,16 @@ class Sessions {
 
  private:
   // Screenshot "sys<system language>-<window language>-<what>".
+  // At another DPI than 96 "sys<system language>-<window language>-<dpi>dpi-<what>".
   std::string ShotName(std::string_view what) const {
-    return std::string("sys") + kLangTag[system_lang_] + "-" + kLangTag[lang_] + "-" + std::string(what);
+    const int dpi = ScreenDpi();
+    return std::string("sys") + kLangTag[system_lang_] + "-" + kLangTag[lang_] + "-" +
+           (dpi == 96 ? std::string() : std::to_string(dpi) + "dpi-") + std::string(what);
+  }
+  // A screenshot of a window after checking that nothing in it is cut.
+  void ShotChecked(HWND dlg, std::string_view what) {
+    ui_.CheckNothingClipped(dlg, ShotName(what));
+    Shot(what);
   }
   void Shot(std::string_view what) { ui_.Shot(ShotName(what)); }
 
@@ -168,8 +202,10 @@ class Sessions {
                     manifest.find("version=\"6.0.0.0\"") != std::string::npos,
                 "the manifest asks for common controls 6");
       ui_.Check(manifest.find("level=\"asInvoker\"") != std::string::npos, "the manifest runs as invoker");
+      ui_.Check(manifest.find(">PerMonitorV2") != std::string::npos, "the manifest declares per-monitor (v2) DPI awareness");
       ui_.Check(manifest.find("version=\"" TRAILSET_VERSION "\"") != std::string::npos, "the manifest has the version");
     }
+    CheckPerMonitorAware();
 
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -188,6 +224,54 @@ class Sessions {
     }
   }
 
+  // The process runs aware of each monitor's DPI, as its manifest asks
+  // (the functions are looked up: they are newer than the headers' target).
+  void CheckPerMonitorAware() {
+    using ThreadContext = HANDLE(WINAPI*)();
+    using AwarenessOf = int(WINAPI*)(HANDLE);
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    auto context = reinterpret_cast<ThreadContext>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetThreadDpiAwarenessContext")));
+    auto awareness = reinterpret_cast<AwarenessOf>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
+    ui_.Check(context && awareness, "the system tells the DPI awareness");
+    constexpr int kPerMonitorAware = 2;
+    if (context && awareness)
+      ui_.CheckEq(awareness(context()), kPerMonitorAware, "DPI awareness of the program (2: per monitor)");
+  }
+
+  // The banner and the model picture are drawn whole, each pixel of the
+  // bitmap over the pixels the dialog's scale gives it, the picture
+  // inside its frame. The window is painted a moment after it shows or
+  // after a new model is chosen (later still on a loaded machine), so each
+  // comparison waits until the screen shows the picture.
+  void CheckMainPictures(HWND main, int picture_id, std::string_view what) {
+    using namespace mainwin;
+    const RECT banner = OnScreen(main, kBannerX, kBannerY, kBannerW, 52);
+    const double banner_diff = ShownDifference(main, kBannerBitmap, {kBannerW, 52}, banner);
+    ui_.Check(banner_diff >= 0 && banner_diff < kSamePicture,
+              std::string(what) + ": the banner is shown whole (difference " + std::to_string(banner_diff) + ")");
+    const RECT picture = OnScreen(main, kPictureX, kPictureY, kPictureW, kPictureH);
+    const double diff = ShownDifference(main, picture_id, {kPictureW, kPictureH}, picture);
+    ui_.Check(diff >= 0 && diff < kSamePicture, std::string(what) + ": picture " + std::to_string(picture_id) +
+                                                    " is shown whole (difference " + std::to_string(diff) + ")");
+    const RECT frame = ui_.ClientRectOf(main, kPictureFrame);
+    ui_.Check(picture.left >= frame.left && picture.top >= frame.top && picture.right <= frame.right &&
+                  picture.bottom <= frame.bottom,
+              std::string(what) + ": the picture lies inside its frame");
+  }
+
+  // The difference once it is small, or the last one after 10 s.
+  double ShownDifference(HWND dlg, int bitmap_id, SIZE part, const RECT& place) {
+    double diff = -1;
+    for (int waited = 0; waited <= 10000; waited += 50) {
+      diff = ui_.DifferenceFromBitmap(dlg, bitmap_id, part, place);
+      if (diff >= 0 && diff < kSamePicture) break;
+      Sleep(50);
+    }
+    return diff;
+  }
+
   HWND MainFirstStart() {
     HWND main = ui_.WaitDialog(T(kTxtSetup, lang_), 30000);
     if (!main) return nullptr;
@@ -197,18 +281,30 @@ class Sessions {
     ui_.CheckEq(ui_.Item(main, kModelList, kRowR1WUltra), "VORN-R1W ULTRA", "first start model");
     ui_.Check(ui_.Enabled(main, kWirelessSetup), "Wireless Setup enabled for VORN-R1W ULTRA");
     ui_.CheckEq(ui_.Text(main, kWirelessSetup), T(kTxtWirelessSetup, lang_), "Wireless Setup label");
-    // The picture is painted at fixed pixels inside the frame laid out in
-    // dialog units: both agree only when the dialog font has the base units
-    // the layouts assume.
-    const RECT frame = ui_.ClientRectOf(main, kPictureFrame);
-    const platform::Rect want = platform::DialogUnitsToPixels(14, 53, 114, 98);
-    ui_.Check(frame.left == want.x && frame.top == want.y && frame.right - frame.left == want.w &&
-                  frame.bottom - frame.top == want.h,
-              "picture frame at " + std::to_string(want.x) + "," + std::to_string(want.y) + " " +
-                  std::to_string(want.w) + "x" + std::to_string(want.h) + " client pixels (got " +
-                  std::to_string(frame.left) + "," + std::to_string(frame.top) + " " +
-                  std::to_string(frame.right - frame.left) + "x" + std::to_string(frame.bottom - frame.top) + ")");
-    Shot("main");
+    // At 96 dpi the picture is painted at fixed pixels inside the frame
+    // laid out in dialog units: both agree only when the dialog font has
+    // the base units the layouts assume. On a scaled display the font, and
+    // so the dialog units, grow with the DPI.
+    const int dpi = ScreenDpi();
+    if (dpi == 96) {
+      const RECT frame = ui_.ClientRectOf(main, kPictureFrame);
+      const platform::Rect want = platform::DialogUnitsToPixels(14, 53, 114, 98);
+      ui_.Check(frame.left == want.x && frame.top == want.y && frame.right - frame.left == want.w &&
+                    frame.bottom - frame.top == want.h,
+                "picture frame at " + std::to_string(want.x) + "," + std::to_string(want.y) + " " +
+                    std::to_string(want.w) + "x" + std::to_string(want.h) + " client pixels (got " +
+                    std::to_string(frame.left) + "," + std::to_string(frame.top) + " " +
+                    std::to_string(frame.right - frame.left) + "x" + std::to_string(frame.bottom - frame.top) + ")");
+    } else {
+      RECT units{0, 0, 4, 8};
+      MapDialogRect(main, &units);
+      ui_.Check(std::abs(MulDiv(platform::kBaseUnitX, dpi, 96) - units.right) <= 1 &&
+                    std::abs(MulDiv(platform::kBaseUnitY, dpi, 96) - units.bottom) <= 1,
+                "the dialog font follows the display's " + std::to_string(dpi) + " dpi (base units " +
+                    std::to_string(units.right) + "x" + std::to_string(units.bottom) + ")");
+    }
+    CheckMainPictures(main, ModelPictureId(2, kRowR1WUltra), "first start");
+    ShotChecked(main, "main");
     // Escape is the cancel command: the main window stays.
     ui_.CheckBoxes(ui_.Escape(main), {}, "Escape on the main window");
     ui_.Check(IsWindowVisible(main) != FALSE, "Escape leaves the main window open");
@@ -221,7 +317,18 @@ class Sessions {
     ui_.CheckBoxes(ui_.Choose(main, kModelList, kRowNanoAWifi), {}, "choosing NANO-A-WIFI");
     ui_.Check(ui_.Enabled(main, kWirelessSetup), "Wireless Setup enabled for NANO-A-WIFI");
     ui_.CheckEq(ui_.Text(main, kWirelessSetup), T(kTxtWifiSetup, lang_), "Wireless Setup label of a WiFi model");
-    Shot("main-nano-a-wifi");
+    ShotChecked(main, "main-nano-a-wifi");
+    // Every model picture, once (they do not depend on the language).
+    if (system_lang_ == kEnglish) {
+      std::set<int> seen;
+      for (int row = 0; row < ModelRowCount(2); ++row) {
+        const int id = ModelPictureId(2, row);
+        if (!seen.insert(id).second) continue;
+        ui_.Choose(main, kModelList, row);
+        CheckMainPictures(main, id, ModelName(2, row));
+        Shot("main-picture-" + std::to_string(id));
+      }
+    }
     ui_.Choose(main, kModelList, kRowR1WUltra);
     ui_.CheckEq(ui_.Text(main, kWirelessSetup), T(kTxtWirelessSetup, lang_), "Wireless Setup label back");
     return main;
@@ -235,7 +342,7 @@ class Sessions {
       lang_ = lang;
       CheckMainTexts(main);
       ui_.CheckEq(ui_.Selection(main, kModelList), kRowR1WUltra, "model row kept over a language switch");
-      if (lang != first) Shot("main");
+      if (lang != first) ShotChecked(main, "main");
     }
     return main;
   }
@@ -251,7 +358,7 @@ class Sessions {
     GetCurrentDirectoryW(MAX_PATH, cwd);
     ui_.CheckEq(ui_.Text(cam, camid::kSaveFolder), e2e::Utf8(cwd), "save folder shows the working directory");
     CheckSavePathReadOnly(cam, camid::kSaveFolder);
-    Shot("camera-setup");
+    ShotChecked(cam, "camera-setup");
 
     ui_.ShotNextBox(ShotName("box-default-success"));
     ui_.CheckBoxes(ui_.Click(cam, camid::kDefault), {{T(kTxtNotice, lang_), T(kMsgDefaultGenerateSuccess, lang_), false}},
@@ -268,7 +375,7 @@ class Sessions {
     ui_.Choose(cam, camid::kCapMode, new_mode);
     ui_.CheckBoxes(ui_.Click(cam, camid::kGenerate), {{T(kTxtNotice, lang_), T(kMsgGenerateSuccess, lang_), false}},
                    "Generate");
-    Shot("camera-setup-generated");
+    ShotChecked(cam, "camera-setup-generated");
     const std::vector<uint8_t> generated = ReadFileBytes(L"menu.dat");
     ui_.CheckEq(static_cast<long>(generated.size()), MenuSize(layout), "menu.dat size after Generate");
     if (generated.size() == defaults.size()) CompareMenu(defaults, generated, layout, new_mode);
@@ -297,24 +404,25 @@ class Sessions {
     const RECT moved = ui_.ClientRectOf(cam, camid::kLblTimeZone);
     const RECT scene = ui_.ClientRectOf(cam, camid::kLblScene);
     ui_.Check(moved.left == scene.left && moved.top == scene.top, "NANO-B's video sound label in the scene row");
-    Shot("camera-setup-nano-b");
+    ShotChecked(cam, "camera-setup-nano-b");
     if (ui_.Enabled(cam, camid::kLblTimeZone))
       ui_.Check(ui_.BluePixels(cam, camid::kLblTimeZone) > 10, "the label 40126 is drawn in its blue");
 
     wchar_t profile[MAX_PATH] = {};
     GetEnvironmentVariableW(L"USERPROFILE", profile, MAX_PATH);
     const std::wstring folder = std::wstring(profile) + L"\\存储卡 SD";
+    // An empty card: a prefix made from another one holds the files an
+    // earlier session wrote there, which the wireless page would load.
+    for (const wchar_t* file : {L"\\menu.dat", L"\\CFG.BIN"}) DeleteFileW((folder + file).c_str());
     CreateDirectoryW(folder.c_str(), nullptr);
     HWND picker = ui_.ClickOpeningAny(cam, camid::kBrowse);
     if (!picker) return nullptr;
+    CheckPickerStartsAtSaveFolder(picker);
     Shot("folder-picker");
-    // Pick the folder as a user would, once the picker has filled its tree.
-    std::wstring picked;
-    for (int attempt = 0; attempt < 10 && picked != L"存储卡 SD"; ++attempt) {
-      Sleep(300);
-      SendMessageW(picker, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
-      picked = SelectedTreeItem(picker);
-    }
+    // Pick the folder as a user would: opening the tree down to it and
+    // selecting it.
+    ui_.Check(platform::win32::SelectPickerFolder(picker, folder), "the folder picker shows the new folder");
+    const std::wstring picked = SelectedTreeItem(picker);
     ui_.Check(picked == L"存储卡 SD", "the folder picker selects the new folder (selected: " + e2e::Utf8(picked) + ")");
     PostMessageW(picker, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     ui_.Check(ui_.WaitGone(picker), "the folder picker ends on OK");
@@ -331,6 +439,14 @@ class Sessions {
     if (!main) return nullptr;
     ui_.Choose(main, kModelList, kRowR1WUltra);
     return main;
+  }
+
+  // The folder picker opens with the save folder selected: it selects it
+  // before its window shows.
+  void CheckPickerStartsAtSaveFolder(HWND picker) {
+    const std::wstring folder = e2e::Wide(App().SaveFolder);
+    const std::wstring name = folder.substr(folder.find_last_of(L'\\') + 1);
+    ui_.CheckEq(e2e::Utf8(SelectedTreeItem(picker)), e2e::Utf8(name), "the folder picker opens at the save folder");
   }
 
   // Text of the selected entry of the folder picker's tree.
@@ -402,7 +518,7 @@ class Sessions {
     ui_.Check(ui_.WaitGone(main), "Wireless Setup ends the main window");
     HWND page = ui_.WaitDialog(T(kTxtWirelessParamSettings, lang_));
     if (!page) return nullptr;
-    Shot("wireless-page-" + std::string(tag));
+    ShotChecked(page, "wireless-page-" + std::string(tag));
 
     int email_row = -1;
     const auto entries = SendByEntries(code);
@@ -443,7 +559,7 @@ class Sessions {
       apn = kLongApn;
       ui_.CheckBoxes(ui_.Type(page, kNetApn, apn), {}, "network APN");
     }
-    Shot("wireless-page-" + std::string(tag) + "-email");
+    ShotChecked(page, "wireless-page-" + std::string(tag) + "-email");
 
     if (gps) {
       // The mailbox window opens over the page without an owner, so the
@@ -458,7 +574,7 @@ class Sessions {
       ui_.CheckBoxes(ui_.Type(box, gps_ids::kAddr, kLongGpsAddress), {}, "GPS address");
       ui_.CheckBoxes(ui_.Type(box, gps_ids::kPassword, "gps-pass"), {}, "GPS password");
       ui_.CheckBoxes(ui_.Type(box, gps_ids::kInboxAddr, kLongInbox), {}, "GPS inbox");
-      Shot("gps-mailbox");
+      ShotChecked(box, "gps-mailbox");
       ui_.CheckBoxes(ui_.Click(box, gps_ids::kOk), {}, "GPS mailbox OK");
       ui_.Check(ui_.WaitGone(box), "OK ends the GPS mailbox window");
       ui_.Settle();
@@ -479,8 +595,20 @@ class Sessions {
     ui_.Check(ui_.WaitGone(page), "Next Page ends the wireless page");
     HWND send = ui_.WaitDialog(T(kTxtSendSettings, lang_));
     if (!send) return nullptr;
-    Shot("send-settings-" + std::string(tag));
+    ShotChecked(send, "send-settings-" + std::string(tag));
     CheckSavePathReadOnly(send, send_ids::kFolder);
+    if (!gps) {
+      // Browse here opens at the folder chosen in Camera Setup; Cancel keeps it.
+      const std::string before = ui_.Text(send, send_ids::kFolder);
+      if (HWND picker = ui_.ClickOpeningAny(send, send_ids::kBrowse)) {
+        CheckPickerStartsAtSaveFolder(picker);
+        Shot("folder-picker-at-save-folder");
+        PostMessageW(picker, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        ui_.Check(ui_.WaitGone(picker), "the folder picker ends on Cancel");
+        ui_.Settle();
+        ui_.CheckEq(ui_.Text(send, send_ids::kFolder), before, "Cancel in the folder picker keeps the folder");
+      }
+    }
 
     const bool emails = ui_.Enabled(send, send_ids::kEmail1) && ui_.Visible(send, send_ids::kEmail1);
     if (emails) {
@@ -491,7 +619,7 @@ class Sessions {
                    "Generate on the send settings page");
     SYSTEMTIME now{};
     GetLocalTime(&now);
-    Shot("send-settings-" + std::string(tag) + "-generated");
+    ShotChecked(send, "send-settings-" + std::string(tag) + "-generated");
     CheckCfg(gps, emails, apn, ssid_bytes, now);
 
     ui_.Close(send);

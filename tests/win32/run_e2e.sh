@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the end-to-end sessions of trailset_e2e.exe under Wine and Xvfb, in
-# Chinese and in English, and measures the start-up time of the program.
+# Chinese and in English, on a 96-dpi display and on a 144-dpi one (150 %),
+# and measures the start-up time of the program.
 #
 #   tests/win32/run_e2e.sh BUILD_DIR
 #
@@ -17,118 +18,86 @@ shots="$build/screenshots"
 rm -rf "$out" "$shots"
 mkdir -p "$out" "$shots"
 
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-# Private locales, so that the system language can be chosen per run
-# without touching the machine's locale setup.
-export LOCPATH="$build/locales"
-mkdir -p "$LOCPATH"
-for loc in zh_CN en_US; do
-  [ -d "$LOCPATH/$loc.UTF-8" ] || localedef -i "$loc" -f UTF-8 "$LOCPATH/$loc.UTF-8"
-done
-
-# A screen of our own.
-display=""
-for n in $(seq 91 120); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "e2e: no free X display" >&2; exit 1; }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-xvfb_pid=$!
-cleanup() {
-  for p in "$build"/wineprefix-*; do
-    [ -d "$p" ] && WINEPREFIX="$p" timeout 20 wineserver -k >/dev/null 2>&1 || true
-  done
-  kill "$xvfb_pid" 2>/dev/null || true
-  wait "$xvfb_pid" 2>/dev/null || true
-}
-trap cleanup EXIT
-export DISPLAY="$display"
-for _ in $(seq 1 100); do
-  [ -e "/tmp/.X11-unix/X${display#:}" ] && break
-  sleep 0.1
-done
-
-# One Wine prefix per system language, made once per build folder (Wine
-# rewrites its font settings for the code page of the locale it runs in,
-# so the languages do not share one): the WenQuanYi font linked to the
-# dialog fonts, and a desktop drawn by Wine. Remade when the registry
-# settings change.
-stamp=$(sha1sum "$here/wine_prefix.reg" | cut -c1-40)
-prefix_for() {
-  local lang=$1 prefix="$build/wineprefix-$1"
-  if [ "$(cat "$prefix/.trailset-ready" 2>/dev/null)" != "$stamp" ]; then
-    rm -rf "$prefix"
-    WINEPREFIX="$prefix" LANG="$lang.UTF-8" LC_ALL="$lang.UTF-8" timeout 300 wineboot -i >>"$out/wineboot.log" 2>&1
-    WINEPREFIX="$prefix" LANG="$lang.UTF-8" LC_ALL="$lang.UTF-8" timeout 60 wine regedit "$here/wine_prefix.reg" \
-      >>"$out/wineboot.log" 2>&1
-    WINEPREFIX="$prefix" timeout 60 wineserver -w
-    echo "$stamp" >"$prefix/.trailset-ready"
-  fi
-  echo "$prefix"
-}
+. "$here/wine_env.sh"
+wine_env_init "$build" "$out"
 
 failed=0
 
-# One session per system language: first start, model and language choice,
-# Camera Setup with Default and Generate, and the wireless pages where they
-# exist in this build.
-for lang in en_US zh_CN; do
-  run="$out/$lang"
+# One session per system language and DPI: first start, model and language
+# choice, every model picture, Camera Setup with Default and Generate, the
+# folder picker, and the wireless pages; every window checked for clipped
+# or overlapping controls.
+for run_of in en_US:96 zh_CN:96 en_US:144 zh_CN:144; do
+  lang=${run_of%:*}
+  dpi=${run_of#*:}
+  name=$lang
+  [ "$dpi" = 96 ] || name="$lang-${dpi}dpi"
+  run="$out/$name"
   mkdir -p "$run"
   log="$run/driver.log"
-  echo "e2e: session in $lang"
+  echo "e2e: session in $lang at $dpi dpi"
   export WINEPREFIX
-  WINEPREFIX=$(prefix_for "$lang")
+  WINEPREFIX=$(prefix_for "$lang" "$dpi")
   set +e
   (cd "$run" && LANG="$lang.UTF-8" LC_ALL="$lang.UTF-8" TRAILSET_E2E_SESSION=full \
     TRAILSET_E2E_LOG="$log" TRAILSET_E2E_SHOTS="$shots" \
-    timeout 240 wine "$exe" >"$run/stdout.log" 2>"$run/stderr.log")
+    timeout 300 wine "$exe" >"$run/stdout.log" 2>"$run/stderr.log")
   rc=$?
   set -e
   timeout 20 wineserver -w || true
   if [ $rc -ne 0 ] || ! grep -q "RESULT: PASS" "$log" 2>/dev/null; then
-    echo "e2e: session $lang FAILED (exit $rc)"
+    echo "e2e: session $name FAILED (exit $rc)"
     [ -f "$log" ] && grep -E "FAIL" "$log" | head -50
-    [ $rc -eq 124 ] && echo "e2e: session $lang timed out"
+    [ $rc -eq 124 ] && echo "e2e: session $name timed out"
     failed=1
   else
-    echo "e2e: session $lang passed ($(grep -c "screenshot" "$log") screenshots)"
+    echo "e2e: session $name passed ($(grep -c "screenshot" "$log") screenshots)"
   fi
 done
 
-# Start-up time: from starting the program to its main window being shown,
-# five times with Wine's server already running (warm) and five times
-# with it stopped first (cold, as the first start after logging in).
+# Start-up time: from starting the program to its main window being shown
+# and painted, beside a minimal dialog program in the same prefix (warm:
+# Wine's server running), and from a stopped server (cold, as the first
+# start after logging in).
 WINEPREFIX=$(prefix_for en_US)
-measure() {
-  local kind=$1 times=() i run start rc shown sorted median
-  for i in 1 2 3 4 5; do
-    run="$out/startup-$kind-$i"
-    mkdir -p "$run"
-    if [ "$kind" = cold ]; then timeout 20 wineserver -k >/dev/null 2>&1 || true; timeout 20 wineserver -w || true; fi
-    start=$(date +%s%3N)
-    set +e
-    (cd "$run" && LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 TRAILSET_E2E_SESSION=startup \
-      TRAILSET_E2E_LOG="$run/driver.log" timeout 60 wine "$exe" >/dev/null 2>&1)
-    rc=$?
-    set -e
-    shown=$(sed -n 's/^MAIN_SHOWN_UNIX_MS=//p' "$run/driver.log" 2>/dev/null | tr -d '\r' | head -1)
-    if [ $rc -ne 0 ] || [ -z "$shown" ]; then
-      echo "e2e: start-up run $kind $i FAILED (exit $rc)"
-      failed=1
-      continue
-    fi
-    times+=($((shown - start)))
-  done
-  [ ${#times[@]} -gt 0 ] || return 0
-  sorted=$(printf '%s\n' "${times[@]}" | sort -n | tr '\n' ' ')
-  median=$(printf '%s\n' "${times[@]}" | sort -n | sed -n "$(( (${#times[@]} + 1) / 2 ))p")
-  echo "e2e: start to main window ($kind): median ${median} ms (runs: ${sorted% })" | tee -a "$out/startup.txt"
-}
 timeout 20 wineserver -w || true
 wineserver -p
-measure warm
-measure cold
+probe="$build/bench/win32/startup_probe.exe"
+if [ -f "$probe" ]; then
+  set +e
+  (cd "$out" && LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 timeout 300 wine "$probe" 7 \
+    baseline Baseline "$build/bench/win32/startup_baseline.exe" \
+    trailset Setup "$build/apps/trailset/trailset.exe" >"$out/startup-probe.log" 2>/dev/null)
+  rc=$?
+  set -e
+  tr -d '\r' <"$out/startup-probe.log" | grep -E '^(baseline|trailset):' | sed 's/^/e2e: start-up (warm) /' \
+    | tee -a "$out/startup.txt"
+  [ $rc -eq 0 ] || { echo "e2e: start-up benchmark FAILED (exit $rc)"; failed=1; }
+fi
+times=()
+for i in 1 2 3 4 5; do
+  run="$out/startup-cold-$i"
+  mkdir -p "$run"
+  timeout 20 wineserver -k >/dev/null 2>&1 || true
+  timeout 20 wineserver -w || true
+  start=$(date +%s%3N)
+  set +e
+  (cd "$run" && LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 TRAILSET_E2E_SESSION=startup \
+    TRAILSET_E2E_LOG="$run/driver.log" timeout 60 wine "$exe" >/dev/null 2>&1)
+  rc=$?
+  set -e
+  shown=$(sed -n 's/^MAIN_SHOWN_UNIX_MS=//p' "$run/driver.log" 2>/dev/null | tr -d '\r' | head -1)
+  if [ $rc -ne 0 ] || [ -z "$shown" ]; then
+    echo "e2e: start-up run cold $i FAILED (exit $rc)"
+    failed=1
+    continue
+  fi
+  times+=($((shown - start)))
+done
+if [ ${#times[@]} -gt 0 ]; then
+  sorted=$(printf '%s\n' "${times[@]}" | sort -n | tr '\n' ' ')
+  median=$(printf '%s\n' "${times[@]}" | sort -n | sed -n "$(( (${#times[@]} + 1) / 2 ))p")
+  echo "e2e: start to main window (cold): median ${median} ms (runs: ${sorted% })" | tee -a "$out/startup.txt"
+fi
 
 exit $failed

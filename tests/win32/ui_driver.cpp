@@ -3,6 +3,9 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <optional>
 #include <thread>
 
 namespace e2e {
@@ -241,6 +244,183 @@ int UiDriver::BluePixels(HWND dlg, int id) {
   return n;
 }
 
+namespace {
+
+// The screen (or a bitmap) copied into a 32-bit top-down pixel buffer.
+struct Pixels {
+  int w = 0, h = 0;
+  std::vector<uint32_t> bgrx;
+};
+
+bool Grab(HDC from, int x, int y, int w, int h, Pixels& out, HBITMAP stretch = nullptr, SIZE part = {}) {
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = w;
+  bi.bmiHeader.biHeight = -h;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC mem = CreateCompatibleDC(from);
+  HBITMAP dib = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  bool ok = dib != nullptr;
+  if (ok) {
+    HGDIOBJ old = SelectObject(mem, dib);
+    if (stretch) {
+      HDC src = CreateCompatibleDC(from);
+      HGDIOBJ old_src = SelectObject(src, stretch);
+      SetStretchBltMode(mem, HALFTONE);
+      SetBrushOrgEx(mem, 0, 0, nullptr);
+      ok = StretchBlt(mem, 0, 0, w, h, src, 0, 0, part.cx, part.cy, SRCCOPY) != FALSE;
+      SelectObject(src, old_src);
+      DeleteDC(src);
+    } else {
+      ok = BitBlt(mem, 0, 0, w, h, from, x, y, SRCCOPY) != FALSE;
+    }
+    GdiFlush();
+    out.w = w;
+    out.h = h;
+    out.bgrx.assign(static_cast<const uint32_t*>(bits), static_cast<const uint32_t*>(bits) + std::size_t(w) * h);
+    SelectObject(mem, old);
+    DeleteObject(dib);
+  }
+  DeleteDC(mem);
+  return ok;
+}
+
+bool IsClass(HWND w, std::wstring_view name) {
+  wchar_t cls[32] = {};
+  GetClassNameW(w, cls, 32);
+  return _wcsicmp(cls, std::wstring(name).c_str()) == 0;
+}
+
+}  // namespace
+
+double UiDriver::DifferenceFromBitmap(HWND dlg, int bitmap_id, SIZE part, const RECT& place) {
+  const int w = place.right - place.left, h = place.bottom - place.top;
+  if (w <= 0 || h <= 0) return -1;
+  auto bmp = static_cast<HBITMAP>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bitmap_id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  if (!bmp) return -1;
+  POINT at{place.left, place.top};
+  ClientToScreen(dlg, &at);
+  HDC screen = GetDC(nullptr);
+  Pixels shown, want;
+  const bool ok = Grab(screen, at.x, at.y, w, h, shown) && Grab(screen, 0, 0, w, h, want, bmp, part);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(bmp);
+  if (!ok) return -1;
+  double sum = 0;
+  for (std::size_t i = 0; i < shown.bgrx.size(); ++i)
+    for (int shift : {0, 8, 16})
+      sum += std::abs(static_cast<int>((shown.bgrx[i] >> shift) & 0xFF) - static_cast<int>((want.bgrx[i] >> shift) & 0xFF));
+  return sum / (3.0 * static_cast<double>(shown.bgrx.size()));
+}
+
+namespace {
+
+struct Child {
+  HWND hwnd;
+  int id;
+  RECT rect;  // in the dialog's client pixels
+  bool frame;  // a group box or an etched frame, which holds others
+};
+
+BOOL CALLBACK CollectChild(HWND w, LPARAM lp) {
+  auto* out = reinterpret_cast<std::pair<HWND, std::vector<Child>*>*>(lp);
+  if (GetParent(w) != out->first || !IsWindowVisible(w)) return TRUE;
+  Child c{w, GetDlgCtrlID(w), {}, false};
+  GetWindowRect(w, &c.rect);
+  MapWindowPoints(HWND_DESKTOP, out->first, reinterpret_cast<POINT*>(&c.rect), 2);
+  const LONG style = GetWindowLongW(w, GWL_STYLE);
+  c.frame = (IsClass(w, L"Button") && (style & BS_TYPEMASK) == BS_GROUPBOX) ||
+            (IsClass(w, L"Static") && (style & SS_TYPEMASK) == SS_ETCHEDFRAME);
+  out->second->push_back(c);
+  return TRUE;
+}
+
+// The room a control's text has, and whether it may wrap; nothing for a
+// control whose text is not drawn by the control itself in one box.
+struct TextRoom {
+  int width, height;
+  bool wraps;
+};
+std::optional<TextRoom> RoomForText(HWND w, const TEXTMETRICW& tm, int dpi) {
+  RECT client{};
+  GetClientRect(w, &client);
+  const int cw = client.right, ch = client.bottom;
+  const LONG style = GetWindowLongW(w, GWL_STYLE);
+  if (IsClass(w, L"Static")) {
+    const LONG type = style & SS_TYPEMASK;
+    if (type != SS_LEFT && type != SS_CENTER && type != SS_RIGHT && type != SS_LEFTNOWORDWRAP) return std::nullopt;
+    return TextRoom{cw, ch, type != SS_LEFTNOWORDWRAP};
+  }
+  if (!IsClass(w, L"Button")) return std::nullopt;
+  const bool multiline = (style & BS_MULTILINE) != 0;
+  switch (style & BS_TYPEMASK) {
+    case BS_PUSHBUTTON:
+    case BS_DEFPUSHBUTTON:
+      // Inside the button's edges and focus rectangle.
+      return TextRoom{cw - MulDiv(6, dpi, 96), ch - MulDiv(4, dpi, 96), multiline};
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+      // Beside the box.
+      return TextRoom{cw - MulDiv(16, dpi, 96), ch, multiline};
+    case BS_GROUPBOX:
+      // The caption stands in the top edge, indented by a character or so.
+      return TextRoom{cw - 2 * tm.tmAveCharWidth, tm.tmHeight, false};
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+void UiDriver::CheckNothingClipped(HWND dlg, std::string_view window) {
+  const std::string where = std::string(window) + ": ";
+  RECT client{};
+  GetClientRect(dlg, &client);
+  std::vector<Child> children;
+  std::pair<HWND, std::vector<Child>*> collect{dlg, &children};
+  EnumChildWindows(dlg, &CollectChild, reinterpret_cast<LPARAM>(&collect));
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  for (const Child& c : children) {
+    const std::string id = std::to_string(c.id);
+    Check(c.rect.left >= 0 && c.rect.top >= 0 && c.rect.right <= client.right && c.rect.bottom <= client.bottom,
+          where + "control " + id + " lies inside the window");
+    for (const Child& o : children) {
+      if (o.id <= c.id || c.frame || o.frame) continue;
+      RECT both{};
+      Check(!IntersectRect(&both, &c.rect, &o.rect), where + "controls " + id + " and " + std::to_string(o.id) + " overlap");
+    }
+    const std::wstring text = [&] {
+      const int n = GetWindowTextLengthW(c.hwnd);
+      std::wstring s(static_cast<std::size_t>(n) + 1, L'\0');
+      s.resize(static_cast<std::size_t>(GetWindowTextW(c.hwnd, s.data(), n + 1)));
+      return s;
+    }();
+    if (text.empty()) continue;
+    HDC dc = GetDC(c.hwnd);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(c.hwnd, WM_GETFONT, 0, 0)));
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    if (const auto room = RoomForText(c.hwnd, tm, dpi)) {
+      RECT need{0, 0, room->width, 0};
+      DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &need,
+                DT_CALCRECT | DT_EXPANDTABS | (room->wraps ? DT_WORDBREAK : DT_SINGLELINE));
+      Check(need.right <= room->width && need.bottom <= room->height,
+            where + "the text \"" + Utf8(text) + "\" of control " + id + " fits (needs " + std::to_string(need.right) +
+                "x" + std::to_string(need.bottom) + ", has " + std::to_string(room->width) + "x" +
+                std::to_string(room->height) + ")");
+    }
+    SelectObject(dc, old);
+    ReleaseDC(c.hwnd, dc);
+  }
+}
+
 void UiDriver::Settle() {
   for (std::thread& t : pending_) t.join();
   pending_.clear();
@@ -319,7 +499,11 @@ void UiDriver::Shot(std::string_view name) {
   // Let the window finish painting first.
   std::this_thread::sleep_for(std::chrono::milliseconds(400));
   const std::wstring path = std::wstring(dir) + L"/" + Wide(name) + L".png";
-  std::wstring cmd = L"/usr/bin/import -window root -display " + std::wstring(display) + L" " + path;
+  // Wine's desktop, from the top-left corner of the X screen.
+  const std::wstring desktop = std::to_wstring(GetSystemMetrics(SM_CXSCREEN)) + L"x" +
+                               std::to_wstring(GetSystemMetrics(SM_CYSCREEN)) + L"+0+0";
+  std::wstring cmd = L"/usr/bin/import -window root -display " + std::wstring(display) + L" -crop " + desktop +
+                     L" +repage " + path;
   STARTUPINFOW si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};

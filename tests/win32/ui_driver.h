@@ -69,6 +69,15 @@ class UiDriver {
   // Screen pixels inside control `id` that are clearly blue (text drawn in
   // a blue colour, smoothed against the grey background).
   int BluePixels(HWND dlg, int id);
+  // The mean difference per colour channel (0..255) between the screen
+  // inside `place` (the dialog's client pixels) and the top-left `part` of
+  // bitmap resource `bitmap_id` stretched over it; negative when either
+  // cannot be read.
+  double DifferenceFromBitmap(HWND dlg, int bitmap_id, SIZE part, const RECT& place);
+  // Checks what a user would see as broken on a window: a visible control
+  // outside the window, two visible controls on top of each other (frames
+  // aside), a text that does not fit its control in the control's font.
+  void CheckNothingClipped(HWND dlg, std::string_view window);
 
   // Checks.
   void Check(bool ok, std::string_view what);
