@@ -23,20 +23,26 @@ constexpr const char* kSummary =
     "trailset-cli: inspect the settings files of a VORN trail camera card and write them from a script.\n"
     "Runs the same records, lists and checks as the trailset windows.";
 
-void AddRunOptions(CLI::App& c, RunOptions& o, const char* file) {
-  c.add_option("--model,-m", o.model, "camera model, by name or code (see `trailset-cli models`)")->required();
-  c.add_option("--out,-o", o.out_dir, std::string("folder to write ") + file + " into (it must exist)")->required();
-  c.add_option("--from", o.from, std::string("start from this ") + file + " instead of the factory values");
+// What every run of the windows takes besides its settings: the PC clock
+// and zone they read, their language, and how the result is printed.
+void AddWindowOptions(CLI::App& c, RunOptions& o) {
   c.add_option("--clock", o.clock, "the PC clock the windows read: \"YYYY-MM-DD HH:MM:SS\" (default: now)");
   c.add_option("--timezone", o.timezone, "the PC's time zone the windows read, in hours: +8, -5 (default: this PC's)");
-  c.add_option("--set,-s", o.sets,
-               "NAME=VALUE: one setting as the windows take it; VALUE @FILE reads it from a file, @- from standard "
-               "input; repeatable")
-      ->take_all();
   c.add_option("--lang", o.lang, "language of the windows and their messages: en or zh")
       ->check(CLI::IsMember({"en", "zh"}));
   c.add_flag("--json", o.json, "print the result as JSON");
   c.add_flag("--log", o.log, "print the program's diagnostic lines on the error stream");
+}
+
+void AddRunOptions(CLI::App& c, RunOptions& o, const char* file) {
+  c.add_option("--model,-m", o.model, "camera model, by name or code (see `trailset-cli models`)")->required();
+  c.add_option("--out,-o", o.out_dir, std::string("folder to write ") + file + " into (it must exist)")->required();
+  c.add_option("--from", o.from, std::string("start from this ") + file + " instead of the factory values");
+  c.add_option("--set,-s", o.sets,
+               "NAME=VALUE: one setting as the windows take it; VALUE @FILE reads it from a file, @- from standard "
+               "input; repeatable")
+      ->take_all();
+  AddWindowOptions(c, o);
 }
 
 constexpr const char* kCommands[] = {"models", "inspect", "camera", "wireless", "export", "apply", "presets"};
@@ -149,16 +155,10 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   c_apply->add_option("--model,-m", apply.run.model, "apply the profile to this model (default: the profile's)");
   c_apply->add_option("--out,-o", apply.run.out_dir, "folder to write menu.dat and CFG.BIN into (it must exist)")
       ->required();
-  c_apply->add_option("--clock", apply.run.clock, "the PC clock the windows read: \"YYYY-MM-DD HH:MM:SS\" (default: now)");
-  c_apply->add_option("--timezone", apply.run.timezone,
-                      "the PC's time zone the windows read, in hours: +8, -5 (default: this PC's)");
   c_apply->add_option("--secrets", apply.secrets,
                       "a JSON object of wireless setting names and values (the passwords), - for standard input");
-  c_apply->add_option("--lang", apply.run.lang, "language of the windows and their messages: en or zh")
-      ->check(CLI::IsMember({"en", "zh"}));
   c_apply->add_flag("--dry-run", apply.dry_run, "run every window and check, write nothing");
-  c_apply->add_flag("--json", apply.run.json, "print the result as JSON");
-  c_apply->add_flag("--log", apply.run.log, "print the program's diagnostic lines on the error stream");
+  AddWindowOptions(*c_apply, apply.run);
 
   PresetsOptions presets;
   CLI::App* c_presets = app.add_subcommand("presets", "list the operator presets");
