@@ -1,5 +1,6 @@
 // The camera setup window: opening, the one-second clock, the change
 // handlers and edit checks, Browse, Default, Generate and closing.
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -16,6 +17,7 @@
 #include "records/text_field.h"
 #include "records/time_zone.h"
 #include "shell/checks.h"
+#include "shell/save_failure.h"
 #include "shell/save_folder.h"
 #include "shell/ui_strings.h"
 
@@ -188,27 +190,35 @@ void OnBrowse(Dialog& dlg) {
   }
 }
 
-// Writes menu.dat and reads it back; true only when the file read back
-// holds what was written. Otherwise the record keeps what the window
+// Writes menu.dat and reads it back; a success only when the file read
+// back holds what was written. Otherwise the record keeps what the window
 // wrote, so a card that returns other bytes loses none of the user's values.
-bool WriteAndVerify() {
-  if (!SaveMenuFile()) return false;
+RecordOutcome WriteAndVerify() {
+  if (RecordOutcome saved = SaveMenuFile(); !saved) return saved;
   const int layout = App().MenuLayout;
   uint8_t* rec = MenuRecord(layout);
   const int size = MenuSize(layout);
-  if (!rec || size <= 0) return false;
+  if (!rec || size <= 0) return RecordOutcome::Fault(RecordFault::SystemError, EINVAL);
   const std::vector<uint8_t> written(rec, rec + size);
   const int zone = App().TimeZoneIndex;
-  if (!LoadMenuFile(PcUtcOffset())) return false;
+  if (RecordOutcome loaded = LoadMenuFile(PcUtcOffset()); !loaded) return loaded;
   // Loading takes the time zone out of the clock mode byte.
   std::vector<uint8_t> expect = written;
   const int clock_at = FieldLocation(S::SetClock, layout);
   if ((layout == 2 || layout == 3) && clock_at >= 0 && expect[clock_at] > 3) expect[clock_at] &= 3;
-  if (std::memcmp(rec, expect.data(), expect.size()) == 0) return true;
+  if (std::memcmp(rec, expect.data(), expect.size()) == 0) return RecordOutcome::Done();
   Diag("menu.dat read back differs from what was written\n");
   std::memcpy(rec, written.data(), written.size());
   App().TimeZoneIndex = zone;
-  return false;
+  return RecordOutcome::Fault(RecordFault::OtherFile, 0, size);
+}
+
+// Writes and verifies menu.dat, then confirms with `success` or warns why not.
+void WriteAndConfirm(Dialog& dlg, const UiText& success) {
+  if (const RecordOutcome outcome = WriteAndVerify(); !outcome)
+    ShowSaveFailure(dlg, kMenuFileName, outcome);
+  else
+    dlg.MessageBox(UiStr(success), UiStr(kTxtNotice), MsgIcon::Information);
 }
 
 void OnDefault(Dialog& dlg) {
@@ -222,15 +232,14 @@ void OnDefault(Dialog& dlg) {
   // are empty when the mode was Off.
   if (MenuGet(S::SetClock) != camopt::kSetClockOff) ShowPcClock(dlg);
   ReadCamSetupControls(dlg);
-  if (WriteAndVerify())
-    dlg.MessageBox(UiStr(kMsgDefaultGenerateSuccess), UiStr(kTxtNotice), MsgIcon::Information);
+  WriteAndConfirm(dlg, kMsgDefaultGenerateSuccess);
 }
 
 void OnGenerate(Dialog& dlg) {
   if (App().MenuLayout == 1) MenuSet(S::CheckFlag, 0x8081);
   if (App().MenuLayout == 2 || App().MenuLayout == 3) MenuSet(S::Reset, 0);
   ReadCamSetupControls(dlg);
-  if (WriteAndVerify()) dlg.MessageBox(UiStr(kMsgGenerateSuccess), UiStr(kTxtNotice), MsgIcon::Information);
+  WriteAndConfirm(dlg, kMsgGenerateSuccess);
 }
 
 class DlgCamSetup final : public platform::Window {

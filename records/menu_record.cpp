@@ -18,7 +18,6 @@ using S = MenuSetting;
 
 constexpr std::array<int, kMenuLayouts> kMenuSizes = {44, 60, 68, 188};
 constexpr int kLayout2Size = 68;
-constexpr char kMenuFileName[] = "menu.dat";
 constexpr char kSeparatorLine[] = "________________________________________________\n";
 
 // Each setting's name and where it lives in each layout (-1: the layout has none).

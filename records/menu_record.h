@@ -64,6 +64,9 @@ void ChooseMenuLayout();
 // TimeZoneIndex from the PC's standard offset from UTC in hours (clamped to -12..+12).
 void PcTimeZoneIndex(int pc_offset_hours);
 void ApplyMenuDefaults();
+// The camera settings file in SaveFolder.
+inline constexpr char kMenuFileName[] = "menu.dat";
+
 // Reads menu.dat of the current layout; the time zone starts as the PC's
 // and is replaced by the one the file holds, if any.
 RecordOutcome LoadMenuFile(int pc_offset_hours);

@@ -94,6 +94,7 @@ std::size_t PathUnits(std::string_view utf8) {
 }
 
 // The errno that says what a Windows error says, for the caller's reasons.
+// A file another program holds open is busy, not write-protected.
 int ErrnoOf(DWORD error) {
   struct Pair {
     DWORD win;
@@ -104,13 +105,21 @@ int ErrnoOf(DWORD error) {
       {ERROR_HANDLE_DISK_FULL, ENOSPC},    {ERROR_FILE_NOT_FOUND, ENOENT},
       {ERROR_PATH_NOT_FOUND, ENOENT},      {ERROR_INVALID_DRIVE, ENOENT},
       {ERROR_NOT_READY, ENOENT},           {ERROR_ACCESS_DENIED, EACCES},
-      {ERROR_SHARING_VIOLATION, EACCES},   {ERROR_LOCK_VIOLATION, EACCES},
+      {ERROR_SHARING_VIOLATION, EBUSY},    {ERROR_LOCK_VIOLATION, EBUSY},
       {ERROR_FILENAME_EXCED_RANGE, ENAMETOOLONG}, {ERROR_FILE_EXISTS, EEXIST},
       {ERROR_ALREADY_EXISTS, EEXIST},
   };
   for (const Pair& p : kMap)
     if (p.win == error) return p.err;
   return EIO;
+}
+
+// A refusal of the system, with its own code kept beside the errno.
+RecordOutcome SystemFault(DWORD error, bool created = false) {
+  RecordOutcome outcome = created ? RecordOutcome::WriteFault(ErrnoOf(error))
+                                  : RecordOutcome::Fault(RecordFault::SystemError, ErrnoOf(error));
+  outcome.system_code = error;
+  return outcome;
 }
 
 // File size and kind without opening it; nothing for what is no regular file.
@@ -148,11 +157,11 @@ RecordOutcome OpenFault(const std::string& path) {
   const auto wide = Widen(path);
   if (!wide) return RecordOutcome::Fault(RecordFault::SystemError, EILSEQ);
   const DWORD attributes = GetFileAttributesW(wide->c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return RecordOutcome::Fault(RecordFault::SystemError, ErrnoOf(GetLastError()));
+  if (attributes == INVALID_FILE_ATTRIBUTES) return SystemFault(GetLastError());
   if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) return RecordOutcome::Fault(RecordFault::NotRegularFile);
   HANDLE file = CreateFileW(wide->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return RecordOutcome::Fault(RecordFault::SystemError, ErrnoOf(GetLastError()));
+  if (file == INVALID_HANDLE_VALUE) return SystemFault(GetLastError());
   const bool disk = GetFileType(file) == FILE_TYPE_DISK;
   CloseHandle(file);
   return disk ? RecordOutcome::Done() : RecordOutcome::Fault(RecordFault::NotRegularFile);
@@ -217,7 +226,7 @@ RecordOutcome WriteAndReplace(const std::string& path, const uint8_t* data, std:
       if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
     }
   }
-  if (file == INVALID_HANDLE_VALUE) return RecordOutcome::Fault(RecordFault::SystemError, ErrnoOf(error));
+  if (file == INVALID_HANDLE_VALUE) return SystemFault(error);
 
   bool ok = true;
   std::size_t done = 0;
@@ -239,7 +248,7 @@ RecordOutcome WriteAndReplace(const std::string& path, const uint8_t* data, std:
   }
   if (!ok) {
     DeleteFileW(temp.c_str());
-    return RecordOutcome::WriteFault(ErrnoOf(error));
+    return SystemFault(error, true);
   }
   return RecordOutcome::Done();
 }
@@ -480,4 +489,23 @@ RecordOutcome ReplaceRecordFile(const std::string& path, const uint8_t* data, st
     if (const PlacedFileSink& placed = App().FilePlaced) placed(path, data, size);
   }
   return result;
+}
+
+std::string SystemErrorText(const RecordOutcome& outcome) {
+  if (outcome.fault != RecordFault::SystemError) return {};
+  std::string text;
+#if defined(_WIN32)
+  // The system's own words for its own code, in the user's language.
+  if (outcome.system_code != 0) {
+    wchar_t* words = nullptr;
+    const DWORD n = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        static_cast<DWORD>(outcome.system_code), 0, reinterpret_cast<wchar_t*>(&words), 0, nullptr);
+    if (n > 0 && words) text = Narrow(words);
+    LocalFree(words);
+  }
+#endif
+  if (text.empty()) text = std::strerror(outcome.error_number);
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();
+  return text;
 }

@@ -37,6 +37,11 @@ bool ReadRecordFile(const std::string& path, uint8_t* out, std::size_t size);
 // Otherwise out is left as it was and the outcome says why.
 RecordOutcome LoadRecordImage(std::string_view name, uint8_t* out, int size);
 
+// The system's own description of why a SystemError outcome failed
+// (strerror, or on Windows the system's message for its own code), UTF-8,
+// without a final line break; empty for any other outcome.
+std::string SystemErrorText(const RecordOutcome& outcome);
+
 // Who may read a file that a replace creates where none was. A replaced
 // file keeps the mode of the file it replaces; file systems without modes
 // (FAT cards, Windows) ignore both.

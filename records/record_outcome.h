@@ -20,15 +20,18 @@ struct RecordOutcome {
   // A failed save: true when its temporary file was created before a
   // later step (writing, flushing, replacing) failed; the log tells the two apart.
   bool created = false;
+  // SystemError on Windows: the system's own error code, which error_number
+  // only approximates, so that its own description can be shown; 0 elsewhere.
+  unsigned long system_code = 0;
 
   explicit operator bool() const { return fault == RecordFault::None; }
 
   static RecordOutcome Done() { return {}; }
   static RecordOutcome Fault(RecordFault f, int error_number = 0, long long size = -1) {
-    return RecordOutcome{f, error_number, size, false};
+    return RecordOutcome{f, error_number, size, false, 0};
   }
   // A save that failed once its temporary file existed.
   static RecordOutcome WriteFault(int error_number) {
-    return RecordOutcome{RecordFault::SystemError, error_number, -1, true};
+    return RecordOutcome{RecordFault::SystemError, error_number, -1, true, 0};
   }
 };

@@ -21,7 +21,6 @@ static_assert(std::endian::native == std::endian::little);
 
 namespace {
 
-constexpr char kSendSetFileName[] = "CFG.BIN";
 constexpr char kSeparatorLine[] = "________________________________________________\n";
 constexpr uint16_t kFlagWifi = 8192;
 constexpr uint16_t kFlagWithGpsMail = 23;

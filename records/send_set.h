@@ -134,6 +134,9 @@ int SendSetFileSizeOf(uint16_t code);
 int SendSetFileSize();
 // The default record for the current model (all zero, then the defaults).
 void ApplySendSetDefaults();
+// The transmission settings file in SaveFolder.
+inline constexpr char kSendSetFileName[] = "CFG.BIN";
+
 // Writes CFG.BIN into SaveFolder. Success when the file was written
 // completely and is in place; a failure leaves any existing file as it was.
 RecordOutcome SaveSendSet();

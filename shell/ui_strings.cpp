@@ -19,6 +19,14 @@ const UiText kMsgFolderPathTooLong = {{
     "所选文件夹的路径太长，保存路径未更改。",
     "The path of the chosen folder is too long; the save path was not changed.",
 }};
+const UiText kMsgFileNotWritten = {{"无法写入文件 %s。", "%s could not be written."}};
+const UiText kMsgWriteProtected = {{"存储卡或文件夹处于写保护状态。", "The card or folder is write-protected."}};
+const UiText kMsgCardFull = {{"存储卡已满。", "The card is full."}};
+const UiText kMsgFolderNotFound = {{"找不到文件夹。", "The folder was not found."}};
+const UiText kMsgFilePathTooLong = {{"文件路径太长。", "The path of the file is too long."}};
+const UiText kMsgReadBackDiffers = {
+    {"读回的文件与写入的内容不一致。", "The file read back differs from the file written."}};
+const UiText kMsgSystemError = {{"系统错误：%s", "System error: %s"}};
 const UiText kTxtChooseFolder = {{"选择保存文件夹", "Choose the Save Folder"}};
 const UiText kTxtFolderField = {{"文件夹:", "Folder:"}};
 const UiText kTxtCancel = {{"取消", "Cancel"}};

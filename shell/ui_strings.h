@@ -30,6 +30,15 @@ extern const UiText kMsgDefaultGenerateSuccess;  // "Default setting and generat
 extern const UiText kMsgSerialNumberRule;    // "Only numbers and letters are allowed (...)"
 extern const UiText kMsgOutOfRange;          // "The input is out of range!"
 extern const UiText kMsgFolderPathTooLong;   // Browse: the chosen folder's path does not fit
+// A file that Generate or Default could not put in place: the first line
+// names the file (for "%s"), the second says why.
+extern const UiText kMsgFileNotWritten;      // "%s could not be written."
+extern const UiText kMsgWriteProtected;      // "The card or folder is write-protected."
+extern const UiText kMsgCardFull;            // "The card is full."
+extern const UiText kMsgFolderNotFound;      // "The folder was not found."
+extern const UiText kMsgFilePathTooLong;     // "The path of the file is too long."
+extern const UiText kMsgReadBackDiffers;     // the file read back is not the one written
+extern const UiText kMsgSystemError;         // "System error: %s", the system's own words
 // The folder chooser that Browse opens where the host draws it (also kTxtOk).
 extern const UiText kTxtChooseFolder;        // its title
 extern const UiText kTxtFolderField;         // the field naming the folder

@@ -9,6 +9,7 @@
 #include "records/diag.h"
 #include "records/text_field.h"
 #include "shell/checks.h"
+#include "shell/save_failure.h"
 #include "shell/ui_strings.h"
 #include "wireless/operator_presets.h"
 #include "wireless/send_settings_page.h"
@@ -186,9 +187,11 @@ GenerateResult GenerateSendSetFile(const SendPageInputs& in) {
   // Reading back after a failed write would replace the working record
   // with whatever old file is in the folder; so the read-back follows only
   // a complete write.
-  if (SaveSendSet() && LoadSendSet(1)) return {GenerateOutcome::Written, &kMsgGenerateSuccess};
+  RecordOutcome file = SaveSendSet();
+  if (file) file = LoadSendSet(1);
+  if (file) return {GenerateOutcome::Written, &kMsgGenerateSuccess, file};
   Diag("Generate fail!\n");
-  return {GenerateOutcome::WriteFailed, nullptr};
+  return {GenerateOutcome::WriteFailed, nullptr, file};
 }
 
 SendPageInputs ReadSendPageInputs(platform::Dialog& dlg) {
@@ -221,6 +224,7 @@ void GenerateSendSettings(platform::Dialog& dlg) {
       dlg.MessageBox(UiStr(*r.message), UiStr(kTxtNotice), platform::MsgIcon::Information);
       break;
     case GenerateOutcome::WriteFailed:
+      ShowSaveFailure(dlg, kSendSetFileName, r.file);
       break;
   }
 }

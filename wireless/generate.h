@@ -66,6 +66,7 @@ enum class GenerateOutcome {
 struct GenerateResult {
   GenerateOutcome outcome;
   const UiText* message;  // the check's message, or "Generate Success!"; nullptr on WriteFailed
+  RecordOutcome file{};   // WriteFailed: why the write or its read-back failed
 };
 
 // PrepareSendSet, then SaveSendSet and the verifying LoadSendSet(1). The
@@ -76,5 +77,5 @@ GenerateResult GenerateSendSetFile(const SendPageInputs& in);
 // The inputs as the send settings page's controls hold them now.
 SendPageInputs ReadSendPageInputs(platform::Dialog& dlg);
 // The Generate button: gathers the inputs, runs GenerateSendSetFile and
-// shows its message (a failed write only logs "Generate fail!").
+// shows its message; a failed write logs "Generate fail!" and warns why.
 void GenerateSendSettings(platform::Dialog& dlg);

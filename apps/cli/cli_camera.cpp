@@ -270,6 +270,7 @@ CameraResult RunWindow(const CameraOptions& o, const PreparedRun& p, std::ostrea
     throw std::runtime_error("the window's button could not be pressed: " + r.error);
   const auto box = run.TakeBox();
   if (!box) throw Refusal(NotConfirmed(run, "menu.dat", p.out_dir));
+  if (auto failed = SaveFailed(run, "menu.dat", p.out_dir, *box)) throw Refusal(*failed);
   if (box->icon != platform::MsgIcon::Information) throw WindowRefusal(box->caption, box->text);
   return {box->text, choices.warnings(), corrections, run.LastPlaced()};
 }

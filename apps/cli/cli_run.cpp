@@ -3,9 +3,11 @@
 #include <fstream>
 #include <istream>
 #include <iterator>
+#include <optional>
 #include <ostream>
 
 #include "apps/cli/cli_common.h"
+#include "shell/save_failure.h"
 
 namespace cli {
 
@@ -61,6 +63,13 @@ std::string NotConfirmed(const AppRun& run, const char* name, const std::filesys
     return std::string(name) + " was written into " + where +
            ", but another program replaced it before it was read back: the card does not hold these settings";
   return std::string(name) + " could not be written into " + where + " (see --log)";
+}
+
+std::optional<std::string> SaveFailed(const AppRun& run, const char* name, const std::filesystem::path& out_dir,
+                                      const headless::MessageBoxInfo& box) {
+  const std::string headline = SaveFailureHeadline(name) + "\r\n";
+  if (box.icon != platform::MsgIcon::Warning || box.text.rfind(headline, 0) != 0) return std::nullopt;
+  return NotConfirmed(run, name, out_dir) + ": " + MessageLines(box.text.substr(headline.size()));
 }
 
 void PrintWritten(const WrittenFile& w, const std::string& from_what, std::ostream& out, std::ostream& err) {

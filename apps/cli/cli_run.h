@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -36,6 +37,12 @@ std::vector<uint8_t> ConfirmOnCard(const std::optional<PlacedFile>& placed, cons
 // could not be written, or it was and another program replaced it before
 // the window read it back.
 std::string NotConfirmed(const AppRun& run, const char* name, const std::filesystem::path& out_dir);
+
+// The window's warning that it could not write the file, as the run's
+// refusal: the line NotConfirmed gives, then the window's reason. Nothing
+// for any other message box.
+std::optional<std::string> SaveFailed(const AppRun& run, const char* name, const std::filesystem::path& out_dir,
+                                      const headless::MessageBoxInfo& box);
 
 // The program's diagnostic lines of a run, for --log.
 void PrintLog(const std::vector<std::string>& lines, std::ostream& err);

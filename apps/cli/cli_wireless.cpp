@@ -290,6 +290,7 @@ WirelessResult RunPages(const RunOptions& o, const PreparedRun& p, std::ostream&
   if (auto r = s.Click(send_ids::kGenerate, kSend); !r) throw std::runtime_error("Generate could not be pressed: " + r.error);
   const auto box = run.TakeBox();
   if (!box) throw Refusal(NotConfirmed(run, "CFG.BIN", p.out_dir));
+  if (auto failed = SaveFailed(run, "CFG.BIN", p.out_dir, *box)) throw Refusal(*failed);
   if (box->icon != platform::MsgIcon::Information) throw WindowRefusal(box->caption, box->text);
   opening.insert(opening.end(), choices.warnings().begin(), choices.warnings().end());
   return {box->text, opening, run.LastPlaced()};

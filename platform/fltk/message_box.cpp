@@ -4,6 +4,7 @@
 #include "platform/fltk/fltk_host.h"
 
 #include <algorithm>
+#include <string>
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -82,6 +83,21 @@ const char* OkLabel() {
   return HasServices() && GetServices().SystemLanguageId() == 2052 ? "确定" : "OK";
 }
 
+// Line breaks as the system's box shows them: "\r\n", and a lone "\r"
+// or "\n", each start a new line (FLTK would draw a carriage return as a sign).
+std::string BoxLines(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r') {
+      out += text[i];
+      continue;
+    }
+    out += '\n';
+    if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+  }
+  return out;
+}
+
 }  // namespace
 
 const MessageBoxView* CurrentMessageBox() { return g_current; }
@@ -89,7 +105,7 @@ long MessageBoxesShown() { return g_shown; }
 
 int ShowMessageBox(std::string_view text, std::string_view caption, MsgIcon icon) {
   ++g_shown;
-  const std::string label = LiteralLabel(text, false);
+  const std::string label = LiteralLabel(BoxLines(text), false);
   fl_font(FL_HELVETICA, kFontSize);
   int tw = kMaxTextWidth, th = 0;
   fl_measure(label.c_str(), tw, th, 1);

@@ -503,7 +503,7 @@ TEST_F(Behaviour, ClosingKeepsEditsWithoutWritingOrReading) {
 }
 
 // The card hands back other bytes than were written (a card swapped, a
-// write that did not reach it): no success message, and the window keeps
+// write that did not reach it): a warning instead of success, and the window keeps
 // the user's values instead of taking the foreign file's.
 TEST_F(Behaviour, ReadBackOfOtherBytesIsNoSuccess) {
   Open(kP3);
@@ -521,7 +521,9 @@ TEST_F(Behaviour, ReadBackOfOtherBytesIsNoSuccess) {
   ASSERT_TRUE(s().Click(id::kGenerate));
   SetDiagSink({});
   EXPECT_TRUE(swapped);
-  EXPECT_FALSE(s().Box());
+  ASSERT_TRUE(s().Box());
+  EXPECT_EQ(s().Box()->text, "menu.dat could not be written.\r\nThe file read back differs from the file written.");
+  ASSERT_TRUE(s().Answer());
   Reopen(kP3);
   EXPECT_EQ(s().Selection(id::kPicNumber), 2);
   EXPECT_EQ(s().Selection(id::kIntervalUnit), 0);
@@ -531,9 +533,9 @@ TEST_F(Behaviour, ReadBackOfOtherBytesIsNoSuccess) {
 }
 
 #if defined(__linux__)
-// A card folder that is mounted read-only: Generate and Default show no
-// message and the file on the card stays as it was.
-TEST_F(Behaviour, ReadOnlyCardGivesNoMessage) {
+// A card folder that is mounted read-only: Generate and Default warn that
+// it is write-protected and the file on the card stays as it was.
+TEST_F(Behaviour, ReadOnlyCardIsWarnedAbout) {
   const std::filesystem::path card = dir_ / "ro";
   std::filesystem::create_directories(card);
   if (::mount("tmpfs", card.c_str(), "tmpfs", 0, "size=1m") != 0) GTEST_SKIP() << "mounting is not permitted here";
@@ -555,14 +557,19 @@ TEST_F(Behaviour, ReadOnlyCardGivesNoMessage) {
   ASSERT_TRUE(s().Select(id::kPicNumber, 2));
   const int boxes = s().BoxCount();
   s().ClearDiag();
+  const std::string warning = "menu.dat could not be written.\r\nThe card or folder is write-protected.";
   ASSERT_TRUE(s().Click(id::kGenerate));
-  EXPECT_FALSE(s().Box());
+  ASSERT_TRUE(s().Box());
+  EXPECT_EQ(s().Box()->text, warning);
+  ASSERT_TRUE(s().Answer());
   bool refused = false;
   for (const auto& l : s().DiagLines()) refused |= l.rfind("Open file - \"", 0) == 0 && l.find("err!") != std::string::npos;
   EXPECT_TRUE(refused);
   ASSERT_TRUE(s().Click(id::kDefault));
-  EXPECT_FALSE(s().Box());
-  EXPECT_EQ(s().BoxCount(), boxes);
+  ASSERT_TRUE(s().Box());
+  EXPECT_EQ(s().Box()->text, warning);
+  ASSERT_TRUE(s().Answer());
+  EXPECT_EQ(s().BoxCount(), boxes + 2);
   std::ifstream again(file, std::ios::binary);
   const std::vector<char> after((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>());
   EXPECT_EQ(after, before);

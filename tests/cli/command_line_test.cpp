@@ -253,6 +253,22 @@ TEST_F(CommandLine, TheCardMustStillHoldWhatTheRunWrote) {
   EXPECT_EQ(std::filesystem::status(scratch.path()).permissions(), std::filesystem::perms::owner_all);
 }
 
+// A save the window could not make is refused with the companion's line
+// and the window's reason; nothing is reported written.
+TEST_F(CommandLine, AFailedWriteSaysWhyTheWindowSays) {
+  const auto out = Folder("card");
+  std::filesystem::create_directories(out / "menu.dat");
+  std::filesystem::create_directories(out / "CFG.BIN");
+  const std::string where = " could not be written into \"" + out.string() + "\" (see --log): System error: ";
+  const clitest::Result c = Cli({"camera", "-m", "515", "-o", out.string()});
+  EXPECT_EQ(c.status, 1);
+  EXPECT_NE(c.err.find("trailset-cli: menu.dat" + where), std::string::npos) << c.err;
+  const clitest::Result w = Cli({"wireless", "-m", "520", "-o", out.string(), "--set", "bySendBy=Off", "--json"});
+  EXPECT_EQ(w.status, 1);
+  EXPECT_NE(w.out.find("\"CFG.BIN could not be written into "), std::string::npos) << w.out;
+  EXPECT_NE(w.out.find("(see --log): System error: "), std::string::npos) << w.out;
+}
+
 TEST_F(CommandLine, AFileTheWindowWouldIgnoreIsNoStart) {
   const auto from = dir_ / "menu.dat";
   clitest::WriteBytes(from, std::vector<uint8_t>(60, 0));

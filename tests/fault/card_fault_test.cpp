@@ -3,6 +3,7 @@
 // SaveFolder holds, and a file swapped between writing and reading back.
 // In every case: no crash, no success message, the file already on the
 // card as it was, and nothing written beside the card folder.
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -27,23 +28,23 @@ class CardFaultTest : public CardFault {
   }
 
   // Generate and Default of the camera setup window, Generate of the send
-  // settings page, in one run: none may report success. Returns the
-  // run's diagnostic lines.
-  std::vector<std::string> ExpectEveryWriteRefused() {
+  // settings page, in one run from `folder`: each warns why its file could
+  // not be written. Returns the run's diagnostic lines.
+  std::vector<std::string> ExpectEveryWriteRefused(const std::string& why, const std::string& folder = {}) {
     std::vector<std::string> lines;
-    TryEveryWrite();
+    TryEveryWrite(why, folder.empty() ? card_.string() : folder);
     if (s_) lines = s().DiagLines();
     s_.reset();
     return lines;
   }
-  void TryEveryWrite() {
-    StartRun();
+  void TryEveryWrite(const std::string& why, const std::string& folder) {
+    StartRun(folder);
     OpenCamera(kModel);
-    EXPECT_FALSE(HasSuccess(Press(camid::kGenerate))) << "camera setup Generate";
-    EXPECT_FALSE(HasSuccess(Press(camid::kDefault))) << "camera setup Default";
+    EXPECT_EQ(Press(camid::kGenerate), Warned("menu.dat", why)) << "camera setup Generate";
+    EXPECT_EQ(Press(camid::kDefault), Warned("menu.dat", why)) << "camera setup Default";
     ASSERT_TRUE(s().Close());
     OpenSendPage(kModel);
-    EXPECT_FALSE(HasSuccess(Press(send_ids::kGenerate))) << "send settings Generate";
+    EXPECT_EQ(Press(send_ids::kGenerate), Warned("CFG.BIN", why)) << "send settings Generate";
     EXPECT_TRUE(s().IsOpen(kSendPageTemplate));
   }
 
@@ -59,7 +60,7 @@ class CardFaultTest : public CardFault {
 TEST_F(CardFaultTest, ReadOnlyCardKeepsBothFiles) {
   MakeCardReadOnly();
   if (IsSkipped()) return;
-  EXPECT_EQ(CreateFailures(ExpectEveryWriteRefused()), 3);
+  EXPECT_EQ(CreateFailures(ExpectEveryWriteRefused("The card or folder is write-protected.")), 3);
   ExpectCardUnchanged();
 }
 
@@ -69,7 +70,7 @@ TEST_F(CardFaultTest, FullCardWithoutFreeEntriesKeepsBothFiles) {
   for (const auto& [name, bytes] : before_card_) WriteAll(card_ / name, bytes);
   FillCard(true);
   Snapshot();
-  EXPECT_EQ(CreateFailures(ExpectEveryWriteRefused()), 3);
+  EXPECT_EQ(CreateFailures(ExpectEveryWriteRefused("The card is full.")), 3);
   ExpectCardUnchanged();
 }
 
@@ -82,15 +83,15 @@ TEST_F(CardFaultTest, FullCardWithFreeEntriesKeepsBothFilesAndNoTemporaryFile) {
   Snapshot();
   StartRun();
   OpenCamera(kModel);
-  EXPECT_FALSE(HasSuccess(Press(camid::kGenerate)));
-  EXPECT_FALSE(HasSuccess(Press(camid::kDefault)));
+  EXPECT_EQ(Press(camid::kGenerate), Warned("menu.dat", "The card is full."));
+  EXPECT_EQ(Press(camid::kDefault), Warned("menu.dat", "The card is full."));
   int write_failures = 0;
   for (const std::string& line : s().DiagLines())
     if (line.rfind("Write file - ", 0) == 0) ++write_failures;
   EXPECT_EQ(write_failures, 2) << "the saves did not fail while writing";
   ASSERT_TRUE(s().Close());
   OpenSendPage(kModel);
-  EXPECT_FALSE(HasSuccess(Press(send_ids::kGenerate)));
+  EXPECT_EQ(Press(send_ids::kGenerate), Warned("CFG.BIN", "The card is full."));
   s_.reset();
   ExpectCardUnchanged();
 }
@@ -99,8 +100,8 @@ TEST_F(CardFaultTest, CardTakenAwayWhileTheWindowsAreOpen) {
   StartRun();
   OpenCamera(kModel);
   fs::remove_all(card_);
-  EXPECT_FALSE(HasSuccess(Press(camid::kGenerate)));
-  EXPECT_FALSE(HasSuccess(Press(camid::kDefault)));
+  EXPECT_EQ(Press(camid::kGenerate), Warned("menu.dat", "The folder was not found."));
+  EXPECT_EQ(Press(camid::kDefault), Warned("menu.dat", "The folder was not found."));
   EXPECT_FALSE(fs::exists(card_)) << "the card folder was made again";
   ASSERT_TRUE(s().Close());
 
@@ -109,10 +110,20 @@ TEST_F(CardFaultTest, CardTakenAwayWhileTheWindowsAreOpen) {
   for (const auto& [name, bytes] : before_card_) WriteAll(card_ / name, bytes);
   OpenSendPage(kModel);
   fs::remove_all(card_);
-  EXPECT_FALSE(HasSuccess(Press(send_ids::kGenerate)));
+  EXPECT_EQ(Press(send_ids::kGenerate), Warned("CFG.BIN", "The folder was not found."));
   EXPECT_FALSE(fs::exists(card_));
   s_.reset();
   EXPECT_EQ(ParentEntries(), std::vector<std::string>{}) << "something was written beside the card folder";
+}
+
+TEST_F(CardFaultTest, FolderBelowAFileIsNotFound) {
+  ExpectEveryWriteRefused("The folder was not found.", (card_ / "menu.dat" / "folder").string());
+  ExpectCardUnchanged();
+}
+
+TEST_F(CardFaultTest, FolderNameLongerThanTheSystemTakesIsTooLong) {
+  ExpectEveryWriteRefused("The path of the file is too long.", "/" + std::string(NAME_MAX + 1, 'n'));
+  ExpectCardUnchanged();
 }
 
 // A folder path of exactly `length` bytes below the parent: nested
@@ -214,7 +225,7 @@ TEST_F(CardFaultTest, CfgReplacedBetweenSaveAndReadBackIsNoSuccess) {
     texts = Press(send_ids::kGenerate);
     EXPECT_TRUE(swap.done());
   }
-  EXPECT_FALSE(HasSuccess(texts));
+  EXPECT_EQ(texts, Warned("CFG.BIN", "The file read back differs from the file written."));
   s_.reset();
   EXPECT_TRUE(ReadAll(card_ / "CFG.BIN") == older) << "the file found on the card was overwritten again";
   ExpectCardUnchanged();
@@ -235,7 +246,7 @@ TEST_F(CardFaultTest, MenuReplacedBetweenSaveAndReadBackIsNoSuccess) {
     texts = Press(camid::kGenerate);
     EXPECT_TRUE(swap.done());
   }
-  EXPECT_FALSE(HasSuccess(texts));
+  EXPECT_EQ(texts, Warned("menu.dat", "The file read back differs from the file written."));
   EXPECT_TRUE(ReadAll(card_ / "menu.dat") == other) << "the file found on the card was overwritten again";
   EXPECT_TRUE(HasSuccess(Press(camid::kGenerate)));
   s_.reset();
@@ -320,10 +331,12 @@ TEST_F(HostileCardTest, RecordNamesThatAreFoldersAreNeitherReadNorReplaced) {
   Snapshot();
   StartRun();
   OpenCamera(516);
-  EXPECT_FALSE(HasSuccess(Press(camid::kGenerate)));
+  // Any other refusal is told in the system's own words.
+  const std::string why = std::string("System error: ") + std::strerror(EISDIR);
+  EXPECT_EQ(Press(camid::kGenerate), Warned("menu.dat", why));
   ASSERT_TRUE(s().Close());
   OpenSendPage(516);
-  EXPECT_FALSE(HasSuccess(Press(send_ids::kGenerate)));
+  EXPECT_EQ(Press(send_ids::kGenerate), Warned("CFG.BIN", why));
   EXPECT_EQ(App().LastMenuLoad.fault, RecordFault::NotRegularFile);
   EXPECT_EQ(App().LastSendSetLoad.fault, RecordFault::NotRegularFile);
   s_.reset();

@@ -214,6 +214,11 @@ class CardFault : public ::testing::Test {
     return false;
   }
 
+  // What a save that failed shows: one warning naming the file, then why.
+  static std::vector<std::string> Warned(const std::string& file, const std::string& why) {
+    return {file + " could not be written.\r\n" + why};
+  }
+
   // A valid file of each kind, written by a first run of the program.
   void PrepareFiles(uint16_t camera_code, uint16_t wireless_code) {
     StartRun();

@@ -547,17 +547,22 @@ TEST_F(FltkHostTest, MessageBoxBlocksItsHandlerAndTheWindowBehind) {
   int answered = 0;
   p.on_command = [&](platform::Dialog& d, int id, Notify what) {
     if (id != 109 || what != Notify::Clicked) return;
-    EXPECT_EQ(d.MessageBox("Generate Success!", "Notice", platform::MsgIcon::Information), platform::kIdOk);
+    EXPECT_EQ(d.MessageBox("Generate Success!\r\nsecond line", "Notice", platform::MsgIcon::Information), platform::kIdOk);
     ++answered;
   };
   guitest::Script s;
   s.Do("click", [&] { guitest::Click(*p.dlg, 109); })
-      .WaitMessageBox("Generate Success!")
+      .WaitMessageBox("Generate Success!\r\nsecond line")
       .Do("look at the box", [&] {
         const fl::MessageBoxView* box = fl::CurrentMessageBox();
         EXPECT_EQ(box->caption, "Notice");
         EXPECT_EQ(std::string(box->window->label()), "Notice");
         EXPECT_EQ(box->icon, platform::MsgIcon::Information);
+        // A line break shows as one, not as a sign.
+        bool two_lines = false;
+        for (int i = 0; i < box->window->children(); ++i)
+          if (const char* l = box->window->child(i)->label()) two_lines |= std::string(l) == "Generate Success!\nsecond line";
+        EXPECT_TRUE(two_lines);
         EXPECT_EQ(answered, 0);
         // The window behind takes no click while the box is up.
         Fl_Widget* w = p.dlg->Widget(110);

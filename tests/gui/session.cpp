@@ -17,6 +17,7 @@
 #include "records/menu_record.h"
 #include "records/send_set.h"
 #include "shell/app.h"
+#include "shell/save_failure.h"
 #include "shell/save_folder.h"
 #include "shell/ui_strings.h"
 #include "tests/gui/gui_driver.h"
@@ -26,6 +27,7 @@
 #include "wireless/wireless_page.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <cstdio>
@@ -36,7 +38,9 @@
 #include <string>
 #include <vector>
 
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 // FLTK's headers bring in X11's macros: after every header of ours.
 #include <FL/Fl.H>
@@ -216,6 +220,30 @@ void CompareMenu(std::vector<uint8_t> defaults, std::vector<uint8_t> generated, 
   }
 }
 
+// The card write-protected: a read-only file system mounted over its
+// folder (as root), its write permission taken otherwise. Where neither
+// can be done here, the card is taken away instead. Returns the errno the
+// save will meet.
+int g_card_failure = 0;
+bool g_card_mounted = false;
+int BreakCard(const std::filesystem::path& card) {
+  if (::geteuid() != 0) {
+    std::filesystem::permissions(card, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    return EROFS;  // EACCES, which means the same
+  }
+  g_card_mounted = ::mount("tmpfs", card.c_str(), "tmpfs", MS_RDONLY, "size=16k") == 0;
+  if (g_card_mounted) return EROFS;
+  std::printf("no read-only mount here (%s): the card is taken away instead\n", std::strerror(errno));
+  std::filesystem::remove_all(card);
+  return ENOENT;
+}
+void MendCard(const std::filesystem::path& card) {
+  if (g_card_mounted) ::umount2(card.c_str(), MNT_DETACH);
+  g_card_mounted = false;
+  std::filesystem::create_directories(card);
+  std::filesystem::permissions(card, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+}
+
 void CameraSetupSteps(Script& s) {
   // Enter presses the default button, Camera Setup.
   s.Do("open Camera Setup", [] { guitest::PressKey(Dialog(kMainTemplate), FL_Enter); })
@@ -304,9 +332,26 @@ void CameraSetupSteps(Script& s) {
       .WaitMessageBox(T(kMsgGenerateSuccess))
       .Do("answer", [] { guitest::AnswerMessageBox(); })
       .WaitNoMessageBox()
-      .Do("close Camera Setup", [] {
+      .Do("write-protect the card, Generate", [] {
         ExpectEq(static_cast<int>(ReadFileBytes(SaveFile("menu.dat")).size()), MenuSize(App().MenuLayout),
                  "menu.dat in the card folder");
+        g_card_failure = BreakCard(std::filesystem::current_path() / "card");
+        guitest::Click(Dialog(camid::kTemplateFull), camid::kGenerate);
+      })
+      .WaitFor("the failure warning", [] { return platform::fltk::CurrentMessageBox() != nullptr; })
+      .Do("warned why", [] {
+        const platform::fltk::MessageBoxView* box = platform::fltk::CurrentMessageBox();
+        ExpectEq(box->text, SaveFailureMessage(kMenuFileName, RecordOutcome::Fault(RecordFault::SystemError,
+                                                                                   g_card_failure)),
+                 "failure warning");
+        ExpectEq(box->caption, T(kTxtWarning), "failure warning caption");
+        GUI_EXPECT(box->icon == platform::MsgIcon::Warning, "the failure warning shows the warning icon");
+        Shot(g_card_failure == EROFS ? "camera-setup-write-protected" : "camera-setup-folder-gone");
+        guitest::AnswerMessageBox();
+      })
+      .WaitNoMessageBox()
+      .Do("close Camera Setup", [] {
+        MendCard(std::filesystem::current_path() / "card");
         guitest::CloseBox(Dialog(camid::kTemplateFull));
       })
       .WaitDialog(kMainTemplate)

@@ -1,11 +1,13 @@
 // The interface texts: language choice, list shapes, label lists.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
 #include <set>
 #include <string>
 
 #include "records/app_state.h"
+#include "shell/save_failure.h"
 #include "shell/ui_strings.h"
 #include "shell/ui_text.h"
 
@@ -77,8 +79,40 @@ TEST_F(UiTextTest, MessagesKeepTheirLineBreaks) {
   EXPECT_STREQ(UiStr(kMsgGenFailFtpAccount), "未生成配置文件！\r\nFTP帐号错误!");
 }
 
+TEST_F(UiTextTest, FailedSaveNamesTheFileAndWhyInTheWindowsLanguage) {
+  const auto sys = [](int e) { return RecordOutcome::Fault(RecordFault::SystemError, e); };
+  const std::string io = std::strerror(EIO);
+  const struct {
+    RecordOutcome outcome;
+    std::string zh, en;
+  } rows[] = {
+      {sys(EROFS), "存储卡或文件夹处于写保护状态。", "The card or folder is write-protected."},
+      {sys(EACCES), "存储卡或文件夹处于写保护状态。", "The card or folder is write-protected."},
+      {sys(EPERM), "存储卡或文件夹处于写保护状态。", "The card or folder is write-protected."},
+      {sys(ENOSPC), "存储卡已满。", "The card is full."},
+      {sys(EDQUOT), "存储卡已满。", "The card is full."},
+      {sys(ENOENT), "找不到文件夹。", "The folder was not found."},
+      {sys(ENOTDIR), "找不到文件夹。", "The folder was not found."},
+      {sys(ENAMETOOLONG), "文件路径太长。", "The path of the file is too long."},
+      {RecordOutcome::Fault(RecordFault::OtherFile), "读回的文件与写入的内容不一致。",
+       "The file read back differs from the file written."},
+      {RecordOutcome::Fault(RecordFault::WrongSize, 0, 3), "读回的文件与写入的内容不一致。",
+       "The file read back differs from the file written."},
+      {RecordOutcome::WriteFault(EIO), "系统错误：" + io, "System error: " + io},
+  };
+  for (const auto& r : rows) {
+    App().UiLanguage = 0;
+    EXPECT_EQ(SaveFailureMessage("CFG.BIN", r.outcome), "无法写入文件 CFG.BIN。\r\n" + r.zh);
+    App().UiLanguage = 1;
+    EXPECT_EQ(SaveFailureMessage("menu.dat", r.outcome), "menu.dat could not be written.\r\n" + r.en);
+  }
+  // A name is shown as it is, never read as a format.
+  EXPECT_EQ(SaveFailureMessage("%s%n", sys(ENOSPC)), "%s%n could not be written.\r\nThe card is full.");
+}
+
 TEST_F(UiTextTest, EveryChineseTextIsValidUtf8) {
-  const UiText* texts[] = {&kTxtWarning, &kTxtSsid, &kMsgOutOfRange, &kMsgEnterWifiSsid,
+  const UiText* texts[] = {&kTxtWarning, &kTxtSsid, &kMsgOutOfRange, &kMsgEnterWifiSsid, &kMsgFileNotWritten,
+                           &kMsgWriteProtected, &kMsgSystemError,
                            &kTxtFtpUploadDir, &kMsgInboxAddressError, &kTxtNetworkMailParams};
   for (const UiText* t : texts) {
     const auto* p = reinterpret_cast<const unsigned char*>(t->s[0]);

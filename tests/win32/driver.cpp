@@ -9,6 +9,7 @@
 #include <winver.h>
 
 #include <atomic>
+#include <cerrno>
 #include <cstdlib>
 #include <cstdio>
 #include <cstring>
@@ -28,6 +29,7 @@
 #include "records/menu_record.h"
 #include "records/send_set.h"
 #include "shell/main_window.h"
+#include "shell/save_failure.h"
 #include "shell/ui_strings.h"
 #include "tests/win32/ui_driver.h"
 #include "trailset_version.h"
@@ -103,6 +105,26 @@ class Sessions {
       ui_.Close(main);
       ui_.Check(ui_.WaitGone(main), "closing the main window ends it");
     }
+    return ui_.failures() ? 1 : 0;
+  }
+
+  // "readonly": the working directory, and so the save folder, is a
+  // write-protected card; Camera Setup's Generate warns why.
+  int RunReadOnlyCard() {
+    lang_ = system_lang_ = GetSystemDefaultLangID() == 2052 ? kChinese : kEnglish;
+    HWND main = ui_.WaitDialog(T(kTxtSetup, lang_), 30000);
+    if (!main) return 1;
+    ui_.Click(main, kCameraSetup);
+    HWND cam = ui_.WaitDialog(T(kTxtCameraSetup, lang_));
+    if (!cam) return 1;
+    ui_.ShotNextBox(ShotName("box-write-protected"));
+    ui_.CheckBoxes(ui_.Click(cam, camid::kGenerate), {{T(kTxtWarning, lang_), Refusal(EROFS), true}},
+                   "Generate onto a write-protected card");
+    ui_.Close(cam);
+    main = ui_.WaitDialog(T(kTxtSetup, lang_));
+    if (main) ui_.Close(main);
+    ui_.Check(main && ui_.WaitGone(main), "closing the main window ends it");
+    ui_.Log(ui_.failures() ? "RESULT: FAIL" : "RESULT: PASS");
     return ui_.failures() ? 1 : 0;
   }
 
@@ -432,6 +454,7 @@ class Sessions {
                    "Generate into the chosen folder");
     const std::vector<uint8_t> written = ReadFileBytes((folder + L"\\menu.dat").c_str());
     ui_.CheckEq(static_cast<long>(written.size()), MenuSize(App().MenuLayout), "menu.dat in the chosen folder");
+    GenerateIntoRemovedFolder(cam, folder);
 
     ui_.Close(cam);
     ui_.Check(ui_.WaitGone(cam), "closing Camera Setup ends it");
@@ -439,6 +462,22 @@ class Sessions {
     if (!main) return nullptr;
     ui_.Choose(main, kModelList, kRowR1WUltra);
     return main;
+  }
+
+  // The folder taken away after it was chosen: Generate warns why; the
+  // folder then comes back for the windows that follow.
+  void GenerateIntoRemovedFolder(HWND cam, const std::wstring& folder) {
+    for (const wchar_t* name : {L"\\menu.dat", L"\\CFG.BIN"}) DeleteFileW((folder + name).c_str());
+    ui_.Check(RemoveDirectoryW(folder.c_str()) != FALSE, "the chosen folder removed");
+    ui_.ShotNextBox(ShotName("box-folder-gone"));
+    ui_.CheckBoxes(ui_.Click(cam, camid::kGenerate), {{T(kTxtWarning, lang_), Refusal(ENOENT), true}},
+                   "Generate into a folder that has gone");
+    ui_.Check(GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES, "nothing made the folder again");
+    CreateDirectoryW(folder.c_str(), nullptr);
+  }
+
+  static std::string Refusal(int error_number) {
+    return SaveFailureMessage(kMenuFileName, RecordOutcome::Fault(RecordFault::SystemError, error_number));
   }
 
   // The folder picker opens with the save folder selected: it selects it
@@ -707,7 +746,9 @@ void StartTestDriver() {
       nullptr, 0,
       [](LPVOID) -> DWORD {
         Sessions sessions(ui_thread);
-        g_driver_result = name == L"startup" ? sessions.RunStartup() : sessions.Run();
+        g_driver_result = name == L"startup"    ? sessions.RunStartup()
+                          : name == L"readonly" ? sessions.RunReadOnlyCard()
+                                                : sessions.Run();
         // A session that failed may have left windows open: end the program
         // rather than wait for a user who is not there.
         if (g_driver_result != 0) ExitProcess(static_cast<UINT>(g_driver_result.load()));

@@ -15,6 +15,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 out="$build/e2e"
 shots="$build/screenshots"
+# A read-only card a stopped run left mounted.
+for card in "$out"/*-readonly-card; do
+  if mountpoint -q "$card" 2>/dev/null; then umount "$card"; fi
+done
 rm -rf "$out" "$shots"
 mkdir -p "$out" "$shots"
 
@@ -52,6 +56,34 @@ for run_of in en_US:96 zh_CN:96 en_US:144 zh_CN:144; do
     failed=1
   else
     echo "e2e: session $name passed ($(grep -c "screenshot" "$log") screenshots)"
+  fi
+done
+
+# A write-protected card in each language: the program starts in a
+# read-only file system, its save folder, where this machine lets one be
+# mounted.
+for lang in en_US zh_CN; do
+  card="$out/$lang-readonly-card"
+  mkdir -p "$card"
+  if ! mount -t tmpfs -o ro,size=64k tmpfs "$card" 2>/dev/null; then
+    echo "e2e: write-protected card in $lang skipped: no read-only mount here"
+    continue
+  fi
+  WINEPREFIX=$(prefix_for "$lang")
+  set +e
+  (cd "$card" && LANG="$lang.UTF-8" LC_ALL="$lang.UTF-8" TRAILSET_E2E_SESSION=readonly \
+    TRAILSET_E2E_LOG="$out/$lang-readonly.log" TRAILSET_E2E_SHOTS="$shots" \
+    timeout 120 wine "$exe" >/dev/null 2>&1)
+  rc=$?
+  set -e
+  timeout 20 wineserver -w || true
+  umount "$card"
+  if [ $rc -ne 0 ] || ! grep -q "RESULT: PASS" "$out/$lang-readonly.log" 2>/dev/null; then
+    echo "e2e: write-protected card in $lang FAILED (exit $rc)"
+    grep -E "FAIL" "$out/$lang-readonly.log" 2>/dev/null | head -20
+    failed=1
+  else
+    echo "e2e: write-protected card in $lang passed"
   fi
 done
 

@@ -598,7 +598,7 @@ class SendPageReadOnly : public SendPageTest {
   bool mounted_ = false;
 };
 
-TEST_F(SendPageReadOnly, GenerateWritesNothingAndShowsNothing) {
+TEST_F(SendPageReadOnly, GenerateWritesNothingAndSaysWhy) {
   Prepare(516, kSendEmail);
   CopyTextField(App().g_sSendSet.sSmtpSet.szWLNetApN, "internet");
   CopyTextField(App().g_sSendSet.sSmtpSet.szServer, "smtp.example.org");
@@ -614,7 +614,9 @@ TEST_F(SendPageReadOnly, GenerateWritesNothingAndShowsNothing) {
 
   ASSERT_TRUE(s().Paste(kEmail1, "changed@example.org"));
   s().ClearDiag();
-  EXPECT_EQ(Generate(), "") << "no message box";
+  EXPECT_EQ(Generate(), "CFG.BIN could not be written.\r\nThe card or folder is write-protected.");
+  EXPECT_EQ(last_caption_, "Warning");
+  EXPECT_EQ(last_icon_, platform::MsgIcon::Warning);
   EXPECT_TRUE(DiagHas("Generate fail!"));
   EXPECT_EQ(ReadAll(card_ / "CFG.BIN"), old_file);
   EXPECT_EQ(SEND_FIELD(App().g_sSendSet.szRecp[2]), "changed@example.org");
