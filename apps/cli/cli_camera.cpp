@@ -86,11 +86,75 @@ bool SplitInterval(const std::string& value, int& unit, std::string& number) {
   return false;
 }
 
+// The position of a switch that opens its controls for input, where a
+// switch does (the video size is fixed, not opened).
+int OpenPosition(camopt::Opener o, camopt::CamGroup g) {
+  switch (o) {
+    case camopt::Opener::ClockInput: return camopt::kSetClockInput;
+    case camopt::Opener::Timer1:
+    case camopt::Opener::Timer2:
+    case camopt::Opener::Serial: return 1;
+    case camopt::Opener::TimeLapse: return camopt::TraitsOf(g).time_lapse_on_entry;
+    default: return -1;
+  }
+}
+
+// What the window shows of a setting, by the name --set takes; nothing
+// when the window of the model has no control for it.
+std::optional<std::string> ShownValue(const headless::Session& s, int tpl, uint16_t code, S setting) {
+  if (setting == S::PirInterval) {
+    const int unit = s.Selection(camid::kIntervalUnit, tpl), pos = s.Selection(camid::kInterval, tpl);
+    const std::vector<std::string> items = s.Items(camid::kInterval, tpl);
+    if (unit < 0 || pos < 0 || pos >= static_cast<int>(items.size())) return std::nullopt;
+    return items[static_cast<std::size_t>(pos)] + (unit == 0 ? "s" : "min");
+  }
+  if (const int edit = MenuEditControl(setting)) {
+    if (setting == S::SerialText && !camopt::TraitsOf(camopt::CamGroupOf(code)).serial_text) return std::nullopt;
+    if (!s.HasControl(edit, tpl)) return std::nullopt;
+    return s.Text(edit, tpl);
+  }
+  const auto o = camopt::FindSettingOptions(code, setting);
+  if (!o || !s.HasControl(o->control, tpl) || s.Selection(o->control, tpl) < 0) return std::nullopt;
+  return EntryName(s.Items(o->control, tpl), EnglishEntries(o->list), s.Selection(o->control, tpl));
+}
+
+bool StoresTimeZone(uint16_t code) {
+  const camopt::CamGroup g = camopt::CamGroupOf(code);
+  return g != camopt::CamGroup::Legacy && camopt::TailListsOf(g).time_zone_setting == S::Count;
+}
+
 class CameraChoices {
  public:
-  CameraChoices(AppRun& run, int tpl) : run_(run), s_(run.s()), tpl_(tpl), code_(run.model()) {}
+  CameraChoices(AppRun& run, int tpl, bool closed_too)
+      : run_(run), s_(run.s()), tpl_(tpl), code_(run.model()), closed_too_(closed_too) {}
 
   Outcome Apply(const SetRequest& r, const Target& t) {
+    // A control that shows the value already is left as it is: typing or
+    // choosing it again changes nothing, and costs the window's handlers.
+    if (closed_too_ && !t.time_zone && Shows(t, r.value)) return {};
+    const Outcome o = ApplyOpen(r, t);
+    if (o.status != Outcome::NotNow || !closed_too_ || t.time_zone) return o;
+    return ThroughOpener(r, t, o);
+  }
+
+  std::string Hint(const Target& t) const {
+    if (t.time_zone)
+      return "(the camera setup window of " + ModelDisplayName(code_) + " takes the PC's time zone: give --timezone)";
+    if (const camopt::ControlDesc* c = camopt::FindControl(t.setting))
+      for (const OpenerHint& h : kOpenerHints)
+        if (h.opener == c->opener) return h.hint;
+    return "(the camera setup window of " + ModelDisplayName(code_) + " keeps it disabled)";
+  }
+
+  const std::vector<std::string>& warnings() const { return warnings_; }
+
+ private:
+  bool Shows(const Target& t, const std::string& value) const {
+    const auto shown = ShownValue(s_, tpl_, code_, t.setting);
+    return shown && (t.edit ? *shown == value : EntryKey(*shown) == EntryKey(value));
+  }
+
+  Outcome ApplyOpen(const SetRequest& r, const Target& t) {
     if (t.time_zone) return TimeZone(r.value);
     if (std::find(std::begin(kNotUserSettings), std::end(kNotUserSettings), t.setting) != std::end(kNotUserSettings))
       return {Outcome::Refused, "the window writes this itself; it is no choice"};
@@ -106,24 +170,25 @@ class CameraChoices {
     return ChooseEntry(s_, tpl_, o->control, r.value, EnglishEntries(o->list));
   }
 
-  std::string Hint(const Target& t) const {
-    if (t.time_zone)
-      return "(the camera setup window of " + ModelDisplayName(code_) + " takes the PC's time zone: give --timezone)";
-    if (const camopt::ControlDesc* c = camopt::FindControl(t.setting))
-      for (const OpenerHint& h : kOpenerHints)
-        if (h.opener == c->opener) return h.hint;
-    return "(the camera setup window of " + ModelDisplayName(code_) + " keeps it disabled)";
+  // A closed control made as a user makes it: its switch turned to open
+  // it, the value set, the switch turned back.
+  Outcome ThroughOpener(const SetRequest& r, const Target& t, const Outcome& closed) {
+    const camopt::ControlDesc* c = camopt::FindControl(t.setting);
+    const int open = c ? OpenPosition(c->opener, camopt::CamGroupOf(code_)) : -1;
+    const auto sw = c ? camopt::FindSettingOptions(code_, camopt::OpenerSetting(c->opener)) : std::nullopt;
+    if (open < 0 || !sw || !OpenForInput(s_, tpl_, sw->control)) return closed;
+    const int was = s_.Selection(sw->control, tpl_);
+    if (was == open) return closed;
+    if (auto e = s_.Select(sw->control, open, tpl_); !e) return {Outcome::Refused, e.error};
+    const Outcome o = ApplyOpen(r, t);
+    if (auto e = s_.Select(sw->control, was, tpl_); !e) return {Outcome::Refused, e.error};
+    return o;
   }
 
-  const std::vector<std::string>& warnings() const { return warnings_; }
-
- private:
   std::string NotShown() const { return "the camera setup window of " + ModelDisplayName(code_) + " does not show it"; }
 
   Outcome TimeZone(const std::string& value) {
-    const camopt::CamGroup g = camopt::CamGroupOf(code_);
-    if (g == camopt::CamGroup::Legacy || camopt::TailListsOf(g).time_zone_setting != S::Count)
-      return {Outcome::Refused, ModelDisplayName(code_) + " stores no time zone"};
+    if (!StoresTimeZone(code_)) return {Outcome::Refused, ModelDisplayName(code_) + " stores no time zone"};
     const std::vector<std::string> english = EnglishEntries(camopt::TimeZoneList());
     const auto offset = ParseUtcOffset(value);
     const std::string entry = offset ? english[static_cast<std::size_t>(*offset + camopt::kTimeZoneUtc)] : value;
@@ -150,6 +215,7 @@ class CameraChoices {
   headless::Session& s_;
   int tpl_;
   uint16_t code_;
+  bool closed_too_;
   std::vector<std::string> warnings_;
 };
 
@@ -160,7 +226,7 @@ struct CameraResult {
   std::optional<PlacedFile> placed;
 };
 
-CameraResult RunWindow(const CameraOptions& o, const PreparedRun& p, std::ostream& err) {
+CameraResult RunWindow(const CameraOptions& o, const PreparedRun& p, std::ostream& err, bool closed_too) {
   std::vector<SetRequest> sets = ParseSets(o.sets);
   std::vector<std::pair<SetRequest, Target>> targets;
   for (const SetRequest& r : sets) targets.emplace_back(r, Resolve(r.name));
@@ -192,7 +258,7 @@ CameraResult RunWindow(const CameraOptions& o, const PreparedRun& p, std::ostrea
   const int tpl = run.s().TopTemplate();
   run.BrowseTo(camid::kBrowse, std::filesystem::absolute(p.out_dir));
 
-  CameraChoices choices(run, tpl);
+  CameraChoices choices(run, tpl, closed_too);
   std::vector<SetRequest> ordered;
   for (const auto& t : targets) ordered.push_back(t.first);
   ApplyRequests(
@@ -226,32 +292,70 @@ std::string CameraSettingNames() {
   return s;
 }
 
+WrittenFile WriteMenu(const CameraOptions& o, const PreparedRun& p, std::ostream& err, bool closed_too) {
+  CameraResult r = RunWindow(o, p, err, closed_too);
+  const std::vector<uint8_t> bytes = ConfirmOnCard(r.placed, "menu.dat", p.out_dir);
+  ReportOptions ro;
+  ro.opening = false;
+  return {r.message, r.warnings, CorrectionsJson(r.corrections),
+          MenuReport(r.placed->path, CardFile{bytes.size(), bytes}, p.model, ro)};
+}
+
+std::vector<ShownSetting> ShownCameraSettings(const PreparedRun& p) {
+  ScratchFolder scratch;
+  scratch.Put("menu.dat", p.from.bytes);
+  RunSettings rs = p.settings;
+  rs.chinese = false;
+  rs.workdir = scratch.path();
+  AppRun run(rs);
+  (void)run.OpenCameraSetup();
+  if (App().LastMenuLoad.fault == RecordFault::WrongSize)
+    throw Refusal("menu.dat has " + std::to_string(p.from.size) + " bytes; the camera setup window of " +
+                  ModelDisplayName(p.model) + " takes only a " + std::to_string(MenuSize(App().MenuLayout)) + "-byte one");
+  const headless::Session& s = run.s();
+  const int tpl = s.TopTemplate();
+  std::vector<ShownSetting> shown;
+  std::vector<int> controls;  // a control two settings share is named once
+  for (int i = 0; i < static_cast<int>(S::Count); ++i) {
+    const S setting = static_cast<S>(i);
+    if (std::find(std::begin(kNotUserSettings), std::end(kNotUserSettings), setting) != std::end(kNotUserSettings))
+      continue;
+    const auto value = ShownValue(s, tpl, p.model, setting);
+    if (!value) continue;
+    const camopt::ControlDesc* c = camopt::FindControl(setting);
+    const auto o = camopt::FindSettingOptions(p.model, setting);
+    const int control = setting == S::PirInterval ? camid::kInterval : o ? o->control : MenuEditControl(setting);
+    // A closed control is named when its switch opens it, as a user can:
+    // not the clock, which shows the PC's unless it is typed in, nor what
+    // the model's window keeps closed on its own.
+    const camopt::Opener opener = c ? c->opener : camopt::Opener::None;
+    if (!OpenForInput(s, tpl, control) &&
+        (opener == camopt::Opener::ClockInput || OpenPosition(opener, camopt::CamGroupOf(p.model)) < 0))
+      continue;
+    if (std::find(controls.begin(), controls.end(), control) != controls.end()) continue;
+    controls.push_back(control);
+    shown.push_back({MenuSettingName(setting), *value});
+  }
+  // A zone the window takes from the PC follows --timezone.
+  if (StoresTimeZone(p.model) && OpenForInput(s, tpl, camid::kTimeZone) && s.Selection(camid::kTimeZone, tpl) >= 0)
+    shown.push_back({kTimeZoneName, EntryName(s.Items(camid::kTimeZone, tpl), EnglishEntries(camopt::TimeZoneList()),
+                                              s.Selection(camid::kTimeZone, tpl))});
+  return shown;
+}
+
 int RunCamera(const CameraOptions& o, std::ostream& out, std::ostream& err) {
   if (o.defaults && (!o.sets.empty() || !o.from.empty()))
     throw UsageError("--defaults writes the factory values: it takes no --set and no --from");
   const PreparedRun p = PrepareRun(o);
-  std::vector<uint8_t> bytes;
-  const CameraResult result = RunReportingRefusals(o.json, out, [&] {
-    CameraResult r = RunWindow(o, p, err);
-    bytes = ConfirmOnCard(r.placed, "menu.dat", p.out_dir);
-    return r;
-  });
-
-  ReportOptions ro;
-  ro.opening = false;
-  const Json report = MenuReport(result.placed->path, CardFile{bytes.size(), bytes}, p.model, ro);
-  const Json corrections = CorrectionsJson(result.corrections);
+  const WrittenFile w = WriteMenu(o, p, err);
   if (o.json) {
-    Json j{{"result", "written"},  {"message", result.message}, {"warnings", result.warnings},
-           {"corrections", corrections}, {"file", report}};
+    Json j{{"result", "written"},      {"format", kJsonFormat},  {"message", w.message},
+           {"warnings", w.warnings},   {"corrections", w.corrections}, {"file", w.report}};
     out << DumpJson(j) << "\n";
   } else {
-    for (const auto& c : corrections) err << "trailset-cli: warning: " << CorrectionLine(c, "the --from file") << "\n";
-    for (const std::string& w : result.warnings) err << "trailset-cli: warning: " << MessageLines(w) << "\n";
-    out << MessageLines(result.message) << "\n";
-    PrintReport(report, out);
+    PrintWritten(w, "the --from file", out, err);
   }
-  return report["accepted"].get<bool>() ? kExitOk : kExitRefused;
+  return w.accepted() ? kExitOk : kExitRefused;
 }
 
 }  // namespace cli

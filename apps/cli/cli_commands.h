@@ -22,13 +22,13 @@ struct PresetsOptions {
 int RunPresets(const PresetsOptions& o, std::ostream& out);
 
 struct InspectOptions {
-  std::string file;
+  std::string file;  // "-" for standard input
   std::string model;
   std::string kind;  // "menu", "cfg" or empty (by the file's name, then its size)
   bool json = false;
   bool show_passwords = false;
 };
-int RunInspect(const InspectOptions& o, std::ostream& out);
+int RunInspect(const InspectOptions& o, std::istream& in, std::ostream& out);
 
 // What camera and wireless share: where the windows run and what they see.
 struct RunOptions {
@@ -50,6 +50,27 @@ struct CameraOptions : RunOptions {
 int RunCamera(const CameraOptions& o, std::ostream& out, std::ostream& err);
 
 int RunWireless(const RunOptions& o, std::ostream& out, std::ostream& err);
+
+struct ExportOptions {
+  std::string model;
+  std::string from;    // the card's folder
+  std::string output;  // the profile's file; empty or "-" for standard output
+  bool show_passwords = false;
+};
+int RunExport(const ExportOptions& o, std::ostream& out, std::ostream& err);
+
+struct ApplyOptions {
+  std::string file;     // the profile; "-" for standard input
+  std::string secrets;  // a JSON object of names and values, added to the wireless settings
+  bool dry_run = false;
+  RunOptions run;       // model (empty: the profile's), folder, clock, zone, language, --json, --log
+};
+int RunApply(const ApplyOptions& o, std::istream& in, std::ostream& out, std::ostream& err);
+
+// Replaces each --set value "@FILE" by the file's text and "@-" by what
+// standard input holds (once a run), less one line break at the end;
+// "@@..." stands for a value that begins with "@".
+void ReadSetValues(std::vector<std::string>& sets, std::istream& in);
 
 // The names --set takes, one a line, with what each sets.
 std::string CameraSettingNames();

@@ -18,6 +18,10 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitRefused = 1;  // a check of the windows refused the input
 inline constexpr int kExitUsage = 2;    // the command line itself is wrong
 
+// The version of the JSON every command prints and of the profiles that
+// export writes; it changes when a field changes its meaning.
+inline constexpr int kJsonFormat = 1;
+
 // Ends a command with kExitUsage: an unknown model, setting or option value.
 struct UsageError : std::runtime_error {
   using std::runtime_error::runtime_error;

@@ -1,5 +1,7 @@
 // The inspect command: what a card's file says, and what the model's
 // windows would do with it.
+#include <algorithm>
+#include <istream>
 #include <ostream>
 
 #include "apps/cli/cli_commands.h"
@@ -28,18 +30,36 @@ FileKind KindOf(const InspectOptions& o, std::uintmax_t size) {
                    EchoQuoted(o.file, SIZE_MAX) + " is a menu.dat or a CFG.BIN; say which with --kind menu or --kind cfg");
 }
 
+// A card's file on standard input: kept up to the largest record and a
+// byte, the rest only counted.
+CardFile ReadInput(std::istream& in) {
+  CardFile f;
+  char buf[4096];
+  while (in.read(buf, sizeof buf) || in.gcount() > 0) {
+    const auto n = static_cast<std::size_t>(in.gcount());
+    const std::size_t keep = std::min(n, kCardFileLimit - std::min(kCardFileLimit, f.bytes.size()));
+    f.bytes.insert(f.bytes.end(), buf, buf + keep);
+    f.size += n;
+  }
+  if (in.bad()) throw UsageError("cannot read standard input");
+  return f;
+}
+
 }  // namespace
 
-int RunInspect(const InspectOptions& o, std::ostream& out) {
+int RunInspect(const InspectOptions& o, std::istream& in, std::ostream& out) {
   const uint16_t code = ResolveModel(o.model);
   // Judged by its size before it is read: a larger file than any record is not read whole.
-  const CardFile file = ReadCardFile(o.file);
+  const CardFile file = o.file == "-" ? ReadInput(in) : ReadCardFile(o.file);
   const FileKind kind = KindOf(o, file.size);
   ReportOptions ro;
   ro.show_passwords = o.show_passwords;
   const Json report = kind == FileKind::Menu ? MenuReport(o.file, file, code, ro) : CfgReport(o.file, file, code, ro);
-  if (o.json)
-    out << DumpJson(report) << "\n";
+  if (o.json) {
+    Json j{{"result", report["accepted"].get<bool>() ? "ok" : "refused"}, {"format", kJsonFormat}};
+    j.update(report);
+    out << DumpJson(j) << "\n";
+  }
   else
     PrintReport(report, out);
   return report["accepted"].get<bool>() ? kExitOk : kExitRefused;

@@ -122,14 +122,15 @@ Json MenuReport(const std::filesystem::path& path, const CardFile& file, uint16_
 
   // The camera setup window decides whether it takes the file (a copy of
   // at most the largest record and a byte, which tells a larger file).
-  ScratchFolder scratch;
-  scratch.Put("menu.dat", bytes);
   std::vector<uint8_t> opened, closed;
   std::vector<OpeningWarning> warnings;
   int zone = -1;
   int unit = 1;
+  // Without the opening, the size alone decides, as the window's load does.
   bool rejected = file.size != expected;
-  if (o.opening || !rejected) {
+  if (o.opening) {
+    ScratchFolder scratch;
+    scratch.Put("menu.dat", bytes);
     AppRun run(MachineRun(code, scratch.path()));
     warnings = run.OpenCameraSetup();
     rejected = App().LastMenuLoad.fault == RecordFault::WrongSize;

@@ -47,19 +47,41 @@ std::optional<std::string> SaveFailed(const AppRun& run, const char* name, const
 // The program's diagnostic lines of a run, for --log.
 void PrintLog(const std::vector<std::string>& lines, std::ostream& err);
 
-// Runs the windows of a command; a refusal is also written as a JSON result
-// when the command was asked for JSON, then passed on.
-template <typename Run>
-auto RunReportingRefusals(bool json, std::ostream& out, Run run) -> decltype(run()) {
-  try {
-    return run();
-  } catch (const WindowRefusal& e) {
-    if (json) out << DumpJson(Json{{"result", "refused"}, {"caption", e.caption}, {"message", e.text}}) << "\n";
-    throw;
-  } catch (const Refusal& e) {
-    if (json) out << DumpJson(Json{{"result", "refused"}, {"message", e.what()}}) << "\n";
-    throw;
-  }
-}
+// A setting as a window shows it, by the name --set takes.
+struct ShownSetting {
+  std::string name;
+  std::string value;
+  bool secret = false;  // a password
+};
+
+// What a run of the windows wrote, as the window confirmed it and as the
+// card holds it.
+struct WrittenFile {
+  std::string message;                // the window's confirmation
+  std::vector<std::string> warnings;  // what the window warned of on the way
+  Json corrections = Json::array();   // made while the camera setup window opened on --from
+  Json report;                        // the file read back
+  bool accepted() const { return report["accepted"].get<bool>(); }
+};
+
+// The camera setup window's run of `o` and its menu.dat; Refusal when the
+// window refuses. With `closed_too` a setting whose control is closed is
+// made through the switch that opens it, as a user does, and one that
+// shows the value already is left as it is.
+WrittenFile WriteMenu(const CameraOptions& o, const PreparedRun& p, std::ostream& err, bool closed_too = false);
+// The wireless windows' run of `o` and its CFG.BIN; with `keep_shown` a
+// control that shows the value already is left as it is.
+WrittenFile WriteCfg(const RunOptions& o, const PreparedRun& p, std::ostream& err, bool keep_shown = false);
+
+// What the windows show of p.from (menu.dat, CFG.BIN), in English, by the
+// names --set takes: every setting whose control the model's window has
+// (the clock only when it is typed), and of the wireless windows those
+// open for input.
+std::vector<ShownSetting> ShownCameraSettings(const PreparedRun& p);
+std::vector<ShownSetting> ShownWirelessSettings(const PreparedRun& p);
+
+// A written file for a person: the corrections (of `from_what`) and
+// warnings on `err`, the window's message and the file's report on `out`.
+void PrintWritten(const WrittenFile& w, const std::string& from_what, std::ostream& out, std::ostream& err);
 
 }  // namespace cli

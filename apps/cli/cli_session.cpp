@@ -133,11 +133,28 @@ std::string EntryKey(std::string_view text) {
   return out;
 }
 
-namespace {
-
-bool OpenForInput(headless::Session& s, int tpl, int id) {
+bool OpenForInput(const headless::Session& s, int tpl, int id) {
   return s.HasControl(id, tpl) && s.Enabled(id, tpl) && s.Shown(id, tpl);
 }
+
+std::string EntryName(const std::vector<std::string>& shown, const std::vector<std::string>& english, int pos) {
+  if (pos < 0 || pos >= static_cast<int>(shown.size())) return "";
+  // The entry a name picks: the first whose English, then shown, text has its key.
+  auto picks = [&](const std::string& name) {
+    const std::string key = EntryKey(name);
+    if (key.empty()) return -1;
+    for (const std::vector<std::string>* names : {&english, &shown})
+      for (std::size_t i = 0; i < names->size() && i < shown.size(); ++i)
+        if (!(*names)[i].empty() && EntryKey((*names)[i]) == key) return static_cast<int>(i);
+    return -1;
+  };
+  const auto p = static_cast<std::size_t>(pos);
+  for (const std::string& name : {p < english.size() ? english[p] : std::string(), shown[p]})
+    if (picks(name) == pos) return name;
+  return Position(pos);
+}
+
+namespace {
 
 std::string Offered(const std::vector<std::string>& shown, const std::vector<std::string>& english) {
   std::string list;

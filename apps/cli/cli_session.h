@@ -100,6 +100,13 @@ struct Outcome {
   std::string message;
 };
 
+// True when control `id` of window `tpl` is there, shown and enabled.
+bool OpenForInput(const headless::Session& s, int tpl, int id);
+
+// The name of entry `pos` of a list as ChooseEntry takes it back: its
+// English text, else the text shown, else "#N" when neither picks it alone.
+std::string EntryName(const std::vector<std::string>& shown, const std::vector<std::string>& english, int pos);
+
 // The user picks the entry `value` names in list `id` of window `tpl`:
 // "#N" is position N (from 0, as files store it); otherwise the entry's
 // text as the window shows it or as `english` gives it, letters compared

@@ -113,13 +113,35 @@ std::vector<SetRequest> WirelessSets(const std::vector<std::string>& args) {
   return sets;
 }
 
+// What a control shows, by the value --set takes.
+std::string ShownValue(const headless::Session& s, const Control& c) {
+  const int tpl = TemplateOf(c);
+  switch (c.kind) {
+    case wctl::Kind::Check: return s.Checked(c.id, tpl) ? "On" : "Off";
+    case wctl::Kind::Edit: return s.Text(c.id, tpl);
+    case wctl::Kind::Country:
+      if (s.Selection(wp_ids::kSource, kPage) == 1) return "Manual";
+      [[fallthrough]];
+    case wctl::Kind::List: break;
+  }
+  std::vector<std::string> english = wctl::ListEntries(c, 1);
+  const std::vector<std::string> items = s.Items(c.id, tpl);
+  if (english.size() != items.size()) english.clear();
+  return EntryName(items, english, s.Selection(c.id, tpl));
+}
+
 class WirelessChoices {
  public:
-  explicit WirelessChoices(AppRun& run) : s_(run.s()) {}
+  WirelessChoices(AppRun& run, bool keep_shown) : s_(run.s()), keep_shown_(keep_shown) {}
 
   Outcome Apply(const SetRequest& r) {
     const Control& c = Resolve(r.name);
     const int tpl = TemplateOf(c);
+    // A control that shows the value already is left as it is: choosing
+    // an entry again runs the window's rules for it (presets filled anew).
+    if (keep_shown_ && OpenForInput(s_, tpl, c.id) &&
+        (c.kind == wctl::Kind::Edit ? s_.Text(c.id, tpl) == r.value : EntryKey(ShownValue(s_, c)) == EntryKey(r.value)))
+      return {};
     if (c.box != wctl::Box::Any && s_.IsOpen(kPage) && s_.TopTemplate() == kPage) {
       // The FTP and cloud fields share one box; it shows one of them.
       if ((c.box == wctl::Box::Ftp) != (App().s_eFtpEditUse == 0)) return {Outcome::NotNow, ""};
@@ -160,6 +182,7 @@ class WirelessChoices {
   }
 
   headless::Session& s_;
+  bool keep_shown_;
   std::vector<std::string> warnings_;
 };
 
@@ -173,7 +196,7 @@ void ThrowIfBox(AppRun& run) {
   if (auto box = run.TakeBox()) throw WindowRefusal(box->caption, box->text);
 }
 
-WirelessResult RunPages(const RunOptions& o, const PreparedRun& p, std::ostream& err) {
+WirelessResult RunPages(const RunOptions& o, const PreparedRun& p, std::ostream& err, bool keep_shown) {
   std::vector<SetRequest> page, gps, send;
   std::optional<SetRequest> gps_box;
   for (const SetRequest& r : WirelessSets(o.sets)) {
@@ -215,7 +238,7 @@ WirelessResult RunPages(const RunOptions& o, const PreparedRun& p, std::ostream&
     throw Refusal(EchoQuoted(o.from, SIZE_MAX) + " is no CFG.BIN of " + ModelDisplayName(p.model) +
                   " (its StructFlag differs); the wireless parameter page would start from an empty record");
 
-  WirelessChoices choices(run);
+  WirelessChoices choices(run, keep_shown);
   auto apply = [&](const SetRequest& r) { return choices.Apply(r); };
   auto hint = [&](const SetRequest& r) { return choices.Hint(r); };
   std::vector<SetRequest> page_left = ApplyAvailable(page, apply);
@@ -293,28 +316,76 @@ std::string WirelessSettingNames() {
   return s;
 }
 
-int RunWireless(const RunOptions& o, std::ostream& out, std::ostream& err) {
-  const PreparedRun p = PrepareRun(o);
+WrittenFile WriteCfg(const RunOptions& o, const PreparedRun& p, std::ostream& err, bool keep_shown) {
   (void)WirelessSets(o.sets);
-  std::vector<uint8_t> bytes;
-  const WirelessResult result = RunReportingRefusals(o.json, out, [&] {
-    WirelessResult r = RunPages(o, p, err);
-    bytes = ConfirmOnCard(r.placed, "CFG.BIN", p.out_dir);
-    return r;
-  });
+  WirelessResult r = RunPages(o, p, err, keep_shown);
+  const std::vector<uint8_t> bytes = ConfirmOnCard(r.placed, "CFG.BIN", p.out_dir);
   ReportOptions ro;
   ro.opening = false;
   ro.show_passwords = o.show_passwords;
-  const Json report = CfgReport(result.placed->path, CardFile{bytes.size(), bytes}, p.model, ro);
+  return {r.message, r.warnings, Json::array(), CfgReport(r.placed->path, CardFile{bytes.size(), bytes}, p.model, ro)};
+}
+
+std::vector<ShownSetting> ShownWirelessSettings(const PreparedRun& p) {
+  ScratchFolder scratch;
+  scratch.Put("CFG.BIN", p.from.bytes);
+  RunSettings rs = p.settings;
+  rs.chinese = false;
+  rs.workdir = scratch.path();
+  AppRun run(rs);
+  (void)run.OpenWirelessSetup();
+  if (App().LastSendSetLoad.fault == RecordFault::WrongSize)
+    throw Refusal("CFG.BIN has " + std::to_string(p.from.size) + " bytes; the wireless parameter page of " +
+                  ModelDisplayName(p.model) + " takes only a " + std::to_string(SendSetFileSize()) + "-byte one");
+  if (App().LastSendSetLoad.fault == RecordFault::StructFlag)
+    throw Refusal("CFG.BIN is no CFG.BIN of " + ModelDisplayName(p.model) + " (its StructFlag differs)");
+  headless::Session& s = run.s();
+  std::vector<ShownSetting> shown;
+  auto read_window = [&](wctl::Window w) {
+    const int tpl = wctl::TemplateOf(w);
+    for (const Control* c : Settings()) {
+      if (c->window != w || !OpenForInput(s, tpl, c->id)) continue;
+      if (c->box != wctl::Box::Any && (c->box == wctl::Box::Ftp) != (App().s_eFtpEditUse == 0)) continue;
+      if (c->kind == wctl::Kind::List && s.Selection(c->id, tpl) < 0) continue;
+      const std::string value = ShownValue(s, *c);
+      shown.push_back({wctl::NameOf(*c), value, wctl::IsSecret(*c)});
+    }
+  };
+  read_window(wctl::Window::Page);
+  // Next Page runs the page's checks, as it does for a user, and opens the
+  // GPS coordinates mailbox window first while its box is ticked.
+  auto refused = [&](const char* what) {
+    if (auto box = run.TakeBox()) throw WindowRefusal(box->caption, box->text);
+    throw Refusal(std::string("the wireless windows of ") + ModelDisplayName(p.model) + " do not take this CFG.BIN: " + what);
+  };
+  if (auto r = s.Click(wp_ids::kNextPage, kPage); !r) throw std::runtime_error("Next Page could not be pressed: " + r.error);
+  if (s.TopTemplate() == kGps) {
+    read_window(wctl::Window::Gps);
+    if (auto r = s.Click(gps_ids::kOk, kGps); !r) throw std::runtime_error("OK could not be pressed: " + r.error);
+    if (s.TopTemplate() == kGps) refused("the GPS coordinates mailbox window did not close");
+    if (s.TopTemplate() == kPage && s.Click(wp_ids::kNextPage, kPage) && s.TopTemplate() == kGps)
+      refused("the GPS coordinates mailbox window opened again");
+  }
+  if (s.TopTemplate() != kSend) refused("Next Page did not open the send settings page");
+  read_window(wctl::Window::Send);
+  return shown;
+}
+
+int RunWireless(const RunOptions& o, std::ostream& out, std::ostream& err) {
+  const PreparedRun p = PrepareRun(o);
+  (void)WirelessSets(o.sets);
+  const WrittenFile w = WriteCfg(o, p, err);
   if (o.json) {
-    out << DumpJson(Json{{"result", "written"}, {"message", result.message}, {"warnings", result.warnings}, {"file", report}})
+    out << DumpJson(Json{{"result", "written"},
+                         {"format", kJsonFormat},
+                         {"message", w.message},
+                         {"warnings", w.warnings},
+                         {"file", w.report}})
         << "\n";
   } else {
-    for (const std::string& w : result.warnings) err << "trailset-cli: warning: " << MessageLines(w) << "\n";
-    out << MessageLines(result.message) << "\n";
-    PrintReport(report, out);
+    PrintWritten(w, "the --from file", out, err);
   }
-  return report["accepted"].get<bool>() ? kExitOk : kExitRefused;
+  return w.accepted() ? kExitOk : kExitRefused;
 }
 
 }  // namespace cli

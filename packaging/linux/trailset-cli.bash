@@ -21,7 +21,7 @@ _trailset_cli() {
   local cmd="" i
   for ((i = 1; i < cword; i++)); do
     case ${words[i]} in
-      models | inspect | camera | wireless | presets) cmd=${words[i]}; break ;;
+      models | inspect | camera | wireless | export | apply | presets) cmd=${words[i]}; break ;;
     esac
   done
 
@@ -29,8 +29,13 @@ _trailset_cli() {
     -m | --model)
       COMPREPLY=($(compgen -W "$("$1" models 2>/dev/null | awk 'NR > 1 { print $1 }')" -- "$cur"))
       return ;;
-    -o | --out) _filedir -d; return ;;
-    --from) _filedir; return ;;
+    -o | --out)
+      if [[ $cmd == export ]]; then _filedir; else _filedir -d; fi
+      return ;;
+    --output | --secrets) _filedir; return ;;
+    --from)
+      if [[ $cmd == export ]]; then _filedir -d; else _filedir; fi
+      return ;;
     --lang) COMPREPLY=($(compgen -W "en zh" -- "$cur")); return ;;
     --kind) COMPREPLY=($(compgen -W "menu cfg" -- "$cur")); return ;;
     -s | --set)
@@ -42,8 +47,8 @@ _trailset_cli() {
   esac
 
   if [[ -z $cmd ]]; then
-    COMPREPLY=($(compgen -W "models inspect camera wireless presets $(_trailset_cli_options "$1")" -- "$cur"))
-  elif [[ $cur == -* || $cmd != inspect ]]; then
+    COMPREPLY=($(compgen -W "models inspect camera wireless export apply presets $(_trailset_cli_options "$1")" -- "$cur"))
+  elif [[ $cur == -* || ($cmd != inspect && $cmd != apply) ]]; then
     COMPREPLY=($(compgen -W "$(_trailset_cli_options "$1" "$cmd")" -- "$cur"))
   else
     _filedir

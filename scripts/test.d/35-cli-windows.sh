@@ -93,5 +93,23 @@ if [ "$a" != 0 ] || [ "$b" != 0 ] || ! diff -q <(grep -v '"file"' "$work/inspect
   failures=$((failures + 1))
 fi
 
+# A card's profile: the same text from either program, and applied by
+# either, the same files.
+mkdir -p "$work/card"
+"$cli" camera -m 520 --clock "$clock" --timezone +8 --set CapMode=Video --set Timer1On=On -o "$work/card" >/dev/null
+cp "$work/6/native/CFG.BIN" "$work/card/"
+"$cli" export -m 520 --from "$work/card" --show-passwords -o "$work/profile.native"
+timeout 120 wine "$exe" export -m 520 --from "$work/card" --show-passwords -o "$work/profile.windows"
+if ! diff -q "$work/profile.native" <(tr -d '\r' <"$work/profile.windows") >/dev/null; then
+  echo "export differs between the native and the Windows program" >&2
+  failures=$((failures + 1))
+fi
+same menu.dat 0 apply "$work/profile.native" --clock "$clock" --timezone +8
+same CFG.BIN 0 apply "$work/profile.native" --clock "$clock" --timezone +8
+for file in menu.dat CFG.BIN; do
+  cmp -s "$work/card/$file" "$work/$n/windows/$file" ||
+    { echo "apply on Windows did not give the card's $file again" >&2; failures=$((failures + 1)); }
+done
+
 [ "$failures" = 0 ] || { echo "$failures trailset-cli.exe case(s) failed" >&2; exit 1; }
 echo "trailset-cli.exe: $n command lines and inspect as the native program"

@@ -26,12 +26,13 @@ struct Result {
 
 inline constexpr char kClock[] = "2026-03-14 15:09:26";
 
-// The command line run in this process.
-inline Result Cli(std::vector<std::string> args) {
+// The command line run in this process, with `input` on its standard input.
+inline Result Cli(std::vector<std::string> args, const std::string& input = "") {
   args.insert(args.begin(), "trailset-cli");
+  std::istringstream in(input);
   std::ostringstream out, err;
   Result r;
-  r.status = cli::RunCli(args, out, err);
+  r.status = cli::RunCli(args, in, out, err);
   r.out = out.str();
   r.err = err.str();
   return r;

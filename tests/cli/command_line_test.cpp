@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <fstream>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -302,6 +303,7 @@ TEST_F(CommandLine, JsonResultsOfTheRuns) {
   ASSERT_EQ(r.status, 0) << r.err;
   json j = json::parse(r.out);
   EXPECT_EQ(j["result"], "written");
+  EXPECT_EQ(j["format"], cli::kJsonFormat);
   EXPECT_EQ(j["message"], "Generate Success!");
   EXPECT_EQ(j["file"]["fields"][0]["meaning"], "Video");
 
@@ -311,6 +313,91 @@ TEST_F(CommandLine, JsonResultsOfTheRuns) {
   EXPECT_EQ(j["result"], "refused");
   EXPECT_EQ(j["caption"], "警告");
   EXPECT_EQ(j["message"], "未生成配置文件！\r\n请输入FTP服务器。");
+
+  // inspect, from a file or standard input, and the errors of the command line.
+  const std::string menu = clitest::ReadText(Folder("out") / "menu.dat");
+  for (const std::string& file : {(Folder("out") / "menu.dat").string(), std::string("-")}) {
+    r = Cli({"inspect", file, "-m", "515", "--json", "--kind", "menu"}, menu);
+    ASSERT_EQ(r.status, 0) << r.err;
+    j = json::parse(r.out);
+    EXPECT_EQ(j["result"], "ok");
+    EXPECT_EQ(j["format"], cli::kJsonFormat);
+    EXPECT_EQ(j["fields"][0]["meaning"], "Video") << file;
+  }
+  r = Cli({"inspect", "-", "-m", "515", "--json", "--kind", "menu"}, menu.substr(1));
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(json::parse(r.out)["result"], "refused");
+  for (const std::vector<std::string>& wrong :
+       {std::vector<std::string>{"camera", "-m", "VORN-P9", "-o", ".", "--json"}, {"camera", "--json", "--bogus"},
+        {"--json"}, {"apply", "-", "-o", ".", "--json"}}) {
+    r = Cli(wrong, "{}");
+    EXPECT_EQ(r.status, 2) << wrong[0];
+    j = json::parse(r.out);
+    EXPECT_EQ(j["result"], "error");
+    EXPECT_EQ(j["format"], cli::kJsonFormat);
+    EXPECT_EQ("trailset-cli: " + j["message"].get<std::string>() + "\n", r.err);
+  }
+}
+
+// Passwords kept off the command line: --set NAME=@FILE and @-, and the
+// secrets file of apply, give the bytes the value itself gives; the
+// profile leaves them out and says so.
+TEST_F(CommandLine, PasswordsFromFilesStandardInputAndSecrets) {
+  const std::vector<std::string> mail = {"bySendBy=Email", "sSmtpSet.szServer=smtp.a.com", "sSmtpSet.iPort=25",
+                                         "szAddr=c@a.com", "email1=x@y.com"};
+  auto wireless = [&](const std::string& out, const std::string& password, const std::string& input = "") {
+    std::vector<std::string> a = {"wireless", "-m", "520", "-o", Folder(out).string(), "--clock", clitest::kClock,
+                                  "--timezone", "+8", "--set", "sSmtpSet.szPassword=" + password};
+    for (const std::string& set : mail) a.insert(a.end(), {"--set", set});
+    return Cli(a, input);
+  };
+  // The password "@pw-1": "@@" stands for a value's leading "@".
+  std::ofstream(dir_ / "pw.txt") << "@pw-1\n";
+  ASSERT_EQ(wireless("plain", "@" + (dir_ / "pw.txt").string()).status, 0);
+  const auto expected = clitest::ReadBytes(dir_ / "plain" / "CFG.BIN");
+  for (const auto& [out, password, input] : std::vector<std::tuple<std::string, std::string, std::string>>{
+           {"stdin", "@-", "@pw-1\r\n"}, {"at", "@@pw-1", ""}}) {
+    const clitest::Result r = wireless(out, password, input);
+    ASSERT_EQ(r.status, 0) << out << r.err;
+    EXPECT_EQ(clitest::ReadBytes(dir_ / out / "CFG.BIN"), expected) << out;
+  }
+  EXPECT_NE(wireless("missing", "@" + (dir_ / "none.txt").string()).err.find("none.txt: no such file"), std::string::npos);
+  const clitest::Result twice = Cli({"wireless", "-m", "520", "-o", Folder("twice").string(), "--set", "szAddr=@-",
+                                     "--set", "sSmtpSet.szPassword=@-"}, "a\n");
+  EXPECT_EQ(twice.status, 2);
+  EXPECT_NE(twice.err.find("standard input gives one value a run"), std::string::npos) << twice.err;
+
+  // The profile leaves the password out; apply takes it from a secrets file.
+  ASSERT_EQ(Camera({}, 520).status, 0);
+  std::filesystem::copy_file(dir_ / "out" / "menu.dat", dir_ / "plain" / "menu.dat");
+  const clitest::Result e = Cli({"export", "-m", "520", "--from", (dir_ / "plain").string()});
+  ASSERT_EQ(e.status, 0) << e.err;
+  EXPECT_EQ(e.out.find("pw-1"), std::string::npos);
+  EXPECT_EQ(json::parse(e.out)["left_out"], json::array({"sSmtpSet.szPassword"}));
+  EXPECT_NE(e.err.find("1 password is left out"), std::string::npos) << e.err;
+  std::ofstream(dir_ / "profile.json") << e.out;
+  const auto secrets = dir_ / "secrets.json";
+  std::ofstream(secrets) << R"({"sSmtpSet.szPassword": "@pw-1"})";
+  for (const auto mode : {0644, 0600}) {
+    ::chmod(secrets.c_str(), static_cast<mode_t>(mode));
+    const auto out = Folder("applied" + std::to_string(mode));
+    const clitest::Result a = Cli({"apply", "-", "-o", out.string(), "--clock", clitest::kClock, "--timezone", "+8",
+                                   "--secrets", secrets.string()}, e.out);
+    ASSERT_EQ(a.status, 0) << a.err;
+    EXPECT_EQ(clitest::ReadBytes(out / "CFG.BIN"), expected);
+    EXPECT_EQ(a.err.find("can be read by other users") != std::string::npos, mode == 0644) << a.err;
+    EXPECT_EQ((a.out + a.err).find("pw-1"), std::string::npos);
+  }
+  // Without it the window's check refuses, and a dry run writes nothing.
+  const auto dry = Folder("dry");
+  const clitest::Result refused = Cli({"apply", (dir_ / "profile.json").string(), "-o", dry.string(), "--dry-run"});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.err, "trailset-cli: Warning: Please enter sender password.\n");
+  const clitest::Result ok = Cli({"apply", (dir_ / "profile.json").string(), "-o", dry.string(), "--dry-run", "--secrets",
+                                  secrets.string(), "--json", "--model", "VORN-P4-5G"});
+  EXPECT_EQ(ok.status, 0) << ok.err;
+  EXPECT_EQ(json::parse(ok.out)["result"], "ok");
+  EXPECT_TRUE(std::filesystem::is_empty(dry));
 }
 
 TEST_F(CommandLine, LogShowsTheProgramsDiagnosticsWithPasswordsMasked) {

@@ -1,0 +1,67 @@
+#!/usr/bin/env python3
+"""Wall time of trailset-cli runs beside the baseline, in the same run.
+
+The baseline is bench_bare_write: a minimal program that writes the same
+bytes, flushes, closes and reads them back. Each round starts every program
+once, in turn, so load on the machine falls on all of them alike; the
+medians and their ratio to the baseline's median are printed.
+
+Usage: bench/cli/speed.py [BUILD_DIR] [--rounds N] [--cli PATH]
+"""
+import argparse
+import pathlib
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+CLOCK = ["--clock", "2026-03-14 15:09:26", "--timezone", "+8"]
+MAIL = ["bySendBy=Email", "sSmtpSet.szServer=smtp.example.com", "sSmtpSet.iPort=465", "szAddr=cam@example.com",
+        "sSmtpSet.szPassword=mail-pass", "email1=me@example.org"]
+
+
+def sets(values):
+    return [a for v in values for a in ("--set", v)]
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("build", nargs="?", default="build/native")
+    ap.add_argument("--rounds", type=int, default=40)
+    ap.add_argument("--cli", help="another trailset-cli to time (default: the build's)")
+    args = ap.parse_args()
+    build = pathlib.Path(args.build)
+    cli = args.cli or str(build / "apps/cli/trailset-cli")
+    bare = str(build / "bench/bench_bare_write")
+    with tempfile.TemporaryDirectory(prefix="trailset-speed-") as tmp:
+        card, out = pathlib.Path(tmp, "card"), pathlib.Path(tmp, "out")
+        card.mkdir()
+        out.mkdir()
+        setup = [[cli, "camera", "-m", "520", "-o", str(card), *CLOCK, *sets(["CapMode=Video", "Timer1On=On"])],
+                 [cli, "wireless", "-m", "520", "-o", str(card), *CLOCK, *sets(MAIL)],
+                 [cli, "export", "-m", "520", "--from", str(card), "--show-passwords", "-o", str(card / "p.json")]]
+        for c in setup:
+            subprocess.run(c, check=True, stdout=subprocess.DEVNULL)
+        runs = {
+            "bare write (menu.dat)": [bare, str(card / "menu.dat"), str(out / "bare.dat")],
+            "camera": [cli, "camera", "-m", "520", "-o", str(out), *CLOCK, *sets(["CapMode=Video", "Timer1On=On"])],
+            "wireless": [cli, "wireless", "-m", "520", "-o", str(out), *CLOCK, *sets(MAIL)],
+            "apply (both files)": [cli, "apply", str(card / "p.json"), "-o", str(out), *CLOCK],
+        }
+        times = {name: [] for name in runs}
+        for _ in range(args.rounds):
+            for name, command in runs.items():
+                start = time.perf_counter()
+                subprocess.run(command, check=True, stdout=subprocess.DEVNULL)
+                times[name].append(time.perf_counter() - start)
+        base = statistics.median(times["bare write (menu.dat)"])
+        print(f"{'run':24} {'median ms':>10} {'x baseline':>11}   ({args.rounds} rounds)")
+        for name, t in times.items():
+            m = statistics.median(t)
+            print(f"{name:24} {m * 1000:10.2f} {m / base:11.2f}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
