@@ -349,7 +349,7 @@ int RunCamera(const CameraOptions& o, std::ostream& out, std::ostream& err) {
   const PreparedRun p = PrepareRun(o);
   const WrittenFile w = WriteMenu(o, p, err);
   if (o.json) {
-    Json j{{"result", "written"},      {"format", kJsonFormat},  {"message", w.message},
+    Json j{{"result", "ok"},           {"format", kJsonFormat},  {"message", w.message},
            {"warnings", w.warnings},   {"corrections", w.corrections}, {"file", w.report}};
     out << DumpJson(j) << "\n";
   } else {

@@ -236,7 +236,7 @@ int RunApply(const ApplyOptions& o, std::istream& in, std::ostream& out, std::os
     files.push_back(WrittenJson(s.name, *s.written));
   }
   if (o.run.json) {
-    out << DumpJson(Json{{"result", o.dry_run ? "ok" : "written"},
+    out << DumpJson(Json{{"result", "ok"},
                          {"format", kJsonFormat},
                          {"model", ModelDisplayName(p.model)},
                          {"dry_run", o.dry_run},

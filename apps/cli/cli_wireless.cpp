@@ -376,7 +376,7 @@ int RunWireless(const RunOptions& o, std::ostream& out, std::ostream& err) {
   (void)WirelessSets(o.sets);
   const WrittenFile w = WriteCfg(o, p, err);
   if (o.json) {
-    out << DumpJson(Json{{"result", "written"},
+    out << DumpJson(Json{{"result", "ok"},
                          {"format", kJsonFormat},
                          {"message", w.message},
                          {"warnings", w.warnings},

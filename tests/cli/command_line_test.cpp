@@ -302,7 +302,7 @@ TEST_F(CommandLine, JsonResultsOfTheRuns) {
   clitest::Result r = Camera({"--json", "--set", "CapMode=Video"});
   ASSERT_EQ(r.status, 0) << r.err;
   json j = json::parse(r.out);
-  EXPECT_EQ(j["result"], "written");
+  EXPECT_EQ(j["result"], "ok");
   EXPECT_EQ(j["format"], cli::kJsonFormat);
   EXPECT_EQ(j["message"], "Generate Success!");
   EXPECT_EQ(j["file"]["fields"][0]["meaning"], "Video");
