@@ -163,15 +163,20 @@ class Dialog final : public platform::Dialog {
       c.rect = platform::DialogUnitsToPixels(def.x, def.y, def.w, def.h);
       controls_.push_back(std::move(c));
     }
+    // The program addresses its controls by id all the time (a list of a
+    // hundred entries is a hundred calls): they are found by a sorted index.
+    for (std::size_t i = 0; i < controls_.size(); ++i) by_id_.emplace_back(controls_[i].def->id, i);
+    std::stable_sort(by_id_.begin(), by_id_.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   }
 
   int Template() const { return layout_.template_id; }
   platform::Window& window() { return w_; }
 
+  // The first control of the template with this id.
   Control* Find(int id) {
-    for (Control& c : controls_)
-      if (c.def->id == id) return &c;
-    return nullptr;
+    const auto it = std::lower_bound(by_id_.begin(), by_id_.end(), id,
+                                     [](const std::pair<int, std::size_t>& e, int v) { return e.first < v; });
+    return it != by_id_.end() && it->first == id ? &controls_[it->second] : nullptr;
   }
   const Control* Find(int id) const { return const_cast<Dialog*>(this)->Find(id); }
 
@@ -340,6 +345,7 @@ class Dialog final : public platform::Dialog {
   const platform::DialogLayout& layout_;
   platform::Window& w_;
   std::vector<Control> controls_;
+  std::vector<std::pair<int, std::size_t>> by_id_;  // (id, position), by id; equal ids in template order
   std::string title_;
   int icon_ = 0;
   bool ended_ = false;
@@ -383,13 +389,10 @@ Session::Session() : host_(std::make_unique<Host>(*this)) {
 }
 
 Session::~Session() {
-  if (app_.joinable()) {
-    {
-      std::lock_guard<std::mutex> lk(m_);
-      quitting_ = true;
-    }
-    cv_.notify_all();
-    app_.join();
+  if (app_.Started()) {
+    // The application unwinds: every wait it reaches returns at once.
+    quitting_ = true;
+    while (!app_.Returned()) app_.Resume();
   }
   SetDiagSink({});
   if (platform::HasServices() && &platform::GetServices() == &services_) platform::SetServices(nullptr);
@@ -399,46 +402,22 @@ Session::~Session() {
 platform::Host& Session::host() { return *host_; }
 
 void Session::Start(std::function<void(platform::Host&)> entry) {
-  if (app_.joinable()) return;
-  app_ = std::thread([this, entry = std::move(entry)] {
+  if (app_.Started()) return;
+  app_.Start([this, entry = std::move(entry)] {
     volatile char base = 0;
     stack_base_ = reinterpret_cast<uintptr_t>(&base);
     entry(*host_);
-    {
-      std::lock_guard<std::mutex> lk(m_);
-      finished_ = true;
-      idle_ = true;
-    }
-    cv_.notify_all();
+    finished_ = true;
   });
-  std::unique_lock<std::mutex> lk(m_);
-  WaitIdle(lk);
 }
 
-bool Session::Finished() const {
-  std::lock_guard<std::mutex> lk(m_);
-  return finished_;
-}
+bool Session::Finished() const { return finished_; }
 
-bool Session::Quitting() {
-  std::lock_guard<std::mutex> lk(m_);
-  return quitting_;
-}
-
-void Session::WaitIdle(std::unique_lock<std::mutex>& lk) {
-  if (!cv_.wait_for(lk, idle_timeout_, [this] { return idle_; })) {
-    std::fprintf(stderr, "headless: the application did not become idle within %lld ms\n",
-                 static_cast<long long>(idle_timeout_.count()));
-    std::abort();
-  }
-}
+bool Session::Quitting() { return quitting_; }
 
 ActionResult Session::Post(std::function<void()> job) {
-  std::unique_lock<std::mutex> lk(m_);
   job_ = std::move(job);
-  idle_ = false;
-  cv_.notify_all();
-  WaitIdle(lk);
+  app_.Resume();
   return {};
 }
 
@@ -446,16 +425,10 @@ bool Session::WaitForJob() {
   PaintDirty();
   volatile char probe = 0;
   stack_depth_ = stack_base_ - reinterpret_cast<uintptr_t>(&probe);
-  std::function<void()> job;
-  {
-    std::unique_lock<std::mutex> lk(m_);
-    idle_ = true;
-    cv_.notify_all();
-    cv_.wait(lk, [this] { return job_ != nullptr || quitting_; });
-    if (!job_) return false;
-    job = std::move(job_);
-    job_ = nullptr;
-  }
+  while (!job_ && !quitting_) app_.HandBack();
+  if (!job_) return false;
+  std::function<void()> job = std::move(job_);
+  job_ = nullptr;
   job();
   return true;
 }
@@ -576,10 +549,10 @@ void Session::OnDiag(std::string_view text) {
 }
 
 // ---------------------------------------------------------------------------
-// Test-thread side: checks, then one job for the application thread
+// Driver side: checks, then one job for the application
 
 ActionResult Session::CheckReady(bool allow_box) const {
-  if (!app_.joinable()) return {"the application has not been started"};
+  if (!app_.Started()) return {"the application has not been started"};
   if (finished_) return {"the application has ended"};
   if (!allow_box && !boxes_.empty()) {
     const MessageBoxInfo& b = boxes_.back()->info;
@@ -831,7 +804,7 @@ ActionResult Session::Answer() {
 }
 
 // ---------------------------------------------------------------------------
-// Queries (the application is idle whenever the test thread runs)
+// Queries (the application is idle whenever the driver runs)
 
 std::vector<int> Session::OpenTemplates() const {
   std::vector<int> out;

@@ -2,11 +2,11 @@
 // the native behaviours the window logic relies on, and a C++ API that
 // plays a user's session against the real application.
 //
-// The application runs on its own thread; the calling (test) thread hands
-// it one user action at a time and waits until the application is idle
-// again, that is waiting in a dialog's modal loop or in a message box.
-// Only one of the two threads ever runs, so a session is deterministic and
-// every query below reads a quiet application.
+// The application runs on a stack of its own (app_stack.h); the caller
+// (a test, say) hands it one user action at a time and waits until the
+// application is idle again, that is waiting in a dialog's modal loop or in
+// a message box. Only one of the two ever runs, so a session is
+// deterministic and every query below reads a quiet application.
 //
 // Native behaviours reproduced:
 //   - setting an edit's text from the program raises its EditChange at once;
@@ -59,19 +59,17 @@
 #pragma once
 
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 #include "platform/dialog.h"
+#include "platform/headless/app_stack.h"
 #include "platform/layout.h"
 #include "platform/services.h"
 #include "platform/window.h"
@@ -178,10 +176,10 @@ class Session {
   // tests of the host itself build their own templates.
   void AddLayout(const platform::DialogLayout* layout) { extra_layouts_.push_back(layout); }
   // How long to wait for the application to become idle before giving up
-  // (the process is aborted: an application that never returns is a fault).
-  void SetIdleTimeout(std::chrono::milliseconds t) { idle_timeout_ = t; }
+  // where it runs on a thread of its own (see app_stack.h).
+  void SetIdleTimeout(std::chrono::milliseconds t) { app_.SetTimeout(t); }
 
-  // Runs entry(host) on the application thread and waits until it is idle.
+  // Runs entry(host) on the application's stack and waits until it is idle.
   void Start(std::function<void(platform::Host&)> entry);
   // True once entry has returned.
   bool Finished() const;
@@ -252,7 +250,7 @@ class Session {
   // Calls of the program on controls its dialog does not have (id, template).
   std::vector<std::pair<int, int>> MissingControlCalls() const;
 
-  // Stack depth of the application thread (bytes between its entry and the
+  // Stack depth of the application (bytes between its entry and the
   // wait point it is idle at), measured at the last time it became idle.
   std::size_t StackDepth() const { return stack_depth_; }
 
@@ -260,7 +258,7 @@ class Session {
   friend class Dialog;
   class Host;
 
-  // Application-thread side.
+  // Application side.
   int RunModal(platform::Window& w);
   int ShowBox(Dialog& owner, std::string_view text, std::string_view caption, platform::MsgIcon icon);
   bool WaitForJob();  // false when the session is quitting
@@ -274,9 +272,8 @@ class Session {
   void Record(Event e);
   void OnDiag(std::string_view text);
 
-  // Test-thread side.
+  // Driver side.
   ActionResult Post(std::function<void()> job);
-  void WaitIdle(std::unique_lock<std::mutex>& lk);
   ActionResult CheckReady(bool allow_box) const;
   ActionResult Target(int tpl, OpenWindow** out) const;
   ActionResult TargetControl(int tpl, int id, OpenWindow** out, bool input) const;
@@ -286,15 +283,11 @@ class Session {
   std::unique_ptr<Host> host_;
   std::function<bool(int)> bitmap_exists_;
   std::vector<const platform::DialogLayout*> extra_layouts_;
-  std::chrono::milliseconds idle_timeout_{30000};
 
-  mutable std::mutex m_;
-  std::condition_variable cv_;
+  AppStack app_;
   std::function<void()> job_;
-  bool idle_ = false;
   bool finished_ = false;
   bool quitting_ = false;
-  std::thread app_;
   uintptr_t stack_base_ = 0;
   std::size_t stack_depth_ = 0;
 

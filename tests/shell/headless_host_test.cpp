@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -407,6 +408,31 @@ TEST_F(HostTest, EndingTheSessionUnwindsARunningApplication) {
     ASSERT_TRUE(inner.Box().has_value());
   }
   EXPECT_TRUE(returned);
+}
+
+// The application runs on a stack of its own: as deep as a thread's, and
+// an exception a handler throws and catches stays on it.
+TEST_F(HostTest, TheApplicationsStackIsDeepAndKeepsItsExceptions) {
+  std::string caught;
+  w.command = [&](platform::Dialog&, int id, Notify) {
+    if (id != kButton) return;
+    std::function<int(int)> down = [&](int n) -> int {
+      volatile char frame[16 * 1024];
+      frame[0] = static_cast<char>(n);
+      if (n == 0) throw std::runtime_error("3 MiB down");
+      return down(n - 1) + frame[0];
+    };
+    try {
+      (void)down(192);
+    } catch (const std::runtime_error& e) {
+      caught = e.what();
+    }
+  };
+  Run();
+  ASSERT_TRUE(s.Click(kButton));
+  EXPECT_EQ(caught, "3 MiB down");
+  ASSERT_TRUE(s.Click(kButton));  // and the window still takes the next click
+  EXPECT_EQ(s.TopTemplate(), 961);
 }
 
 TEST_F(HostTest, ServicesAreScripted) {
