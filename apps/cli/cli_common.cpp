@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <cstdio>
 #include <fstream>
@@ -247,8 +248,28 @@ CardFile ReadCardFile(const std::filesystem::path& path) {
   return f;
 }
 
-ScratchFolder::ScratchFolder() {
-  const std::filesystem::path base = std::filesystem::temp_directory_path();
+namespace {
+
+// Where scratch folders go. Without a TMPDIR of the user's choice, a
+// folder in memory where the system keeps one (the user's runtime folder,
+// else /dev/shm): the copies of a card's files (CFG.BIN holds passwords)
+// then never reach a disk, and making and removing them waits for no disk.
+std::filesystem::path ScratchBase() {
+#if !defined(_WIN32)
+  auto usable = [](const char* dir) {
+    std::error_code ec;
+    return dir && *dir && std::filesystem::is_directory(dir, ec) && ::access(dir, W_OK | X_OK) == 0;
+  };
+  if (const char* tmpdir = std::getenv("TMPDIR"); !(tmpdir && *tmpdir)) {
+    for (const char* dir : {static_cast<const char*>(std::getenv("XDG_RUNTIME_DIR")), "/dev/shm"})
+      if (usable(dir)) return dir;
+  }
+#endif
+  return std::filesystem::temp_directory_path();
+}
+
+std::filesystem::path MakePrivateFolder() {
+  const std::filesystem::path base = ScratchBase();
 #if defined(_WIN32)
   // The user's temporary folder is the user's alone.
   std::random_device rd;
@@ -257,20 +278,18 @@ ScratchFolder::ScratchFolder() {
     char name[40];
     std::snprintf(name, sizeof name, "trailset-cli-%016llx", static_cast<unsigned long long>(gen()));
     std::error_code ec;
-    if (std::filesystem::create_directory(base / name, ec)) {
-      path_ = base / name;
-      return;
-    }
+    if (std::filesystem::create_directory(base / name, ec)) return base / name;
   }
 #else
   std::string pattern = (base / "trailset-cli-XXXXXX").string();
-  if (::mkdtemp(pattern.data())) {
-    path_ = pattern;
-    return;
-  }
+  if (::mkdtemp(pattern.data())) return pattern;
 #endif
   throw std::runtime_error("cannot create a temporary folder in " + base.string());
 }
+
+}  // namespace
+
+ScratchFolder::ScratchFolder() : path_(MakePrivateFolder()) {}
 
 ScratchFolder::~ScratchFolder() {
   std::error_code ec;

@@ -84,9 +84,9 @@ extern const std::size_t kCardFileLimit;
 // file (missing, a folder, a pipe, a device) or cannot be read.
 CardFile ReadCardFile(const std::filesystem::path& path);
 
-// A private folder under the system's temporary folder (only its owner
-// may enter it), removed with the object. The windows read their files
-// from it, so the user's folders are only ever written where asked.
+// A private folder for scratch copies (only its owner may enter it),
+// removed with the object. The windows read their files from it, so the
+// user's folders are only ever written where asked.
 class ScratchFolder {
  public:
   ScratchFolder();

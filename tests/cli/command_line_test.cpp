@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <tuple>
 #include <string>
@@ -248,9 +249,23 @@ TEST_F(CommandLine, TheCardMustStillHoldWhatTheRunWrote) {
     EXPECT_NE(std::string(e.what()).find("and read back, but now cannot read"), std::string::npos) << e.what();
     EXPECT_NE(std::string(e.what()).find(": no such file"), std::string::npos) << e.what();
   }
-  // The companion's scratch copies are its own.
+  // The companion's scratch copies are its own, kept in memory where the
+  // system has a place for them (CFG.BIN holds passwords), and where TMPDIR
+  // says when it is set.
   const cli::ScratchFolder scratch;
   EXPECT_EQ(std::filesystem::status(scratch.path()).permissions(), std::filesystem::perms::owner_all);
+  const char* tmpdir = std::getenv("TMPDIR");
+  const std::string kept = tmpdir ? tmpdir : "";
+  if (!tmpdir && !std::getenv("XDG_RUNTIME_DIR") && std::filesystem::is_directory("/dev/shm")) {
+    EXPECT_EQ(scratch.path().parent_path(), "/dev/shm");
+  }
+  const auto chosen = Folder("chosen-tmp");
+  ::setenv("TMPDIR", chosen.c_str(), 1);
+  EXPECT_EQ(cli::ScratchFolder().path().parent_path(), chosen);
+  if (tmpdir)
+    ::setenv("TMPDIR", kept.c_str(), 1);
+  else
+    ::unsetenv("TMPDIR");
 }
 
 // A save the window could not make is refused with the companion's line
