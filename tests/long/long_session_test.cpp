@@ -1,6 +1,6 @@
 // A long session on the headless host: thousands of hand-overs between the
 // two wireless pages and thousands of openings of the camera setup window,
-// with the application thread's stack depth and the process's memory
+// with the application's stack depth and the process's memory
 // measured as they go. Neither may grow, and nothing entered may be lost.
 //
 // TRAILSET_LONG_COUNT overrides the number of rounds (default 10000;

@@ -100,7 +100,7 @@ class WirelessPageTest : public ::testing::Test {
     ResetSendSetState();
   }
 
-  // Opens the page `times` times in a row on the application thread; each
+  // Opens the page `times` times in a row on the application's side; each
   // time the page ends, the next opening follows.
   void Open(int times = 1) {
     session_->Start([this, times](platform::Host& h) {
