@@ -4,7 +4,7 @@
 
 #include <array>
 #include <cctype>
-#include <cstdio>
+#include <charconv>
 #include <vector>
 
 #include "camera/cam_setup_ids.h"
@@ -258,10 +258,24 @@ int EntryCount(const OptionList& list) {
   return 0;
 }
 
+namespace {
+
+// A number as the lists show it, at least `digits` wide with leading
+// zeros. A window of numbers is filled with hundreds of them: to_chars, not
+// a formatted print, for each.
+std::string NumberText(int v, int digits = 1) {
+  char buf[16];
+  const auto r = std::to_chars(buf, buf + sizeof buf, v);
+  std::string s(buf, r.ptr);
+  if (static_cast<int>(s.size()) < digits) s.insert(0, static_cast<std::size_t>(digits) - s.size(), '0');
+  return s;
+}
+
+}  // namespace
+
 std::string EntryText(const OptionList& list, int pos, int language) {
   const int lang = language == 0 ? 0 : 1;
   if (pos < 0 || pos >= EntryCount(list)) return {};
-  char buf[16];
   switch (list.kind) {
     case EntryKind::Empty: return {};
     case EntryKind::Texts:
@@ -272,15 +286,10 @@ std::string EntryText(const OptionList& list, int pos, int language) {
         if (pos == 0) return list.lead->s[lang];
         --pos;
       }
-      std::snprintf(buf, sizeof buf, "%d", list.first + pos);
-      return buf;
+      return NumberText(list.first + pos);
     case EntryKind::TimeZones: {
       const int offset = pos - kTimeZoneUtc;
-      if (offset < 0)
-        std::snprintf(buf, sizeof buf, "UTC-%02d", -offset);
-      else
-        std::snprintf(buf, sizeof buf, "UTC+%02d", offset);
-      return buf;
+      return (offset < 0 ? "UTC-" : "UTC+") + NumberText(offset < 0 ? -offset : offset, 2);
     }
   }
   return {};
