@@ -233,7 +233,7 @@ int RunApply(const ApplyOptions& o, std::istream& in, std::ostream& out, std::os
   for (Step& s : steps) {
     if (o.dry_run) s.written->report["file"] = JsonText((std::filesystem::path(o.run.out_dir) / s.name).string());
     accepted = accepted && s.written->accepted();
-    files.push_back(WrittenJson(s.name, *s.written));
+    if (o.run.json) files.push_back(WrittenJson(s.name, *s.written));
   }
   if (o.run.json) {
     out << DumpJson(Json{{"result", "ok"},

@@ -24,6 +24,18 @@ namespace {
 
 Json ModelJson(uint16_t code) { return Json{{"code", code}, {"name", ModelDisplayName(code)}}; }
 
+// One decoded field of a report. Built member by member: a report has a
+// hundred of them, and a braced list copies every value once more.
+Json FieldJson(std::string_view name, std::size_t offset, std::size_t width, std::string stored, std::string meaning) {
+  Json f(Json::value_t::object);
+  f.emplace("name", name);
+  f.emplace("offset", offset);
+  f.emplace("width", width);
+  f.emplace("stored", std::move(stored));
+  f.emplace("meaning", std::move(meaning));
+  return f;
+}
+
 int LayoutOf(uint16_t code) { return MenuLayoutForModel(code, ModelSetupDlgId(code >> 8, code & 0xFF)); }
 
 std::string Join(const std::vector<std::string>& v) {
@@ -160,11 +172,7 @@ Json MenuReport(const std::filesystem::path& path, const CardFile& file, uint16_
   const std::vector<MenuField> fields = DecodeMenu(plain, code);
   Json jf = Json::array();
   for (const MenuField& f : fields)
-    jf.push_back(Json{{"name", MenuSettingName(f.setting)},
-                      {"offset", f.offset},
-                      {"width", f.width},
-                      {"stored", MenuStoredText(f, plain)},
-                      {"meaning", JsonText(f.meaning)}});
+    jf.push_back(FieldJson(MenuSettingName(f.setting), f.offset, f.width, MenuStoredText(f, plain), JsonText(f.meaning)));
   r["fields"] = jf;
 
   if (o.opening && opened.size() == plain.size()) {
@@ -296,11 +304,7 @@ Json CfgReport(const std::filesystem::path& path, const CardFile& file, uint16_t
 
   Json jf = Json::array();
   for (const CfgField& f : DecodeCfg(plain, code, o.show_passwords))
-    jf.push_back(Json{{"name", f.def->name},
-                      {"offset", f.def->offset},
-                      {"width", f.def->width},
-                      {"stored", JsonText(f.stored)},
-                      {"meaning", JsonText(f.meaning)}});
+    jf.push_back(FieldJson(f.def->name, f.def->offset, f.def->width, JsonText(f.stored), JsonText(f.meaning)));
   r["fields"] = jf;
 
   if (o.opening && accepted) {

@@ -3,9 +3,12 @@
 
 The baseline is bench_bare_write: a minimal program that writes the same
 bytes, flushes, closes and reads them back (apply, which writes both files,
-is measured against a bare write of both). Each round starts every program
-once, in turn, so load on the machine falls on all of them alike; the
-medians and their ratio to the baseline's median are printed.
+is measured against a bare write of both). Beside it, the same program
+with --durable: the least a save that survives a pulled card does (a
+temporary file synced, renamed over the target, the folder synced), as the
+companion saves. Each round starts every program once, in turn, so load on
+the machine falls on all of them alike; the medians and their ratios to
+both baselines' medians are printed.
 
 Usage: bench/cli/speed.py [BUILD_DIR] [--rounds N] [--cli PATH]
 """
@@ -48,6 +51,9 @@ def main():
             "bare write (menu.dat)": [bare, str(card / "menu.dat"), str(out / "bare.dat")],
             "bare write (both files)": [bare, str(card / "menu.dat"), str(out / "bare.dat"),
                                         str(card / "CFG.BIN"), str(out / "bare.bin")],
+            "durable write (menu.dat)": [bare, "--durable", str(card / "menu.dat"), str(out / "durable.dat")],
+            "durable write (both)": [bare, "--durable", str(card / "menu.dat"), str(out / "durable.dat"),
+                                     str(card / "CFG.BIN"), str(out / "durable.bin")],
             "camera": [cli, "camera", "-m", "520", "-o", str(out), *CLOCK, *sets(["CapMode=Video", "Timer1On=On"])],
             "wireless": [cli, "wireless", "-m", "520", "-o", str(out), *CLOCK, *sets(MAIL)],
             "apply (both files)": [cli, "apply", str(card / "p.json"), "-o", str(out), *CLOCK],
@@ -58,13 +64,13 @@ def main():
                 start = time.perf_counter()
                 subprocess.run(command, check=True, stdout=subprocess.DEVNULL)
                 times[name].append(time.perf_counter() - start)
-        one = statistics.median(times["bare write (menu.dat)"])
-        both = statistics.median(times["bare write (both files)"])
-        print(f"{'run':24} {'median ms':>10} {'x baseline':>11}   ({args.rounds} rounds)")
-        for name, t in times.items():
-            m = statistics.median(t)
-            base = both if "both files" in name else one
-            print(f"{name:24} {m * 1000:10.2f} {m / base:11.2f}")
+        med = {name: statistics.median(t) for name, t in times.items()}
+        print(f"{'run':26} {'median ms':>10} {'x bare':>8} {'x durable':>10}   ({args.rounds} rounds)")
+        for name, m in med.items():
+            both = "both" in name
+            bare_ms = med["bare write (both files)" if both else "bare write (menu.dat)"]
+            durable_ms = med["durable write (both)" if both else "durable write (menu.dat)"]
+            print(f"{name:26} {m * 1000:10.2f} {m / bare_ms:8.2f} {m / durable_ms:10.2f}")
     return 0
 
 
