@@ -28,11 +28,13 @@ Json ModelJson(uint16_t code) { return Json{{"code", code}, {"name", ModelDispla
 // hundred of them, and a braced list copies every value once more.
 Json FieldJson(std::string_view name, std::size_t offset, std::size_t width, std::string stored, std::string meaning) {
   Json f(Json::value_t::object);
-  f.emplace("name", name);
-  f.emplace("offset", offset);
-  f.emplace("width", width);
-  f.emplace("stored", std::move(stored));
-  f.emplace("meaning", std::move(meaning));
+  auto& members = f.get_ref<Json::object_t&>();
+  members.reserve(5);
+  members.emplace_back("name", name);
+  members.emplace_back("offset", offset);
+  members.emplace_back("width", width);
+  members.emplace_back("stored", std::move(stored));
+  members.emplace_back("meaning", std::move(meaning));
   return f;
 }
 

@@ -78,15 +78,18 @@ std::string HintOf(const Control& c) {
 int TemplateOf(const Control& c) { return wctl::TemplateOf(c.window); }
 
 // The controls a user sets, in the order the companion lists them.
-std::vector<const Control*> Settings() {
-  std::vector<const Control*> v;
-  for (const Control& c : wctl::Controls())
-    if (wctl::IsSetting(c)) v.push_back(&c);
-  return v;
+const std::vector<const Control*>& Settings() {
+  static const std::vector<const Control*> settings = [] {
+    std::vector<const Control*> v;
+    for (const Control& c : wctl::Controls())
+      if (wctl::IsSetting(c)) v.push_back(&c);
+    return v;
+  }();
+  return settings;
 }
 
 const Control& Resolve(const std::string& name) {
-  const std::vector<const Control*> settings = Settings();
+  const std::vector<const Control*>& settings = Settings();
   std::vector<const Control*> hits;
   for (const Control* c : settings)
     if (SameText(name, wctl::NameOf(*c)) || (*c->alias && SameText(name, c->alias))) return *c;
