@@ -5,8 +5,16 @@
 #include <exception>
 #include <utility>
 
+// The address sanitizer (GCC says so by a macro, clang by a feature).
 #if defined(__SANITIZE_ADDRESS__)
 #define TS_APP_THREAD 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TS_APP_THREAD 1
+#endif
+#endif
+
+#if defined(TS_APP_THREAD)
 #include <condition_variable>
 #include <mutex>
 #include <thread>
