@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -408,6 +409,34 @@ TEST_F(HostTest, EndingTheSessionUnwindsARunningApplication) {
     ASSERT_TRUE(inner.Box().has_value());
   }
   EXPECT_TRUE(returned);
+}
+
+// Two sessions on one thread take turns each with its own application:
+// an action on one never resumes the other, and either may end first.
+TEST_F(HostTest, TwoSessionsOnOneThreadKeepTheirOwnApplications) {
+  TestWindow a{961}, b{962};
+  std::vector<std::string> clicks;
+  a.command = [&](platform::Dialog&, int id, Notify) { if (id == kButton) clicks.push_back("a"); };
+  b.command = [&](platform::Dialog& dlg, int id, Notify) {
+    if (id == kButton) clicks.push_back("b");
+    if (id == kDefault) dlg.MessageBox("b waits", "Notice", platform::MsgIcon::Information);
+  };
+  auto first = std::make_unique<headless::Session>();
+  headless::Session second;
+  first->AddLayout(&kLayoutA);
+  second.AddLayout(&kLayoutB);
+  first->Start([&](platform::Host& h) { h.RunModal(a); });
+  second.Start([&](platform::Host& h) { h.RunModal(b); });
+  ASSERT_TRUE(first->Click(kButton));
+  ASSERT_TRUE(second.Click(kDefault));  // b now waits in its message box
+  ASSERT_TRUE(first->Click(kButton));
+  first.reset();  // the first application unwinds; the second still waits
+  ASSERT_TRUE(second.Box().has_value());
+  ASSERT_TRUE(second.Answer());
+  ASSERT_TRUE(second.Click(kButton));
+  EXPECT_EQ(clicks, (std::vector<std::string>{"a", "a", "b"}));
+  ASSERT_TRUE(second.Close());
+  EXPECT_TRUE(second.Finished());
 }
 
 // The application runs on a stack of its own: as deep as a thread's, and
