@@ -34,7 +34,11 @@ namespace {
 // only taken as it grows.
 constexpr std::size_t kStackBytes = 8u << 20;
 
-[[maybe_unused]] [[noreturn]] void Fail(const char* what) {
+// A user action asked for by the application itself would switch to a
+// stack that is already running.
+constexpr char kActionFromInside[] = "a user action was asked for from inside the application";
+
+[[noreturn]] void Fail(const char* what) {
   std::fprintf(stderr, "headless: %s\n", what);
   std::abort();
 }
@@ -98,6 +102,7 @@ void AppStack::Resume() {
   Impl& i = *impl_;
   std::unique_lock<std::mutex> lk(i.m);
   if (i.returned) return;
+  if (i.app_turn) Fail(kActionFromInside);
   i.app_turn = true;
   i.cv.notify_all();
   i.WaitForDriverTurn(lk);
@@ -154,6 +159,7 @@ struct AppStack::Impl {
   std::function<void()> entry;
   bool started = false;
   bool returned = false;
+  bool app_running = false;
   void* driver = nullptr;  // the fiber that last resumed the application
   void* fiber = nullptr;
 
@@ -183,8 +189,11 @@ void AppStack::Start(std::function<void()> entry) {
 void AppStack::Resume() {
   Impl& i = *impl_;
   if (i.returned) return;
+  if (i.app_running) Fail(kActionFromInside);
   i.driver = RunningFiber();
+  i.app_running = true;
   SwitchTo(i.fiber);
+  i.app_running = false;
 }
 
 void AppStack::HandBack() { SwitchTo(impl_->driver); }
@@ -199,6 +208,7 @@ struct AppStack::Impl {
   std::function<void()> entry;
   bool started = false;
   bool returned = false;
+  bool app_running = false;
   ucontext_t driver{};  // where the last Resume waits
   ucontext_t app{};
   void* mapping = nullptr;
@@ -247,7 +257,10 @@ void AppStack::Start(std::function<void()> entry) {
 void AppStack::Resume() {
   Impl& i = *impl_;
   if (i.returned) return;
+  if (i.app_running) Fail(kActionFromInside);
+  i.app_running = true;
   if (swapcontext(&i.driver, &i.app) != 0) Fail("the application could not be resumed");
+  i.app_running = false;
 }
 
 void AppStack::HandBack() {

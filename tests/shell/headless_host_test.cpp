@@ -439,6 +439,18 @@ TEST_F(HostTest, TwoSessionsOnOneThreadKeepTheirOwnApplications) {
   EXPECT_TRUE(second.Finished());
 }
 
+// A handler that asks for a user action itself is a fault of the test
+// that wrote it: the process stops and says so, rather than switch to a
+// stack that is already running.
+TEST_F(HostTest, AnActionAskedForFromInsideTheApplicationStopsTheProcess) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  w.command = [this](platform::Dialog&, int id, Notify) {
+    if (id == kButton) (void)s.Click(kDefault);
+  };
+  Run();
+  EXPECT_DEATH((void)s.Click(kButton), "from inside the application");
+}
+
 // The application runs on a stack of its own: as deep as a thread's, and
 // an exception a handler throws and catches stays on it.
 TEST_F(HostTest, TheApplicationsStackIsDeepAndKeepsItsExceptions) {
